@@ -38,13 +38,13 @@ std::string formatFixed(double value, int decimals, char decimalSeparator) {
     // std::to_chars rounds the exact value correctly, ties to even; moving a tie one ulp
     // away from zero turns that into ties away from zero.
     if (isDecimalTie(value, decimals))
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+        value =
+            std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
     std::array<char, 400> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, decimals);
     std::string text(buffer.data(), result.ptr);
-    if (!text.empty() && text.front() == '-' &&
-        text.find_first_not_of("-0.") == std::string::npos)
+    if (!text.empty() && text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
     replaceSeparator(text, decimalSeparator);
     return text;
@@ -103,8 +103,8 @@ std::optional<double> parseReal(std::string_view text) {
         if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'))
             return std::nullopt;
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size())
         return std::nullopt;
     return negative ? -value : value;
