@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev libgl-dev qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
     clang-14 libclang-rt-14-dev
     python3 python3-ezdxf
     xvfb xauth fonts-liberation poppler-utils
