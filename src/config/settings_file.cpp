@@ -112,7 +112,6 @@ ScaleChoice scaleFactorFor(std::string_view drawingScale) {
 
 SettingsLoad loadSettings(const std::filesystem::path& file) {
     SettingsLoad load;
-    Settings& s = load.settings;
 
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
@@ -123,6 +122,12 @@ SettingsLoad loadSettings(const std::filesystem::path& file) {
         load.error = *error;
         return load;
     }
+    return settingsFromText(std::move(bytes));
+}
+
+SettingsLoad settingsFromText(std::string bytes) {
+    SettingsLoad load;
+    Settings& s = load.settings;
     ConfigReader reader(std::move(bytes));
 
     // A short file or a colour line that is not a colour number keeps the default: an empty

@@ -28,6 +28,9 @@ struct SettingsLoad {
 // defaults silently.
 SettingsLoad loadSettings(const std::filesystem::path& file = configFileName);
 
+// The same reading, from the bytes of a configuration file.
+SettingsLoad settingsFromText(std::string bytes);
+
 // Writes `file` atomically (temporary file in the same folder, then rename). Returns the
 // error text to show when it fails; the old file is then left as it was.
 std::optional<std::string> saveSettings(const Settings& settings,
