@@ -3,6 +3,8 @@
 // Marcus's method for the rectangular plate, the section limits and the reactions by the
 // rule of load areas. Moments and reactions are characteristic (unfactored).
 
+#include <string_view>
+
 #include "analysis/slab_design_data.h"
 #include "design/slab_results.h"
 

@@ -21,7 +21,8 @@ struct PreDimensioning {
 };
 
 // The step itself, spans already validated: sets slab.Lambda and slab.SmallerSpan and
-// returns the factors and suggestions.
+// returns the factors and suggestions. A grade or a support case outside the tables leaves
+// its factors, and the suggestions that need them, at 0.
 PreDimensioning preDimension(SlabDesignData& slab);
 
 // The three span checks of the pre-dimensioning action, in their order (Lx, Ly, Lx <= Ly

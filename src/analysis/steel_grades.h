@@ -11,7 +11,7 @@ namespace lajes {
 
 struct SteelGradeRow {
     std::string_view name;
-    double fyk; // kgf/mm²
+    double fyk;      // kgf/mm²
     char steelClass; // 'A' or 'B'
 };
 

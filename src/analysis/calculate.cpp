@@ -1,0 +1,124 @@
+#include "analysis/calculate.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "analysis/loads.h"
+#include "analysis/messages.h"
+#include "analysis/moments.h"
+#include "analysis/steel_grades.h"
+
+namespace lajes {
+
+namespace {
+
+CalculationResult rejected(std::string_view message, FocusTarget focus) {
+    return {CalculationOutcome::Rejected, std::string(message), focus};
+}
+
+bool positive(const std::optional<double>& entry) {
+    return entry && *entry > 0.0;
+}
+
+} // namespace
+
+// The checks run in this order and the first failure ends the run:
+//   1. Lx present and > 0                      focus Lx
+//   2. Ly present and > 0                      focus Ly
+//   3. h present and > 0                       focus h
+//   4. d = h - cover - 0.5; then d > 0         focus h
+//   4a. ribbed: hb not above h                 focus h
+//   5. some load above zero                    focus g
+//   6. g = typed g + self-weight
+//   7. cases 1, 3, 6: Lx <= Ly                 focus Lx
+//   7a. Lx, then Ly, longer than the wall      focus Lx / Ly
+//   8. fyk, pre-dimensioning, p, moments, Mk máx, Mr, ρmin, As min
+//   9. Mx, My, |Xx|, |Xy| not above Mk máx     no focus
+//  10. every case but 1: the adjacent span, or Cancelled
+//  11. Ready
+// 4, 4a and 7a guard the analysis against sections and spans that do not exist: a negative d
+// would still give a positive Mk máx (it enters squared), a block deeper than the slab would
+// take more concrete out of the self-weight than the module holds, and a span no longer than
+// the wall leaves no clear span for the bars.
+CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab,
+                                SlabResults& results, PreDimensioning& preDimensioning,
+                                const Settings& settings,
+                                const AdjacentSpanRequest& requestAdjacentSpan) {
+    if (!positive(entries.Lx)) {
+        return rejected(messages::LxNotPositive, FocusTarget::Lx);
+    }
+    slab.Lx = *entries.Lx;
+    if (!positive(entries.Ly)) {
+        return rejected(messages::LyNotPositive, FocusTarget::Ly);
+    }
+    slab.Ly = *entries.Ly;
+    if (!positive(entries.h)) {
+        return rejected("Valor da Espessura da Laje\ndeve ser maior que zero!", FocusTarget::h);
+    }
+    slab.h = *entries.h;
+
+    slab.d = slab.h - settings.cover - 0.5; // cm; 0.5 cm to the axis of a 10 mm bar
+    if (slab.d <= 0.0) {
+        return rejected("Valor da Espessura da Laje\ndeve ser maior que o cobrimento + 0,5 cm!",
+                        FocusTarget::h);
+    }
+    if (slab.Ribbed && slab.hb > slab.h) {
+        return rejected("Altura do bloco hb\nnão pode ser maior que a Espessura da Laje!",
+                        FocusTarget::h);
+    }
+
+    if (!positive(entries.g) && !positive(entries.q)) {
+        return rejected("Valor da Carga Permanente\nou Acidental deve ser maior que zero!",
+                        FocusTarget::g);
+    }
+    // The typed value, never slab.g, so that a second run does not add the self-weight again.
+    slab.g = entries.g.value_or(0.0) + selfWeight(slab);
+    slab.q = entries.q.value_or(0.0);
+
+    const bool shorterSpanMustBeLx =
+        slab.SupportCase == 1 || slab.SupportCase == 3 || slab.SupportCase == 6;
+    if (shorterSpanMustBeLx && slab.Ly < slab.Lx) {
+        return rejected(messages::LxLongerThanLy, FocusTarget::Lx);
+    }
+    // Spans are measured between wall axes (m); the bars are counted over the clear span.
+    if (slab.Lx <= settings.wallWidth) {
+        return rejected("Valor do Lx\ndeve ser maior que a largura da parede!", FocusTarget::Lx);
+    }
+    if (slab.Ly <= settings.wallWidth) {
+        return rejected("Valor do Ly\ndeve ser maior que a largura da parede!", FocusTarget::Ly);
+    }
+
+    if (const std::optional<double> fyk = fykFor(slab.SteelGrade)) {
+        slab.fyk = *fyk;
+    }
+    preDimensioning = preDimension(slab);
+    slab.p = slab.g + slab.q;
+    analyseMoments(slab, results);
+    const double MkMax = computeSectionLimits(slab, slab.d, results);
+
+    if (results.Mx > MkMax) {
+        return rejected("Momento Mx é maior que Mkmáx !", FocusTarget::None);
+    }
+    if (results.My > MkMax) {
+        return rejected("Momento My é maior que Mkmáx !", FocusTarget::None);
+    }
+    if (std::fabs(results.Xx) > MkMax) {
+        return rejected("Momento Xx é maior que Mkmáx !", FocusTarget::None);
+    }
+    if (std::fabs(results.Xy) > MkMax) {
+        return rejected("Momento Xy é maior que Mkmáx !", FocusTarget::None);
+    }
+
+    if (slab.SupportCase != 1) {
+        // Without a dialog to ask there is no span, as if the user had cancelled.
+        const std::optional<double> adjacentSpan =
+            requestAdjacentSpan ? requestAdjacentSpan() : std::nullopt;
+        if (!adjacentSpan) {
+            return {CalculationOutcome::Cancelled, {}, FocusTarget::None};
+        }
+        slab.AdjacentSpan = *adjacentSpan;
+    }
+    return {CalculationOutcome::Ready, {}, FocusTarget::None};
+}
+
+} // namespace lajes

@@ -1,0 +1,14 @@
+#pragma once
+
+// The texts of the input checks shared by the pre-dimensioning and calculate actions. A
+// two-line message holds "\n" between its lines; the screen shows the text as it is.
+
+#include <string_view>
+
+namespace lajes::messages {
+
+inline constexpr std::string_view LxNotPositive = "Valor do Lx\ndeve ser maior que zero!";
+inline constexpr std::string_view LyNotPositive = "Valor do Ly\ndeve ser maior que zero!";
+inline constexpr std::string_view LxLongerThanLy = "Valor de Lx deve ser menor que Ly!";
+
+} // namespace lajes::messages
