@@ -1,0 +1,27 @@
+#pragma once
+
+// Shear without stirrups after NBR 6118: the largest reaction against tau_u = psi4 sqrt(fck),
+// psi4 depending on the tension steel ratio and the slab thickness.
+
+#include <string_view>
+
+#include "analysis/slab_design_data.h"
+#include "design/slab_results.h"
+
+namespace lajes {
+
+struct ShearDetails {
+    double shearDepth = 0.0; // t, m
+    double rho1 = 0.0;       // tension steel ratio As / (100 d)
+    double psi4 = 0.0;
+    bool warningDue = false; // tau_d > tau_u
+};
+
+// Writes V, tauD and tauU of `results` (kN/m² per metre). The caller shows
+// shearWarningMessage when warningDue is set.
+ShearDetails checkShear(const SlabDesignData& slab, double d, SlabResults& results);
+
+inline constexpr std::string_view shearWarningMessage =
+    "Tensão de Cisalhamento da Laje\né maior que a resistente!";
+
+} // namespace lajes
