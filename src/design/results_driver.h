@@ -1,0 +1,36 @@
+#pragma once
+
+// The results computation that runs when the results screen becomes active: reactions,
+// flexural steel, bars, deflection and shear, in that order, written into SlabResults and
+// into the screen model.
+
+#include <vector>
+
+#include "analysis/slab_design_data.h"
+#include "config/settings.h"
+#include "design/results_screen.h"
+#include "design/slab_results.h"
+
+namespace lajes {
+
+struct ComputeOutcome {
+    // To show in this order after the computation: the no-bar warning, the neutral-axis
+    // information of a ribbed slab, the shear information.
+    std::vector<ScreenMessage> messages;
+    // No usable bar diameter: the screen starts CloseResultTimer (100 ms) and closes; the
+    // steps after the failing direction were skipped and their boxes left as they were.
+    bool closeScreen = false;
+};
+
+// The whole computation. Writes slab.fyk from the steel grade, every design field of
+// `results`, and `screen`. Texts use "%0.2f" with `decimalSeparator`.
+ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
+                              ResultsScreen& screen, char decimalSeparator);
+
+// The span across which a direction's bars are laid out, m: Ly for x, Lx for y.
+double distributionLength(const SlabDesignData& slab, BarDirection direction);
+
+// The required area of a direction: Asx+, Asy+, Asx-, Asy- (cm²/m).
+double requiredAreaOf(const SlabResults& results, BarDirection direction);
+
+} // namespace lajes

@@ -1,0 +1,125 @@
+#include "design/recalculation.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace lajes {
+namespace {
+
+enum class Event {
+    CalcularLajes, // main window
+    InputChanged,  // a box, a dialog or a design setting
+    CalcularLaje,  // data-entry screen, checks passed
+    Retornar,
+    Imprimir,
+    ActivateCompute, // activation, expecting Compute
+    ActivateKeep,    // activation, expecting Keep
+    ActivateAskYes,  // activation, expecting the question, answered Yes
+    ActivateAskNo,   // the same, answered No
+};
+
+struct SequenceCase {
+    const char* name;
+    std::vector<Event> events;
+};
+
+class RecalculationTest : public testing::TestWithParam<SequenceCase> {};
+
+TEST_P(RecalculationTest, DecidesEachActivation) {
+    RecalculationState state;
+    int step = 0;
+    for (Event event : GetParam().events) {
+        SCOPED_TRACE("event " + std::to_string(step++));
+        switch (event) {
+        case Event::CalcularLajes:
+        case Event::InputChanged:
+            state.inputChanged();
+            break;
+        case Event::CalcularLaje:
+            state.calculateSucceeded();
+            break;
+        case Event::Retornar:
+            state.returned();
+            break;
+        case Event::Imprimir:
+            state.printed();
+            break;
+        case Event::ActivateCompute:
+            EXPECT_EQ(state.activated(), ActivationDecision::Compute);
+            break;
+        case Event::ActivateKeep:
+            EXPECT_EQ(state.activated(), ActivationDecision::Keep);
+            break;
+        case Event::ActivateAskYes:
+            ASSERT_EQ(state.activated(), ActivationDecision::Ask);
+            EXPECT_TRUE(state.answer(true));
+            EXPECT_TRUE(state.recalculateFlag());
+            break;
+        case Event::ActivateAskNo:
+            ASSERT_EQ(state.activated(), ActivationDecision::Ask);
+            EXPECT_FALSE(state.answer(false));
+            EXPECT_FALSE(state.recalculateFlag());
+            break;
+        }
+    }
+}
+
+using E = Event;
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, RecalculationTest,
+    testing::Values(
+        SequenceCase{"FirstCalculationComputesWithoutAQuestion",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute}},
+        SequenceCase{"PrintingThenClosingThePreviewKeepsTheChoices",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Imprimir,
+                      E::ActivateKeep, E::ActivateKeep}},
+        SequenceCase{"ReturningWithoutAChangeAsksAndNoKeeps",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Retornar,
+                      E::CalcularLaje, E::ActivateAskNo}},
+        SequenceCase{"ReturningWithoutAChangeAsksAndYesComputes",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Retornar,
+                      E::CalcularLaje, E::ActivateAskYes}},
+        SequenceCase{"ReturningAndChangingAnInputComputesWithoutAQuestion",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Retornar,
+                      E::InputChanged, E::CalcularLaje, E::ActivateCompute}},
+        SequenceCase{"EveryReturnAsksAgain",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Retornar,
+                      E::CalcularLaje, E::ActivateAskNo, E::Retornar, E::CalcularLaje,
+                      E::ActivateAskNo}},
+        SequenceCase{"PrintingAfterAReturnStopsTheQuestion",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Retornar,
+                      E::CalcularLaje, E::ActivateAskYes, E::Imprimir, E::ActivateKeep}},
+        SequenceCase{"AChangeAfterPrintingComputesAgain",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Imprimir,
+                      E::ActivateKeep, E::Retornar, E::InputChanged, E::CalcularLaje,
+                      E::ActivateCompute}},
+        SequenceCase{"ReturningAfterPrintingAsks",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::Imprimir,
+                      E::Retornar, E::CalcularLaje, E::ActivateAskNo}},
+        SequenceCase{"WithoutPrintingEveryActivationComputes",
+                     {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::ActivateCompute}}),
+    [](const testing::TestParamInfo<SequenceCase>& info) { return std::string(info.param.name); });
+
+TEST(RecalculationState, StartUpState) {
+    const RecalculationState state;
+    EXPECT_TRUE(state.recalculateFlag()); // set by the creation of the data-entry screen
+    EXPECT_EQ(state.returnCount(), 0);
+    EXPECT_FALSE(state.printedFlag());
+    EXPECT_STREQ(recalculateQuestion, "Deseja Recalcular a(s) Laje(s) ?");
+}
+
+TEST(RecalculationState, PrintingSetsCountOneAndClearsTheFlag) {
+    RecalculationState state;
+    state.inputChanged();
+    state.returned();
+    state.returned();
+    state.printed();
+    EXPECT_EQ(state.returnCount(), 1);
+    EXPECT_TRUE(state.printedFlag());
+    EXPECT_FALSE(state.recalculateFlag());
+}
+
+} // namespace
+} // namespace lajes
