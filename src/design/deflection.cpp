@@ -103,7 +103,8 @@ DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, doubl
     } else {
         // Plate deflection of the x strip, always, whichever direction governs: load in
         // kg/cm² (x 0.0001), span in cm.
-        const double Lx4 = std::pow(100.0 * slab.Lx, 4);
+        const double Lx2 = 100.0 * slab.Lx * 100.0 * slab.Lx;
+        const double Lx4 = Lx2 * Lx2;
         const double h3 = slab.h * slab.h * slab.h;
         const double numerator = results.epsX * results.muX * quasiPermanentLoad * 0.0001 * Lx4;
         results.immediateDeflection = numerator / (32.0 * results.mx * details.Ec * h3);
