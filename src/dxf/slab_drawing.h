@@ -1,0 +1,26 @@
+#pragma once
+
+// The detailing drawing of the designed slab: title, name and thickness, the clear and outer
+// outline of the walls, the bottom bars in x and y and the top bars over the fixed x edge at
+// X = 0 and the fixed y edge at Y = Ly, each bar group with its label. A schematic plan: one
+// representative bar per direction (solid slab) or the bars of one rib (ribbed slab).
+
+#include <string_view>
+
+#include "analysis/slab_design_data.h"
+#include "config/settings.h"
+#include "design/slab_results.h"
+#include "dxf/dxf_file.h"
+
+namespace lajes {
+
+// Writes every entity of the drawing, in its fixed order, through `file`. Reads Lx, Ly, h,
+// SupportCase, Ribbed and AdjacentSpan of `slab`; the bar descriptions (`text`) and the
+// bars-per-rib integers of `results`; scaleFactor, drawingScale, wallWidth and cover of
+// `settings`. `slabName` is the name the user typed (UTF-8); `decimalSeparator` is the
+// locale's, used in the thickness and leg texts. Nothing is checked: the inputs are drawn as
+// they are.
+void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResults& results,
+              const Settings& settings, std::string_view slabName, char decimalSeparator);
+
+} // namespace lajes
