@@ -1,0 +1,25 @@
+#pragma once
+
+// One export of the slab drawing to a file: create, the fixed part, the drawing, finish.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "analysis/slab_design_data.h"
+#include "config/settings.h"
+#include "design/slab_results.h"
+
+namespace lajes {
+
+// Writes the drawing of the designed slab to `path`, replacing an existing file only when the
+// new one is complete. Returns the error text to show the user ("File access denied", "Disk
+// full", "I/O error <errno>"); on failure an existing file at `path` is unchanged and no
+// temporary file is left. Reads its inputs and changes none of them.
+std::optional<std::string> exportDrawing(const std::filesystem::path& path,
+                                         std::string_view slabName, const SlabDesignData& slab,
+                                         const SlabResults& results, const Settings& settings,
+                                         char decimalSeparator);
+
+} // namespace lajes
