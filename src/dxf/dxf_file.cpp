@@ -265,7 +265,18 @@ private:
 } // namespace
 
 std::variant<std::unique_ptr<DxfOutput>, std::string>
-openReplacingFile(const std::filesystem::path& target) {
+openReplacingFile(const std::filesystem::path& chosen) {
+    // A link is followed, so that the file it names is replaced and the link stays.
+    std::filesystem::path target = chosen;
+    std::error_code error;
+    if (std::filesystem::is_symlink(chosen, error)) {
+        std::filesystem::path linked = std::filesystem::weakly_canonical(chosen, error);
+        if (!error && !linked.empty())
+            target = std::move(linked);
+    }
+    // Renaming would replace a write-protected file that opening for writing refuses.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return ioErrorText(errno);
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

@@ -64,7 +64,8 @@ protected:
 // A file that replaces `target` only when it is complete: the bytes go to a temporary file
 // in the target's folder, which commit() flushes and renames over `target`. Until then an
 // existing target keeps its content; a failed or abandoned output removes its temporary file.
-// Returns the output, or the error text when the temporary file cannot be created.
+// A symbolic link is followed; a target that may not be written is refused. Returns the
+// output, or the error text when the file cannot be created.
 std::variant<std::unique_ptr<DxfOutput>, std::string>
 openReplacingFile(const std::filesystem::path& target);
 

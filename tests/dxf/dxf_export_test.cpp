@@ -159,6 +159,20 @@ INSTANTIATE_TEST_SUITE_P(
                 return locked / "L1.dxf";
             },
             {"File access denied"}},
+        CreateFailureRow{
+            "WriteProtectedFileInAWritableFolder",
+            [](const fs::path& folder, std::string& reason) -> std::optional<fs::path> {
+                const fs::path target = folder / "L1.dxf";
+                std::ofstream(target, std::ios::binary) << oldContent;
+                fs::permissions(target, fs::perms::owner_read);
+                if (::access(target.c_str(), W_OK) == 0) {
+                    reason = "this process may write a write-protected file "
+                             "(privileged)";
+                    return std::nullopt;
+                }
+                return target;
+            },
+            {"File access denied"}},
         CreateFailureRow{"KernelFolderRefusesNewFiles",
                          [](const fs::path&, std::string& reason) -> std::optional<fs::path> {
                              if (!fs::is_directory("/sys/kernel")) {
@@ -285,16 +299,15 @@ TEST_F(DxfExportTest, RenameFailureRemovesTheTemporaryFile) {
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
-TEST_F(DxfExportTest, ExportingAgainReplacesTheFileWithACompleteOne) {
-    const fs::path target = folder_ / "L1.dxf";
-    Settings settings;
-    settings.drawingScale = "1:75";
-    settings.scaleFactor = 1000.0 / 75;
-    ASSERT_FALSE(
-        exportDrawing(target, "first", workedSlab(), workedResults(), settings, ',').has_value());
-    ASSERT_FALSE(exportWorkedExample(target).has_value());
-    EXPECT_EQ(readBytes(target), readBytes(testing_dxf::goldenFolder() / "case3_solid.dxf"));
-    EXPECT_EQ(filesInFolder(), 1u);
+TEST_F(DxfExportTest, ExportThroughASymbolicLinkReplacesTheLinkedFile) {
+    const fs::path file = folder_ / "drawing.dxf";
+    const fs::path link = folder_ / "L1.dxf";
+    writeOld(file);
+    fs::create_symlink(file, link);
+    ASSERT_FALSE(exportWorkedExample(link).has_value());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(file), readBytes(testing_dxf::goldenFolder() / "case3_solid.dxf"));
+    EXPECT_EQ(filesInFolder(), 2u);
 }
 
 } // namespace

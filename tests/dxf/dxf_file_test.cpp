@@ -231,20 +231,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
                              return std::string(info.param.name);
                          });
 
-TEST(DxfFileTest, FailureWhileWritingTheClosingLinesIsReported) {
-    MemoryOutputLog measure;
-    {
-        DxfFile file(std::make_unique<MemoryOutput>(measure));
-        file.writeHeaderAndTables(Settings{});
-        ASSERT_FALSE(file.finish().has_value());
-    }
-    MemoryOutputLog log;
-    DxfFile file(std::make_unique<MemoryOutput>(log, measure.bytes.size() - 2)); // before LF
-    file.writeHeaderAndTables(Settings{});
-    EXPECT_EQ(file.finish(), std::optional<std::string>("Disk full"));
-    EXPECT_EQ(log.commits, 0);
-}
-
 TEST(DxfFileTest, WritingWithoutAFileIsAnErrorNotACrash) {
     DxfFile file;
     file.writeHeaderAndTables(Settings{});

@@ -367,12 +367,7 @@ INSTANTIATE_TEST_SUITE_P(
                 ""},
         TextRow{"EmptyNameStillWritesTheCentreName", [](auto&, auto&, auto&) {}, "", '.', 2, 50, 60,
                 ""},
-        TextRow{"NameIsUnchanged", [](auto&, auto&, auto&) {}, "Laje S\u00E3o Jo\u00E3o", '.', 2,
-                50, 60, "Laje S\u00E3o Jo\u00E3o"},
-        // 1:75: P(X) = X * 1000/75 + 10.
         TextRow{"ScaleOneTo75Title", scale75, "L1", '.', 0, 10, 5 * 1000.0 / 75 + 40, "L1"},
-        TextRow{"ScaleOneTo75ScaleText", scale75, "L1", '.', 1, 10, 5 * 1000.0 / 75 + 35,
-                "Esc.: 1:75"},
         TextRow{"ScaleOneTo75TopLabelLeftOfTheOrigin", scale75, "L1", '.', 22,
                 -0.25 * 1000.0 / 75 - 10, 4.25 * 1000.0 / 75 + 12, "41\u00D88.0c12 - 166"},
         TextRow{"EmptyBottomDescriptionStillLabelled",
