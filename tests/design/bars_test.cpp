@@ -28,13 +28,6 @@ TEST(BarTable, LooksUpAreasAndReadsListTexts) {
     EXPECT_EQ(diameterOfText(""), 0.0);
 }
 
-TEST(SpacingLimits, TwiceTheThicknessUpToTwenty) {
-    EXPECT_EQ(spacingLimitsFor(8.0).sMax, 16.0);
-    EXPECT_EQ(spacingLimitsFor(8.75).sMax, 17.5);
-    EXPECT_EQ(spacingLimitsFor(25.0).sMax, 20.0);
-    EXPECT_EQ(spacingLimitsFor(25.0).sMin, 8.0);
-}
-
 struct SpacingCase {
     const char* name;
     double diameter;
@@ -118,18 +111,14 @@ TEST(DiameterChoices, EmptyListProposesNothing) {
     EXPECT_EQ(choice.text, "0Øc0");
 }
 
-TEST(DiameterChoices, FractionalSpacingUsesTheSeparator) {
+TEST(DiameterChoices, FractionalSMaxReachesTheDescription) {
+    // h = 8.75, s max 17.5: 6.3 mm at 1.0 cm²/m gives int(31.5) = 31, capped.
     ChoiceList list;
-    // h = 8.75 (s max 17.5): 10.0 mm is larger than h; 6.3 mm at 2.0 cm²/m gives 15.
-    const BarChoice choice = fillDiameterChoices(list, SteelKind::Top, 4.0, 2.0, 8.75,
+    const BarChoice choice = fillDiameterChoices(list, SteelKind::Top, 4.0, 1.0, 8.75,
                                                  spacingLimitsFor(8.75), 0.15, ',');
-    EXPECT_EQ(list.items, (Items{"6.3", "8.0"}));
-    EXPECT_EQ(choice.spacing, 15.0);
-    ChoiceList wide;
-    const BarChoice capped = fillDiameterChoices(wide, SteelKind::Top, 4.0, 1.0, 8.75,
-                                                 spacingLimitsFor(8.75), 0.15, ',');
-    EXPECT_EQ(capped.spacing, 17.5);
-    EXPECT_EQ(capped.text, "23Ø6.3c17,5"); // nearest(22) + 1
+    EXPECT_EQ(list.items, (Items{"6.3", "8.0"})); // 10.0 mm is larger than h
+    EXPECT_EQ(choice.spacing, 17.5);
+    EXPECT_EQ(choice.text, "23Ø6.3c17,5"); // nearest(385 / 17.5 = 22) + 1
 }
 
 struct SpacingListCase {

@@ -110,13 +110,5 @@ TEST(Deflection, CaseFourLongerLxUsesYForTheLimitAndXForTheUncrackedShape) {
     EXPECT_NEAR(wide.results.immediateDeflection, s.results.immediateDeflection * 5.0625, 1e-9);
 }
 
-TEST(Deflection, NoLiveLoadStillReducesTheSteelStressByMr) {
-    SquareSlab s(5, 900, 0, 3.5);
-    const DeflectionDetails details = computeDeflections(s.slab, 8.5, 2.0, s.results);
-    EXPECT_NEAR(details.EcInf, details.Ec / 3.0, 1e-6);
-    EXPECT_NEAR(details.Ms, 7.0 / 192.0 * 900.0 * 25.0, 1e-9);
-    EXPECT_LT(details.sigmaS, details.Ms * 100.0 / ((1.0 - details.k / 3.0) * 8.5 * 3.5));
-}
-
 } // namespace
 } // namespace lajes

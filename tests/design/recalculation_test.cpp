@@ -110,16 +110,5 @@ TEST(RecalculationState, StartUpState) {
     EXPECT_STREQ(recalculateQuestion, "Deseja Recalcular a(s) Laje(s) ?");
 }
 
-TEST(RecalculationState, PrintingSetsCountOneAndClearsTheFlag) {
-    RecalculationState state;
-    state.inputChanged();
-    state.returned();
-    state.returned();
-    state.printed();
-    EXPECT_EQ(state.returnCount(), 1);
-    EXPECT_TRUE(state.printedFlag());
-    EXPECT_FALSE(state.recalculateFlag());
-}
-
 } // namespace
 } // namespace lajes

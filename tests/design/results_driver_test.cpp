@@ -195,13 +195,6 @@ TEST(ResultsComputation, RibbedSlabUsesBarsPerRibAndFixedTopBars) {
         EXPECT_FALSE(s.screen.spacingList(direction).enabled);
 }
 
-TEST(ResultsComputation, RibbedTopSpacingUsesTheSeparator) {
-    DesignedSlab s;
-    testing_slabs::ribbedSlab(s, 5.0, 12.5);
-    computeResults(s.slab, s.results, s.settings, s.screen, ',');
-    EXPECT_EQ(s.screen.AsxnbEdit, "7Ø5.0c52,5"); // (385 - 40) / 52.5 = 6.6 ribs
-}
-
 TEST(ResultsComputation, NeutralAxisBelowTheFlangeThenShearInThatOrder) {
     DesignedSlab s;
     testing_slabs::ribbedSlab(s, 1.0);
