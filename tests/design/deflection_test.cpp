@@ -110,5 +110,12 @@ TEST(Deflection, CaseFourLongerLxUsesYForTheLimitAndXForTheUncrackedShape) {
     EXPECT_NEAR(wide.results.immediateDeflection, s.results.immediateDeflection * 5.0625, 1e-9);
 }
 
+TEST(Deflection, NoLiveLoadTakesTheWholeCreepCoefficient) {
+    SquareSlab s(5, 900, 0, 3.5);
+    const DeflectionDetails details = computeDeflections(s.slab, 8.5, 2.0, s.results);
+    EXPECT_NEAR(details.EcInf, details.Ec / 3.0, 1e-6);
+    EXPECT_TRUE(details.cracked);
+}
+
 } // namespace
 } // namespace lajes
