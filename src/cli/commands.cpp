@@ -1,0 +1,241 @@
+#include "cli/commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "cli/slab_request.h"
+#include "cli/slab_result.h"
+#include "config/atomic_file.h"
+#include "config/settings_file.h"
+#include "dxf/dxf_export.h"
+
+namespace lajes::cli {
+
+namespace {
+
+constexpr int exitReady = 0;
+constexpr int exitRefused = 1;
+constexpr int exitUsage = 2;
+
+const char* const helpFooter = R"(
+Cada laje é um objeto JSON com as chaves:
+  SupportCase (1 a 6, obrigatório), Ribbed (true/false), fck (MPa), SteelGrade ("CA-50A"...),
+  Lx, Ly (m), h (cm), g (carga permanente sem o peso próprio, kg/m²), q (carga acidental,
+  kg/m²) - ausentes ou null equivalem à caixa vazia -, a, bw, hb, bf (cm), BlockDensity
+  (kgf/m³), AdjacentSpan (m, casos 2 a 6), settings {wallWidth (m), cover (cm), phiInfinity,
+  drawingScale, textLayerColour, slabLayerColour, posBarLayerColour, negBarLayerColour} e
+  choices [{"direction":"xp","diameter":"8.0"}, {"direction":"yp","spacing":12}, ...].
+Como na tela, Lx, Ly, h, g e q entram arredondados a duas casas decimais.
+As configurações vêm de Quenvor.cfg na pasta atual, se existir.
+
+Saída: 0 laje pronta; 1 cálculo recusado (o JSON do resultado é impresso mesmo assim);
+2 erro de uso ou de entrada.
+
+Exemplo:
+  echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' | lajes-cli design --decimal ,
+)";
+
+struct Options {
+    std::string input;
+    std::string decimal = ".";
+    std::string name;
+    std::string output;
+};
+
+char separatorOf(const Options& options) {
+    return options.decimal == "," ? ',' : '.';
+}
+
+// Reads the whole input (a file, or standard input when no file was given).
+bool readInput(const Options& options, std::istream& in, std::string& text, std::ostream& err) {
+    if (options.input.empty()) {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::ifstream file(options.input, std::ios::binary);
+    if (!file) {
+        err << "lajes-cli: não foi possível ler --input \"" << options.input
+            << "\": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
+
+Settings settingsInForce(std::ostream& err) {
+    const SettingsLoad load = loadSettings();
+    if (load.error)
+        err << "lajes-cli: aviso: " << configFileName << ": " << *load.error << "\n";
+    return load.settings;
+}
+
+int exitFor(DesignOutcome outcome) {
+    return outcome == DesignOutcome::Ready ? exitReady : exitRefused;
+}
+
+int design(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string text;
+    if (!readInput(options, in, text, err))
+        return exitUsage;
+    const auto request = parseSlabRequestText(text, settingsInForce(err));
+    if (const auto* error = std::get_if<std::string>(&request)) {
+        err << "lajes-cli: " << *error << "\n";
+        return exitUsage;
+    }
+    const DesignRun run = runDesign(std::get<SlabRequest>(request), separatorOf(options));
+    if (!run.invalidChoice.empty()) {
+        err << "lajes-cli: " << run.invalidChoice << "\n";
+        return exitUsage;
+    }
+    out << run.result.dump() << "\n";
+    return exitFor(run.outcome);
+}
+
+int batch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::ifstream file;
+    std::istream* source = &in;
+    if (!options.input.empty()) {
+        file.open(options.input, std::ios::binary);
+        if (!file) {
+            err << "lajes-cli: não foi possível ler --input \"" << options.input
+                << "\": " << std::strerror(errno) << "\n";
+            return exitUsage;
+        }
+        source = &file;
+    }
+    const Settings settings = settingsInForce(err);
+    const char separator = separatorOf(options);
+    std::string line;
+    while (std::getline(*source, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        nlohmann::json result;
+        const auto request = parseSlabRequestText(line, settings);
+        if (const auto* error = std::get_if<std::string>(&request)) {
+            result = nlohmann::json{{"outcome", "Invalid"}, {"error", *error}};
+        } else {
+            DesignRun run = runDesign(std::get<SlabRequest>(request), separator);
+            if (!run.invalidChoice.empty())
+                result = nlohmann::json{{"outcome", "Invalid"}, {"error", run.invalidChoice}};
+            else
+                result = std::move(run.result);
+        }
+        out << result.dump() << '\n';
+        if (!out) {
+            err << "lajes-cli: falha ao escrever a saída\n";
+            return exitUsage;
+        }
+    }
+    if (source->bad()) {
+        err << "lajes-cli: falha ao ler a entrada\n";
+        return exitUsage;
+    }
+    out.flush();
+    return out ? exitReady : exitUsage;
+}
+
+int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string text;
+    if (!readInput(options, in, text, err))
+        return exitUsage;
+    const auto request = parseSlabRequestText(text, settingsInForce(err));
+    if (const auto* error = std::get_if<std::string>(&request)) {
+        err << "lajes-cli: " << *error << "\n";
+        return exitUsage;
+    }
+    const SlabRequest& slabRequest = std::get<SlabRequest>(request);
+    const DesignRun run = runDesign(slabRequest, separatorOf(options));
+    if (!run.invalidChoice.empty()) {
+        err << "lajes-cli: " << run.invalidChoice << "\n";
+        return exitUsage;
+    }
+    out << run.result.dump() << "\n";
+    if (run.outcome != DesignOutcome::Ready)
+        return exitRefused;
+    if (const auto error = exportDrawing(options.output, options.name, run.slab, run.results,
+                                         slabRequest.settings, separatorOf(options))) {
+        err << "lajes-cli: não foi possível gravar \"" << options.output << "\": " << *error
+            << "\n";
+        return exitUsage;
+    }
+    return exitReady;
+}
+
+} // namespace
+
+int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
+    CLI::App app{"lajes-cli: cálculo de lajes de concreto armado (NBR 6118) pela linha de comando",
+                 "lajes-cli"};
+    app.footer(helpFooter);
+    app.option_defaults()->group("Opções");
+    app.require_subcommand(1);
+    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+    app.get_formatter()->label("Usage", "Uso");
+    app.get_formatter()->label("OPTIONS", "OPÇÕES");
+    app.get_formatter()->label("Options", "Opções");
+    app.get_formatter()->label("SUBCOMMAND", "COMANDO");
+    app.get_formatter()->label("SUBCOMMANDS", "COMANDOS");
+    app.get_formatter()->label("Subcommands", "Comandos");
+    app.get_formatter()->label("REQUIRED", "OBRIGATÓRIO");
+    app.get_formatter()->label("TEXT", "TEXTO");
+
+    Options options;
+    auto addDecimal = [&](CLI::App* command) {
+        command
+            ->add_option("--decimal", options.decimal,
+                         "Separador decimal dos textos da tela: . ou , (padrão .)")
+            ->type_name("SEP")
+            ->check(CLI::IsMember({".", ","}));
+    };
+
+    CLI::App* designCommand =
+        app.add_subcommand("design", "Calcula uma laje (objeto JSON) e imprime o resultado");
+    designCommand->add_option("--input", options.input, "Arquivo JSON (padrão: entrada padrão)")
+        ->type_name("ARQUIVO");
+    addDecimal(designCommand);
+
+    CLI::App* batchCommand = app.add_subcommand(
+        "batch", "Calcula várias lajes, uma por linha (JSON Lines), um resultado por linha");
+    batchCommand
+        ->add_option("--input", options.input, "Arquivo JSON Lines (padrão: entrada padrão)")
+        ->type_name("ARQUIVO");
+    addDecimal(batchCommand);
+
+    CLI::App* dxfCommand = app.add_subcommand("dxf", "Calcula uma laje e grava o seu desenho DXF");
+    dxfCommand->add_option("--input", options.input, "Arquivo JSON da laje")
+        ->type_name("ARQUIVO")
+        ->required();
+    dxfCommand->add_option("--name", options.name, "Nome da laje no desenho")
+        ->type_name("NOME")
+        ->required();
+    dxfCommand->add_option("--output", options.output, "Arquivo .dxf a gravar")
+        ->type_name("ARQUIVO")
+        ->required();
+    addDecimal(dxfCommand);
+
+    for (CLI::App* command : {designCommand, batchCommand, dxfCommand})
+        command->group("Comandos");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        app.exit(help, out, err);
+        return exitReady;
+    } catch (const CLI::ParseError& error) {
+        err << "lajes-cli: " << error.what() << "\n"
+            << "Use lajes-cli --help para ver as opções.\n";
+        return exitUsage;
+    }
+
+    if (designCommand->parsed())
+        return design(options, in, out, err);
+    if (batchCommand->parsed())
+        return batch(options, in, out, err);
+    return dxf(options, in, out, err);
+}
+
+} // namespace lajes::cli

@@ -1,0 +1,241 @@
+#include "cli/slab_request.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "analysis/steel_grades.h"
+#include "config/number_text.h"
+#include "config/settings_file.h"
+
+namespace lajes::cli {
+
+namespace {
+
+using nlohmann::json;
+
+struct InputError {
+    std::string message;
+};
+
+[[noreturn]] void fail(const std::string& message) {
+    throw InputError{message};
+}
+
+double number(const json& value, const std::string& key) {
+    if (!value.is_number())
+        fail("\"" + key + "\" deve ser um número");
+    const double v = value.get<double>();
+    if (!std::isfinite(v))
+        fail("\"" + key + "\" deve ser um número finito");
+    if (v < 0)
+        fail("\"" + key + "\" não pode ser negativo");
+    return v;
+}
+
+// The five boxes of the data-entry screen hold "%0.2f" texts when the calculation starts,
+// so their values enter the design rounded to two decimals, exactly as in the windows.
+double asTypedInBox(double v) {
+    return *parseReal(formatFixed(v, 2, '.'));
+}
+
+std::optional<double> boxEntry(const json& object, const char* key) {
+    const auto it = object.find(key);
+    if (it == object.end() || it->is_null())
+        return std::nullopt;
+    return asTypedInBox(number(*it, key));
+}
+
+double optionalNumber(const json& object, const char* key, double fallback) {
+    const auto it = object.find(key);
+    if (it == object.end() || it->is_null())
+        return fallback;
+    return number(*it, key);
+}
+
+std::string colour(const json& value, const std::string& key) {
+    if (value.is_number_unsigned())
+        return std::to_string(value.get<std::uint64_t>());
+    if (value.is_string()) {
+        const auto text = value.get<std::string>();
+        if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos)
+            return text;
+    }
+    fail("\"" + key + "\" deve ser um número de cor (somente dígitos)");
+}
+
+void checkKeys(const json& object, const std::set<std::string>& known, const std::string& where) {
+    for (const auto& [key, value] : object.items())
+        if (!known.count(key))
+            fail("chave desconhecida \"" + key + "\"" + where);
+}
+
+Settings readSettings(const json& object, Settings settings) {
+    if (!object.is_object())
+        fail("\"settings\" deve ser um objeto");
+    checkKeys(object,
+              {"wallWidth", "cover", "phiInfinity", "drawingScale", "textLayerColour",
+               "slabLayerColour", "posBarLayerColour", "negBarLayerColour"},
+              " em \"settings\"");
+    settings.wallWidth = optionalNumber(object, "wallWidth", settings.wallWidth);
+    settings.cover = optionalNumber(object, "cover", settings.cover);
+    settings.phiInfinity = optionalNumber(object, "phiInfinity", settings.phiInfinity);
+    if (const auto it = object.find("drawingScale"); it != object.end()) {
+        if (!it->is_string())
+            fail("\"drawingScale\" deve ser um texto como \"1:50\"");
+        const ScaleChoice scale = scaleFactorFor(it->get<std::string>());
+        if (scale.scale != it->get<std::string>())
+            fail("\"drawingScale\" deve ser 1:10, 1:20, 1:25, 1:50, 1:75 ou 1:100");
+        settings.drawingScale = scale.scale;
+        settings.scaleFactor = scale.factor;
+    }
+    for (const auto& [key, field] : {std::pair{"textLayerColour", &settings.textLayerColour},
+                                     std::pair{"slabLayerColour", &settings.slabLayerColour},
+                                     std::pair{"posBarLayerColour", &settings.posBarLayerColour},
+                                     std::pair{"negBarLayerColour", &settings.negBarLayerColour}})
+        if (const auto it = object.find(key); it != object.end())
+            *field = colour(*it, key);
+    return settings;
+}
+
+BarDirection direction(const json& value) {
+    if (value.is_string()) {
+        const auto text = value.get<std::string>();
+        if (text == "xp")
+            return BarDirection::xp;
+        if (text == "yp")
+            return BarDirection::yp;
+        if (text == "xn")
+            return BarDirection::xn;
+        if (text == "yn")
+            return BarDirection::yn;
+    }
+    fail("\"direction\" deve ser \"xp\", \"yp\", \"xn\" ou \"yn\"");
+}
+
+std::vector<BarPick> readChoices(const json& list) {
+    if (!list.is_array())
+        fail("\"choices\" deve ser uma lista");
+    std::vector<BarPick> picks;
+    for (const json& item : list) {
+        if (!item.is_object())
+            fail("cada item de \"choices\" deve ser um objeto");
+        checkKeys(item, {"direction", "diameter", "spacing"}, " em \"choices\"");
+        if (!item.contains("direction"))
+            fail("falta \"direction\" em \"choices\"");
+        BarPick pick;
+        pick.direction = direction(item["direction"]);
+        const bool hasDiameter = item.contains("diameter");
+        const bool hasSpacing = item.contains("spacing");
+        if (hasDiameter == hasSpacing)
+            fail("cada item de \"choices\" leva \"diameter\" ou \"spacing\", um dos dois");
+        if (hasDiameter) {
+            if (!item["diameter"].is_string())
+                fail("\"diameter\" deve ser o texto da lista, como \"8.0\"");
+            pick.diameter = item["diameter"].get<std::string>();
+        } else {
+            const json& s = item["spacing"];
+            if (!s.is_number_integer() && !s.is_number_unsigned())
+                fail("\"spacing\" deve ser um número inteiro de centímetros");
+            const auto value = s.get<std::int64_t>();
+            if (value < 0 || value > 1000)
+                fail("\"spacing\" fora da lista de espaçamentos");
+            pick.spacing = static_cast<int>(value);
+        }
+        picks.push_back(std::move(pick));
+    }
+    return picks;
+}
+
+SlabRequest read(const json& input, const Settings& base) {
+    if (!input.is_object())
+        fail("a entrada deve ser um objeto JSON");
+    checkKeys(input,
+              {"SupportCase", "Ribbed", "fck", "SteelGrade", "Lx", "Ly", "h", "g", "q", "a", "bw",
+               "hb", "bf", "BlockDensity", "AdjacentSpan", "settings", "choices"},
+              "");
+    SlabRequest request;
+    SlabDesignData& slab = request.slab;
+
+    const auto supportCase = input.find("SupportCase");
+    if (supportCase == input.end() || supportCase->is_null())
+        fail("falta \"SupportCase\" (1 a 6)");
+    if (!supportCase->is_number_integer() && !supportCase->is_number_unsigned())
+        fail("\"SupportCase\" deve ser um inteiro de 1 a 6");
+    const auto caseNumber = supportCase->get<std::int64_t>();
+    if (caseNumber < 1 || caseNumber > 6)
+        fail("\"SupportCase\" deve ser um inteiro de 1 a 6");
+    slab.SupportCase = static_cast<int>(caseNumber);
+
+    if (const auto it = input.find("Ribbed"); it != input.end() && !it->is_null()) {
+        if (!it->is_boolean())
+            fail("\"Ribbed\" deve ser true ou false");
+        slab.Ribbed = it->get<bool>();
+    }
+    if (slab.Ribbed && slab.SupportCase != 1)
+        fail("\"Ribbed\": uma laje nervurada é sempre do caso 1 (SupportCase 1)");
+
+    slab.fck = optionalNumber(input, "fck", slab.fck);
+    if (const auto it = input.find("SteelGrade"); it != input.end() && !it->is_null()) {
+        if (!it->is_string() || !fykFor(it->get<std::string>()))
+            fail("\"SteelGrade\" deve ser um de CA-25, CA-40A, CA-40B, CA-50A, CA-50B, CA-60A, "
+                 "CA-60B");
+        slab.SteelGrade = it->get<std::string>();
+    }
+
+    request.entries.Lx = boxEntry(input, "Lx");
+    request.entries.Ly = boxEntry(input, "Ly");
+    request.entries.h = boxEntry(input, "h");
+    request.entries.g = boxEntry(input, "g");
+    request.entries.q = boxEntry(input, "q");
+    slab.Lx = request.entries.Lx.value_or(0.0);
+    slab.Ly = request.entries.Ly.value_or(0.0);
+    slab.h = request.entries.h.value_or(0.0);
+    slab.g = request.entries.g.value_or(0.0);
+    slab.q = request.entries.q.value_or(0.0);
+
+    slab.a = optionalNumber(input, "a", 0.0);
+    slab.bw = optionalNumber(input, "bw", 0.0);
+    slab.hb = optionalNumber(input, "hb", 0.0);
+    slab.bf = optionalNumber(input, "bf", 0.0);
+    slab.BlockDensity = optionalNumber(input, "BlockDensity", 0.0);
+    if (slab.Ribbed) {
+        // The ribbed-slab dialog cannot be left with OK until all four are non-zero.
+        for (const auto& [key, value] : {std::pair{"a", slab.a}, std::pair{"bw", slab.bw},
+                                         std::pair{"hb", slab.hb}, std::pair{"bf", slab.bf}})
+            if (value == 0.0)
+                fail(std::string("\"") + key + "\" deve ser maior que zero numa laje nervurada");
+    }
+    slab.AdjacentSpan = optionalNumber(input, "AdjacentSpan", 0.0);
+
+    request.settings = base;
+    if (const auto it = input.find("settings"); it != input.end())
+        request.settings = readSettings(*it, base);
+    if (const auto it = input.find("choices"); it != input.end())
+        request.choices = readChoices(*it);
+    return request;
+}
+
+} // namespace
+
+std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& input,
+                                                        const Settings& base) {
+    try {
+        return read(input, base);
+    } catch (const InputError& error) {
+        return error.message;
+    }
+}
+
+std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
+                                                            const Settings& base) {
+    json input;
+    try {
+        input = json::parse(text.begin(), text.end());
+    } catch (const json::parse_error& error) {
+        return std::string("JSON inválido: ") + error.what();
+    }
+    return parseSlabRequest(input, base);
+}
+
+} // namespace lajes::cli

@@ -1,0 +1,230 @@
+#include "cli/slab_result.h"
+
+#include <utility>
+
+#include "analysis/calculate.h"
+#include "design/bar_changes.h"
+#include "design/results_driver.h"
+
+namespace lajes::cli {
+
+namespace {
+
+using nlohmann::json;
+
+// -0.0 (a support moment of a case without fixed edges) prints as 0.
+double plain(double value) {
+    return value + 0.0;
+}
+
+const char* directionName(BarDirection direction) {
+    switch (direction) {
+    case BarDirection::xp:
+        return "xp";
+    case BarDirection::yp:
+        return "yp";
+    case BarDirection::xn:
+        return "xn";
+    case BarDirection::yn:
+        return "yn";
+    }
+    return "";
+}
+
+const char* focusName(FocusTarget focus) {
+    switch (focus) {
+    case FocusTarget::Lx:
+        return "Lx";
+    case FocusTarget::Ly:
+        return "Ly";
+    case FocusTarget::h:
+        return "h";
+    case FocusTarget::g:
+        return "g";
+    case FocusTarget::None:
+        break;
+    }
+    return nullptr;
+}
+
+// The additional-data dialog cannot be left with OK while the span is 0; a script that gives
+// none is refused the way the screen would stop there.
+constexpr const char* adjacentSpanMessage =
+    "Valor do Maior dos Menores Vãos Adjacentes\ndeve ser maior que zero!";
+
+json listJson(const ChoiceList& list) {
+    return {{"items", list.items}, {"text", list.currentText}, {"enabled", list.enabled}};
+}
+
+json screenJson(const ResultsScreen& s) {
+    json screen = json::object();
+    const std::pair<const char*, const std::string*> boxes[] = {
+        {"MxEdit", &s.MxEdit},       {"MyEdit", &s.MyEdit},       {"XxEdit", &s.XxEdit},
+        {"XyEdit", &s.XyEdit},       {"RxaEdit", &s.RxaEdit},     {"RyaEdit", &s.RyaEdit},
+        {"RxeEdit", &s.RxeEdit},     {"RyeEdit", &s.RyeEdit},     {"AsxpCEdit", &s.AsxpCEdit},
+        {"AsypCEdit", &s.AsypCEdit}, {"AsxnCEdit", &s.AsxnCEdit}, {"AsynCEdit", &s.AsynCEdit},
+        {"AsxpEdit", &s.AsxpEdit},   {"AsypEdit", &s.AsypEdit},   {"AsxnEdit", &s.AsxnEdit},
+        {"AsynEdit", &s.AsynEdit},   {"MkmaxEdit", &s.MkmaxEdit}, {"MrEdit", &s.MrEdit},
+        {"RominEdit", &s.RominEdit}, {"AsminEdit", &s.AsminEdit}, {"AsxpbEdit", &s.AsxpbEdit},
+        {"AsypbEdit", &s.AsypbEdit}, {"AsxnbEdit", &s.AsxnbEdit}, {"AsynbEdit", &s.AsynbEdit},
+        {"XLnEdit", &s.XLnEdit},     {"TwdEdit", &s.TwdEdit},     {"TwuEdit", &s.TwuEdit},
+        {"FiEdit", &s.FiEdit},       {"FadmEdit", &s.FadmEdit},   {"FfEdit", &s.FfEdit},
+        {"Fadm1Edit", &s.Fadm1Edit},
+    };
+    for (const auto& [name, text] : boxes)
+        screen[name] = *text;
+    const std::pair<const char*, const ChoiceList*> lists[] = {
+        {"AsxpComboBox", &s.AsxpComboBox},       {"AsypComboBox", &s.AsypComboBox},
+        {"AsxnComboBox", &s.AsxnComboBox},       {"AsynComboBox", &s.AsynComboBox},
+        {"EspAsxpComboBox", &s.EspAsxpComboBox}, {"EspAsypComboBox", &s.EspAsypComboBox},
+        {"EspAsxnComboBox", &s.EspAsxnComboBox}, {"EspAsynComboBox", &s.EspAsynComboBox},
+    };
+    for (const auto& [name, list] : lists)
+        screen[name] = listJson(*list);
+    return screen;
+}
+
+json slabJson(const SlabDesignData& slab, const PreDimensioning& pre) {
+    return {{"fyk", slab.fyk},    {"d", slab.d},           {"g", slab.g},
+            {"p", slab.p},        {"Lambda", slab.Lambda}, {"SmallerSpan", slab.SmallerSpan},
+            {"hREBA", pre.hREBA}, {"dNBR", pre.dNBR}};
+}
+
+json analysisJson(const SlabResults& r) {
+    return {{"Mx", plain(r.Mx)},         {"My", plain(r.My)},       {"Xx", plain(r.Xx)},
+            {"Xy", plain(r.Xy)},         {"MkMax", plain(r.MkMax)}, {"Mr", plain(r.Mr)},
+            {"rhoMin", plain(r.rhoMin)}, {"AsMin", plain(r.AsMin)}};
+}
+
+// Which directions the computation reached: a no-bar failure stops at the first empty list.
+bool reached(const ResultsScreen& screen, const SlabDesignData& slab, const SlabResults& r,
+             BarDirection direction, bool noBar) {
+    if (!noBar)
+        return true;
+    for (BarDirection d : allBarDirections) {
+        const bool visited = slab.Ribbed ? (d == BarDirection::xp || d == BarDirection::yp)
+                                         : (d == BarDirection::xp || d == BarDirection::yp ||
+                                            (d == BarDirection::xn && r.Asxn != 0.0) ||
+                                            (d == BarDirection::yn && r.Asyn != 0.0));
+        if (d == direction)
+            return visited;
+        if (visited && screen.diameterList(d).items.empty())
+            return false; // an earlier direction failed
+    }
+    return false;
+}
+
+json resultsJson(const SlabDesignData& slab, const SlabResults& r, const ResultsScreen& screen,
+                 bool noBar) {
+    json results = analysisJson(r);
+    results["Rxa"] = plain(r.Rxa);
+    results["Rxe"] = plain(r.Rxe);
+    results["Rya"] = plain(r.Rya);
+    results["Rye"] = plain(r.Rye);
+    results["Asxp"] = plain(r.Asxp);
+    results["Asyp"] = plain(r.Asyp);
+    results["Asxn"] = plain(r.Asxn);
+    results["Asyn"] = plain(r.Asyn);
+    results["X"] = plain(r.X);
+    if (slab.Ribbed) {
+        results["ribsX"] = r.ribsX;
+        results["ribsY"] = r.ribsY;
+    }
+    json bars = json::object();
+    for (BarDirection direction : allBarDirections) {
+        if (!reached(screen, slab, r, direction, noBar))
+            continue;
+        const BarChoice& bar = r.bar(direction);
+        json entry = {{"diameters", screen.diameterList(direction).items},
+                      {"spacings", screen.spacingList(direction).items},
+                      {"diameter", bar.diameter},
+                      {"spacing", bar.spacing},
+                      {"count", bar.count},
+                      {"effectiveArea", bar.effectiveArea},
+                      {"text", screen.descriptionBox(direction)}};
+        if (slab.Ribbed && direction == BarDirection::xp)
+            entry["barsPerRib"] = r.barsPerRibX;
+        if (slab.Ribbed && direction == BarDirection::yp)
+            entry["barsPerRib"] = r.barsPerRibY;
+        bars[directionName(direction)] = std::move(entry);
+    }
+    results["bars"] = std::move(bars);
+    if (!noBar) {
+        results["deflection"] = {{"immediate", r.immediateDeflection},
+                                 {"final", r.finalDeflection},
+                                 {"admissible", r.admissibleDeflection}};
+        results["shear"] = {{"V", r.V}, {"tauD", r.tauD}, {"tauU", r.tauU}};
+    }
+    return results;
+}
+
+} // namespace
+
+DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
+    DesignRun run;
+    run.slab = request.slab;
+    PreDimensioning pre;
+    const double adjacentSpan = request.slab.AdjacentSpan;
+    const AdjacentSpanRequest askAdjacentSpan = [adjacentSpan]() -> std::optional<double> {
+        if (adjacentSpan == 0.0)
+            return std::nullopt;
+        return adjacentSpan;
+    };
+    const CalculationResult calculation = calculateSlab(request.entries, run.slab, run.results, pre,
+                                                        request.settings, askAdjacentSpan);
+    json& result = run.result;
+    result["messages"] = json::array();
+
+    if (calculation.outcome != CalculationOutcome::Ready) {
+        run.outcome = DesignOutcome::Rejected;
+        result["outcome"] = "Rejected";
+        const bool cancelled = calculation.outcome == CalculationOutcome::Cancelled;
+        result["message"] = cancelled ? adjacentSpanMessage : calculation.message;
+        const char* focus = cancelled ? "AdjacentSpan" : focusName(calculation.focus);
+        result["focus"] = focus ? json(focus) : json(nullptr);
+        // A failed moment check and the adjacent span come after the analysis: report what
+        // it computed. Earlier checks stop before anything is derived.
+        if (cancelled || calculation.focus == FocusTarget::None) {
+            result["slab"] = slabJson(run.slab, pre);
+            result["results"] = analysisJson(run.results);
+        }
+        return run;
+    }
+
+    ComputeOutcome computed =
+        computeResults(run.slab, run.results, request.settings, run.screen, decimalSeparator);
+    for (const ScreenMessage& message : computed.messages)
+        result["messages"].push_back(message.text);
+    const bool noBar = computed.closeScreen;
+
+    // The picks are made on the screen, which a no-bar failure closes at once.
+    if (!noBar) {
+        for (const BarPick& pick : request.choices) {
+            const BarChangeOutcome change =
+                pick.diameter
+                    ? pickDiameter(pick.direction, *pick.diameter, run.slab, run.results,
+                                   request.settings, run.screen, decimalSeparator)
+                    : pickSpacing(pick.direction, std::to_string(*pick.spacing), run.slab,
+                                  run.results, request.settings, run.screen, decimalSeparator);
+            if (!change.applied) {
+                run.invalidChoice =
+                    std::string("\"choices\": a lista ") +
+                    (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
+                    directionName(pick.direction) + "\" não oferece \"" +
+                    (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) + "\"";
+                return run;
+            }
+            for (const ScreenMessage& message : change.messages)
+                result["messages"].push_back(message.text);
+        }
+    }
+
+    run.outcome = noBar ? DesignOutcome::NoBar : DesignOutcome::Ready;
+    result["outcome"] = noBar ? "NoBar" : "Ready";
+    result["slab"] = slabJson(run.slab, pre);
+    result["results"] = resultsJson(run.slab, run.results, run.screen, noBar);
+    result["screen"] = screenJson(run.screen);
+    return run;
+}
+
+} // namespace lajes::cli
