@@ -1,0 +1,96 @@
+#include "report/report_preview.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+#include "report/report_painter.h"
+#include "report/report_pdf.h"
+
+namespace lajes::report {
+
+namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), text.size());
+}
+
+} // namespace
+
+std::unique_ptr<QPrinter> reportPrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(sheetMargin, sheetMargin, sheetMargin, sheetMargin), QPageLayout::Millimeter));
+    printer->setDocName(qText(previewCaption));
+    return printer;
+}
+
+bool saveReportPdf(const ReportPage& page, QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    const auto error = writeReportPdf(page, fileName.toStdU16String());
+    if (error) {
+        QMessageBox::warning(
+            parent, QStringLiteral("Salvar PDF"),
+            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
+                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page, QPrinter& printer,
+                                                         QWidget* parent) {
+    installReportFont();
+    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    preview->setWindowTitle(qText(previewCaption));
+    // The dialog keeps its own copy of the page: a later filling never changes a preview.
+    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
+                     [page](QPrinter* target) {
+                         QPainter painter(target);
+                         paintReportPage(painter, page, *target);
+                     });
+    auto* save = new QAction(qText(savePdfActionText), preview.get());
+    save->setObjectName(QStringLiteral("SalvarPdfAction"));
+    QPrintPreviewDialog* dialog = preview.get();
+    QObject::connect(save, &QAction::triggered, dialog,
+                     [page, dialog] { saveReportPdf(page, dialog); });
+    if (auto* toolBar = preview->findChild<QToolBar*>()) {
+        toolBar->addSeparator();
+        toolBar->addAction(save);
+    } else {
+        preview->addAction(save);
+    }
+    return preview;
+}
+
+void showReportPreview(const ReportPage& page, QWidget* parent) {
+    const std::unique_ptr<QPrinter> printer = reportPrinter();
+    const std::unique_ptr<QPrintPreviewDialog> preview =
+        createReportPreview(page, *printer, parent);
+    preview->exec();
+}
+
+void printReport(const ResultsScreen& screen, const SlabDesignData& slab,
+                 const SlabResults& results, const Settings& settings, char decimalSeparator,
+                 QWidget* parent, std::string_view thicknessText) {
+    showReportPreview(
+        fillReportPage(screen, slab, results, settings, decimalSeparator, thicknessText), parent);
+}
+
+} // namespace lajes::report
