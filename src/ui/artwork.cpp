@@ -1,0 +1,103 @@
+#include "ui/artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace lajes {
+
+void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient ground(area.topLeft(), area.bottomRight());
+    ground.setColorAt(0.0, QColor(0x1d, 0x3a, 0x66));
+    ground.setColorAt(1.0, QColor(0x0f, 0x22, 0x40));
+    p.fillRect(area, ground);
+
+    // Faint drafting grid.
+    const qreal cell = qMax<qreal>(12.0, area.height() / 24.0);
+    p.setPen(QPen(QColor(255, 255, 255, 18), 1));
+    for (qreal x = area.left(); x < area.right(); x += cell)
+        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    for (qreal y = area.top(); y < area.bottom(); y += cell)
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+
+    // The slab, on the right half (the whole width when compact).
+    const qreal side =
+        compact ? area.height() * 0.62 : qMin(area.height() * 0.55, area.width() * 0.38);
+    const QRectF slab(compact ? area.right() - side * 1.55 - area.height() * 0.1
+                              : area.left() + area.width() * 0.56,
+                      area.top() + (area.height() - side) / 2, side * 1.55, side);
+    const QColor line(0xdc, 0xe8, 0xf8);
+    const qreal pen = qMax<qreal>(1.0, side / 160.0);
+    p.setPen(QPen(line, pen * 1.6));
+    p.setBrush(QColor(255, 255, 255, 22));
+    p.drawRect(slab);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(slab.adjusted(pen * 5, pen * 5, -pen * 5, -pen * 5));
+
+    // Left and top edges fixed.
+    p.setPen(QPen(line, pen));
+    const qreal step = pen * 9;
+    for (qreal y = slab.top() + step; y < slab.bottom() - step; y += step)
+        p.drawLine(QPointF(slab.left() - step, y + step), QPointF(slab.left(), y));
+    for (qreal x = slab.left() + step; x < slab.right() - step; x += step)
+        p.drawLine(QPointF(x - step, slab.top()), QPointF(x, slab.top() - step));
+
+    // Bottom bars: x in orange, y in light green.
+    const QRectF inner = slab.adjusted(side * 0.1, side * 0.1, -side * 0.1, -side * 0.1);
+    p.setPen(QPen(QColor(0xff, 0xa8, 0x4a), pen * 1.4));
+    for (int i = 0; i <= 6; ++i) {
+        const qreal y = inner.top() + inner.height() * i / 6.0;
+        p.drawLine(QPointF(inner.left(), y), QPointF(inner.right(), y));
+    }
+    p.setPen(QPen(QColor(0x8e, 0xe0, 0x9a), pen * 1.4));
+    for (int i = 0; i <= 9; ++i) {
+        const qreal x = inner.left() + inner.width() * i / 9.0;
+        p.drawLine(QPointF(x, inner.top()), QPointF(x, inner.bottom()));
+    }
+
+    // Dimension lines Lx and Ly.
+    QFont font = p.font();
+    font.setPixelSize(qMax(10, static_cast<int>(side / 9)));
+    font.setItalic(true);
+    p.setFont(font);
+    p.setPen(QPen(line, pen));
+    const qreal below = slab.bottom() + side * 0.12;
+    p.drawLine(QPointF(slab.left(), below), QPointF(slab.right(), below));
+    p.drawText(QRectF(slab.left(), below, slab.width(), side * 0.18), Qt::AlignCenter,
+               QStringLiteral("Lx"));
+    const qreal beside = slab.right() + side * 0.1;
+    p.drawLine(QPointF(beside, slab.top()), QPointF(beside, slab.bottom()));
+    p.drawText(QRectF(beside + pen * 4, slab.top(), side * 0.3, slab.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ly"));
+
+    // Title.
+    const QRectF text = compact ? QRectF(area.left() + area.height() * 0.12, area.top(),
+                                         area.width() * 0.5, area.height())
+                                : QRectF(area.left() + area.width() * 0.07, area.top(),
+                                         area.width() * 0.45, area.height());
+    QFont title = p.font();
+    title.setItalic(false);
+    title.setBold(true);
+    title.setPixelSize(
+        qMax(14, static_cast<int>(compact ? area.height() / 7.5 : area.height() / 13.0)));
+    QFont subtitle = title;
+    subtitle.setBold(false);
+    subtitle.setPixelSize(qMax(10, title.pixelSize() * 4 / 10));
+    p.setPen(Qt::white);
+    p.setFont(title);
+    const qreal titleHeight = title.pixelSize() * 1.3;
+    const qreal top = text.center().y() - titleHeight;
+    p.drawText(QRectF(text.left(), top, text.width(), titleHeight), Qt::AlignLeft | Qt::AlignBottom,
+               QStringLiteral("Cálculo de Lajes"));
+    p.setFont(subtitle);
+    p.setPen(QColor(0xb8, 0xcc, 0xea));
+    p.drawText(
+        QRectF(text.left(), top + titleHeight + subtitle.pixelSize() * 0.4, text.width(),
+               subtitle.pixelSize() * 3.2),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        QStringLiteral("Estruturas de Concreto Armado\nLajes retangulares segundo a NBR 6118"));
+    p.restore();
+}
+
+} // namespace lajes

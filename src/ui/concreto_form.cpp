@@ -1,0 +1,68 @@
+#include "ui/concreto_form.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "ui/artwork.h"
+#include "ui/glyphs.h"
+
+namespace lajes {
+
+namespace {
+
+class TitlePicture final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paintTitleArt(painter, rect(), false);
+    }
+};
+
+} // namespace
+
+TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("ConcretoForm"));
+    setWindowTitle(QStringLiteral("Estruturas de Concreto - Cálculo de Lajes"));
+    setWindowIcon(applicationIcon());
+
+    QMenu* files = menuBar()->addMenu(QStringLiteral("&Arquivos"));
+    Saida = files->addAction(QStringLiteral("&Saída"));
+    Saida->setObjectName(QStringLiteral("Saida"));
+    CalcularLajes = menuBar()->addAction(QStringLiteral("&Calcular Lajes"));
+    CalcularLajes->setObjectName(QStringLiteral("CalcularLajes"));
+    CalcularLajes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    CalcularLajes->setShortcutContext(Qt::ApplicationShortcut);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+    Contedo1 = help->addAction(QStringLiteral("&Conteúdo"));
+    Contedo1->setObjectName(QStringLiteral("Contedo1"));
+    A1 = help->addAction(QStringLiteral("&Sobre"));
+    A1->setObjectName(QStringLiteral("A1"));
+    connect(Saida, &QAction::triggered, this, &QWidget::close);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* concPanel = new QFrame(central);
+    concPanel->setObjectName(QStringLiteral("ConcPanel"));
+    concPanel->setFrameShape(QFrame::StyledPanel);
+    concPanel->setFixedHeight(fontMetrics().height() + 8);
+    auto* picture = new TitlePicture(central);
+    picture->setObjectName(QStringLiteral("AberturaImage"));
+    layout->addWidget(concPanel);
+    layout->addWidget(picture, 1);
+    setCentralWidget(central);
+}
+
+void TConcretoForm::closeEvent(QCloseEvent* event) {
+    emit closing();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace lajes

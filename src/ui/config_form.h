@@ -1,0 +1,82 @@
+#pragma once
+
+// The settings dialog: drawing layer colours, drawing scale, wall width (shown in cm, held in
+// m), concrete cover and the creep coefficient. Created once at start-up, right after the
+// settings are loaded; shown modally from the data-entry screen's "Con&figurações".
+
+#include <QDialog>
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lajes {
+
+class MessageBoxes;
+struct Settings;
+
+// One colour swatch: colour number `number` (1 to 7) of the standard DXF palette.
+class ColourSwatch final : public QWidget {
+    Q_OBJECT
+public:
+    ColourSwatch(int number, QWidget* parent = nullptr);
+    int number() const { return number_; }
+    QSize sizeHint() const override;
+    static QColor colourOf(int number);
+
+signals:
+    void released(int number);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int number_;
+};
+
+class TConfigForm final : public QDialog {
+    Q_OBJECT
+public:
+    TConfigForm(Settings& settings, MessageBoxes& messages, const QWidget* centreOver,
+                QWidget* parent = nullptr);
+
+    // The data-entry screen's menu command: shows the dialog until it is accepted with
+    // complete values, or cancelled (which restores everything it changed).
+    void ConfiguraeseDesenho1Click();
+
+    void ParedeEditExit();
+    void CobEditExit();
+    void FiInfinitoEditExit();
+    void EscComboBoxExit();
+
+signals:
+    // A number that enters the design changed (wall width, cover, phi infinity).
+    void inputsChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void refillBoxes();
+    void commitFocusedBox();
+    void swatchReleased(int row, int number);
+    std::string* colourOfRow(int row);
+
+    Settings& settings_;
+    MessageBoxes& messages_;
+    const QWidget* centreOver_;
+    std::array<QLineEdit*, 4> layerNames{};  // Edit4, Edit3, Edit2, Edit1
+    std::array<QLineEdit*, 4> colourBoxes{}; // TextoEdit, lajeEdit, FerrposEdit, FerrnegEdit
+    QComboBox* EscComboBox;
+    QLineEdit* ParedeEdit;
+    QLineEdit* CobEdit;
+    QLineEdit* FiInfinitoEdit;
+    QPushButton* OkBitBtn;
+    QPushButton* CancelBitBtn;
+};
+
+} // namespace lajes

@@ -1,0 +1,84 @@
+#include "ui/dados_add_form.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/slab_design_data.h"
+#include "ui/decimal_box.h"
+#include "ui/glyphs.h"
+#include "ui/placement.h"
+
+namespace lajes {
+
+TDadosAddForm::TDadosAddForm(SlabDesignData& slab, MessageBoxes& messages,
+                             const QWidget* centreOver, QWidget* parent)
+    : QDialog(parent, Qt::Tool), slab_(slab), messages_(messages), centreOver_(centreOver),
+      MaiorVaodosMenoresEdit(new QLineEdit(this)),
+      CalcularBitBtn(new QPushButton(tickGlyph(), QStringLiteral("&Ok"), this)),
+      SairBitBtn(new QPushButton(cancelGlyph(), QStringLiteral("&Cancelar"), this)) {
+    setObjectName(QStringLiteral("DadosAddForm"));
+    setWindowTitle(QStringLiteral("Dados Adicionais Para o Cálculo da Laje"));
+    setModal(true);
+
+    MaiorVaodosMenoresEdit->setObjectName(QStringLiteral("MaiorVaodosMenoresEdit"));
+    MaiorVaodosMenoresEdit->setAlignment(Qt::AlignRight);
+    makeDecimalBox(MaiorVaodosMenoresEdit);
+    new FocusWatcher(MaiorVaodosMenoresEdit, [this] { MaiorVaodosMenoresEditExit(); });
+
+    auto* caption =
+        new QLabel(QStringLiteral("Maior dos Menores Vãos\nAdjacentes a Laje Calculada"), this);
+    caption->setBuddy(MaiorVaodosMenoresEdit);
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption);
+    row->addSpacing(8);
+    row->addWidget(MaiorVaodosMenoresEdit);
+    row->addWidget(new QLabel(QStringLiteral("(m)"), this));
+    MaiorVaodosMenoresEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
+
+    CalcularBitBtn->setObjectName(QStringLiteral("CalcularBitBtn"));
+    SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
+    CalcularBitBtn->setDefault(true);
+    connect(CalcularBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(SairBitBtn, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CalcularBitBtn);
+    buttons->addWidget(SairBitBtn);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 14);
+    layout->addLayout(row);
+    layout->addSpacing(16);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(MaiorVaodosMenoresEdit, CalcularBitBtn);
+    setTabOrder(CalcularBitBtn, SairBitBtn);
+}
+
+void TDadosAddForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOverClientArea(this, centreOver_);
+    MaiorVaodosMenoresEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void TDadosAddForm::MaiorVaodosMenoresEditExit() {
+    if (auto value = commitDecimalBox(MaiorVaodosMenoresEdit, messages_, true))
+        slab_.AdjacentSpan = *value;
+}
+
+void TDadosAddForm::commitFocusedBox() {
+    if (focusWidget() == MaiorVaodosMenoresEdit)
+        MaiorVaodosMenoresEditExit();
+}
+
+bool TDadosAddForm::spanComplete() const {
+    return !MaiorVaodosMenoresEdit->text().isEmpty() && slab_.AdjacentSpan != 0.0;
+}
+
+} // namespace lajes

@@ -1,0 +1,546 @@
+#include "ui/inserir_dados_form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "analysis/calculate.h"
+#include "analysis/predimensioning.h"
+#include "analysis/slab_design_data.h"
+#include "config/settings.h"
+#include "design/slab_results.h"
+#include "ui/config_form.h"
+#include "ui/dados_add_form.h"
+#include "ui/decimal_box.h"
+#include "ui/glyphs.h"
+#include "ui/laje_nervurada_form.h"
+#include "ui/message_boxes.h"
+#include "ui/support_case_picture.h"
+
+namespace lajes {
+
+namespace {
+
+const QString startFck = QStringLiteral("20");
+const QString startSteelGrade = QStringLiteral("CA-50A");
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* unit(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    label->setPalette(palette);
+    return label;
+}
+
+QFrame* panel(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+} // namespace
+
+TInserirDadosForm::TInserirDadosForm(SlabDesignData& slab, SlabResults& results,
+                                     PreDimensioning& suggestions, const Settings& settings,
+                                     MessageBoxes& messages, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), slab_(slab), results_(results), suggestions_(suggestions),
+      settings_(settings), messages_(messages) {
+    setObjectName(QStringLiteral("InserirDadosForm"));
+    setWindowTitle(QStringLiteral("Cálculo de Lajes"));
+    setWindowIcon(applicationIcon());
+    buildControls();
+
+    // Start values of the slab: the screen is created once, at start-up.
+    slab_.g = 0.0;
+    slab_.q = 0.0;
+    slab_.fck = 20.0;
+    slab_.fyk = 50.0;
+    slab_.SteelGrade = startSteelGrade.toStdString();
+    slab_.SupportCase = 1;
+    slab_.Ribbed = false;
+}
+
+void TInserirDadosForm::buildControls() {
+    QAction* settingsAction = menuBar()->addAction(QStringLiteral("Con&figurações"));
+    settingsAction->setObjectName(QStringLiteral("ConfiguraeseDesenho1"));
+    connect(settingsAction, &QAction::triggered, this,
+            &TInserirDadosForm::ConfiguraeseDesenho1Click);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    // Title band across the top.
+    auto* band = new QLabel(QStringLiteral("Escolha o tipo de Laje a ser calculada:"), central);
+    band->setObjectName(QStringLiteral("TituloPanel"));
+    QFont bandFont = band->font();
+    bandFont.setPointSizeF(bandFont.pointSizeF() * 1.35);
+    bandFont.setBold(true);
+    band->setFont(bandFont);
+    band->setAutoFillBackground(true);
+    QPalette bandPalette = band->palette();
+    bandPalette.setColor(QPalette::Window, QColor(0x2b, 0x4c, 0x7e));
+    bandPalette.setColor(QPalette::WindowText, Qt::white);
+    band->setPalette(bandPalette);
+    band->setContentsMargins(16, 10, 16, 10);
+    outer->addWidget(band);
+
+    // The form itself keeps a comfortable width on wide screens and centres.
+    auto* holder = new QHBoxLayout;
+    holder->setContentsMargins(16, 16, 16, 16);
+    outer->addLayout(holder, 1);
+    auto* form = new QWidget(central);
+    form->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 80);
+    holder->addStretch(1);
+    holder->addWidget(form, 6);
+    holder->addStretch(1);
+    auto* columns = new QHBoxLayout(form);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(18);
+
+    // Left column: ribbed option, support cases, materials.
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left, 3);
+    LajeNervuradaCheckBox = new QCheckBox(QStringLiteral("Laje Nervurada"), form);
+    LajeNervuradaCheckBox->setObjectName(QStringLiteral("LajeNervuradaCheckBox"));
+    left->addWidget(LajeNervuradaCheckBox, 0, Qt::AlignLeft);
+
+    QFrame* cases = panel(form);
+    auto* casesGrid = new QGridLayout(cases);
+    casesGrid->setHorizontalSpacing(6);
+    casesGrid->setVerticalSpacing(12);
+    for (int n = 1; n <= 6; ++n) {
+        auto* radio = new QRadioButton(cases);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(n));
+        auto* picture = new SupportCasePicture(n, cases);
+        RadioButtons[n - 1] = radio;
+        Pictures[n - 1] = picture;
+        const int row = (n - 1) % 2;          // 1 above 2, 3 above 4, 5 above 6
+        const int column = 2 * ((n - 1) / 2); // radio left of its picture
+        casesGrid->addWidget(radio, row, column, Qt::AlignRight | Qt::AlignVCenter);
+        casesGrid->addWidget(picture, row, column + 1);
+        casesGrid->setColumnStretch(column + 1, 1);
+        connect(radio, &QRadioButton::toggled, this,
+                [this, n](bool checked) { radioButtonToggled(n, checked); });
+        connect(picture, &SupportCasePicture::clicked, this, &TInserirDadosForm::selectSupportCase);
+    }
+    RadioButtons[0]->setChecked(true);
+    left->addWidget(cases);
+
+    QFrame* materials = panel(form);
+    auto* materialsGrid = new QGridLayout(materials);
+    ConcretoComboBox = new QComboBox(materials);
+    ConcretoComboBox->setObjectName(QStringLiteral("ConcretoComboBox"));
+    makeDecimalBox(ConcretoComboBox);
+    ConcretoComboBox->addItems({QStringLiteral("12"), QStringLiteral("16"), QStringLiteral("20"),
+                                QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("35"),
+                                QStringLiteral("40"), QStringLiteral("45"), QStringLiteral("50")});
+    ConcretoComboBox->setCurrentText(startFck);
+    AcoComboBox = new QComboBox(materials);
+    AcoComboBox->setObjectName(QStringLiteral("AcoComboBox"));
+    makeListOnly(AcoComboBox);
+    AcoComboBox->addItems({QStringLiteral("CA-25"), QStringLiteral("CA-40A"),
+                           QStringLiteral("CA-40B"), QStringLiteral("CA-50A"),
+                           QStringLiteral("CA-50B"), QStringLiteral("CA-60A"),
+                           QStringLiteral("CA-60B")});
+    AcoComboBox->setCurrentText(startSteelGrade);
+    auto* concreteLabel = caption(QStringLiteral("Concreto"), materials);
+    concreteLabel->setBuddy(ConcretoComboBox);
+    auto* steelLabel = caption(QStringLiteral("Aço"), materials);
+    steelLabel->setBuddy(AcoComboBox);
+    materialsGrid->addWidget(concreteLabel, 0, 0);
+    materialsGrid->addWidget(ConcretoComboBox, 0, 1);
+    materialsGrid->addWidget(unit(QStringLiteral("MPa"), materials), 0, 2);
+    materialsGrid->addWidget(steelLabel, 1, 0);
+    materialsGrid->addWidget(AcoComboBox, 1, 1);
+    materialsGrid->setColumnStretch(3, 1);
+    left->addWidget(materials);
+    left->addStretch(1);
+
+    // Right column: spans, pre-dimensioning, thickness, loads.
+    QFrame* numbers = panel(form);
+    columns->addWidget(numbers, 2);
+    auto* grid = new QGridLayout(numbers);
+    grid->setVerticalSpacing(8);
+    grid->setColumnStretch(1, 1);
+    auto makeEdit = [&](const char* name) {
+        auto* edit = new QLineEdit(numbers);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setAlignment(Qt::AlignRight);
+        return edit;
+    };
+    LxEdit = makeEdit("LxEdit");
+    LyEdit = makeEdit("LyEdit");
+    HEdit = makeEdit("HEdit");
+    CargaPermEdit = makeEdit("CargaPermEdit");
+    CargaAcidEdit = makeEdit("CargaAcidEdit");
+    LajeNBREdit = makeEdit("LajeNBREdit");
+    LajeREBAEdit = makeEdit("LajeREBAEdit");
+    for (QLineEdit* edit : {LxEdit, LyEdit, HEdit, CargaPermEdit, CargaAcidEdit})
+        makeDecimalBox(edit);
+    for (QLineEdit* edit : {LajeNBREdit, LajeREBAEdit}) {
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::ClickFocus); // skipped by Tab
+        edit->setContextMenuPolicy(Qt::PreventContextMenu);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+        palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+        edit->setPalette(palette);
+    }
+    const int boxWidth = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 11;
+    for (QLineEdit* edit :
+         {LxEdit, LyEdit, HEdit, CargaPermEdit, CargaAcidEdit, LajeNBREdit, LajeREBAEdit})
+        edit->setMinimumWidth(boxWidth);
+
+    LajeBitBtn = new QPushButton(QStringLiteral("Pré-Dimensionamento da &Laje"), numbers);
+    LajeBitBtn->setObjectName(QStringLiteral("LajeBitBtn"));
+
+    int row = 0;
+    auto addRow = [&](const QString& text, QLineEdit* edit, const QString& unitText) {
+        auto* label = caption(text, numbers);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(unit(unitText, numbers), row, 2);
+        ++row;
+    };
+    addRow(QStringLiteral("Lx"), LxEdit, QStringLiteral("(m)"));
+    addRow(QStringLiteral("Ly"), LyEdit, QStringLiteral("(m)"));
+    grid->addWidget(LajeBitBtn, row++, 0, 1, 3);
+    addRow(QStringLiteral("Altura útil da Laje (d)\nSegundo NBR 6118"), LajeNBREdit,
+           QStringLiteral("(cm)"));
+    addRow(QStringLiteral("Espessura da Laje (h)\nSegundo REBA"), LajeREBAEdit,
+           QStringLiteral("(cm)"));
+    auto* line = new QFrame(numbers);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(line, row++, 0, 1, 3);
+    addRow(QStringLiteral("Espessura da Laje"), HEdit, QStringLiteral("(cm)"));
+    addRow(QStringLiteral("Carga Permanente\n(Sem o Peso Próprio)"), CargaPermEdit,
+           QStringLiteral("(kg/m²)"));
+    addRow(QStringLiteral("Carga Acidental "), CargaAcidEdit, QStringLiteral("(kg/m²)"));
+    grid->setRowStretch(row, 1);
+
+    CalcularBitBtn = new QPushButton(tickGlyph(), QStringLiteral("&Calcular Laje"), central);
+    CalcularBitBtn->setObjectName(QStringLiteral("CalcularBitBtn"));
+    SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), central);
+    SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
+    for (QPushButton* button : {CalcularBitBtn, SairBitBtn}) {
+        button->setIconSize(QSize(20, 20));
+        button->setMinimumHeight(fontMetrics().height() * 2 + 4);
+        button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 10);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(16, 0, 16, 16);
+    buttons->addStretch(1);
+    buttons->addWidget(CalcularBitBtn);
+    buttons->addSpacing(12);
+    buttons->addWidget(SairBitBtn);
+    buttons->addStretch(1);
+    outer->addLayout(buttons);
+    outer->addStretch(1);
+
+    // Tab order 0 to 18.
+    QList<QWidget*> order;
+    for (QRadioButton* radio : RadioButtons)
+        order << radio;
+    order << LxEdit << LyEdit << LajeBitBtn << HEdit << CargaPermEdit << CargaAcidEdit
+          << CalcularBitBtn << LajeNBREdit << LajeREBAEdit << ConcretoComboBox << AcoComboBox
+          << LajeNervuradaCheckBox << SairBitBtn;
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    // Leaving a box stores its value.
+    // Leaving a box while the screen resets itself on closing stores nothing.
+    auto onExit = [this](void (TInserirDadosForm::*handler)()) {
+        return [this, handler] {
+            if (!resetting_)
+                (this->*handler)();
+        };
+    };
+    new FocusWatcher(LxEdit, onExit(&TInserirDadosForm::LxEditExit));
+    new FocusWatcher(LyEdit, onExit(&TInserirDadosForm::LyEditExit));
+    new FocusWatcher(CargaPermEdit, onExit(&TInserirDadosForm::CargaPermEditExit));
+    new FocusWatcher(CargaAcidEdit, onExit(&TInserirDadosForm::CargaAcidEditExit));
+    new FocusWatcher(ConcretoComboBox, onExit(&TInserirDadosForm::ConcretoComboBoxExit));
+    // Entering the thickness box shows the suggestions; so does clicking it again.
+    new FocusWatcher(HEdit, onExit(&TInserirDadosForm::HEditExit), [this] { LajeBitBtnClick(); });
+    HEdit->installEventFilter(this);
+
+    for (QLineEdit* edit : {LxEdit, LyEdit, HEdit, CargaPermEdit, CargaAcidEdit})
+        connect(edit, &QLineEdit::textChanged, this, &TInserirDadosForm::markInputsChanged);
+    connect(ConcretoComboBox, &QComboBox::currentTextChanged, this,
+            &TInserirDadosForm::markInputsChanged);
+    connect(AcoComboBox, &QComboBox::currentTextChanged, this, [this](const QString& grade) {
+        slab_.SteelGrade = grade.toStdString();
+        markInputsChanged();
+    });
+    connect(LajeNervuradaCheckBox, &QCheckBox::toggled, this,
+            &TInserirDadosForm::LajeNervuradaCheckBoxToggled);
+    connect(LajeBitBtn, &QPushButton::clicked, this, &TInserirDadosForm::LajeBitBtnClick);
+    connect(CalcularBitBtn, &QPushButton::clicked, this, &TInserirDadosForm::CalcularBitBtnClick);
+    connect(SairBitBtn, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TInserirDadosForm::setDialogs(TLajeNervuradaForm* ribbed, TDadosAddForm* additional,
+                                   TConfigForm* config) {
+    ribbedForm_ = ribbed;
+    additionalForm_ = additional;
+    configForm_ = config;
+}
+
+void TInserirDadosForm::showScreen() {
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+void TInserirDadosForm::markInputsChanged() {
+    emit inputsChanged();
+}
+
+// ---- Support case and ribbed option ----------------------------------------------------
+
+void TInserirDadosForm::selectSupportCase(int supportCase) {
+    RadioButtons[static_cast<std::size_t>(supportCase - 1)]->setChecked(true);
+    markInputsChanged();
+}
+
+void TInserirDadosForm::radioButtonToggled(int supportCase, bool checked) {
+    if (!checked)
+        return;
+    slab_.SupportCase = supportCase;
+    // A ribbed slab is designed only as support case 1.
+    if (supportCase != 1 && LajeNervuradaCheckBox->isChecked())
+        LajeNervuradaCheckBox->setChecked(false);
+}
+
+void TInserirDadosForm::LajeNervuradaCheckBoxToggled(bool checked) {
+    slab_.Ribbed = checked;
+    markInputsChanged();
+    if (!checked)
+        return;
+    RadioButtons[0]->setChecked(true);
+    runRibbedLoop();
+    LxEdit->setFocus(Qt::OtherFocusReason);
+}
+
+bool TInserirDadosForm::runRibbedLoop() {
+    if (!ribbedForm_)
+        return false;
+    for (;;) {
+        if (ribbedForm_->exec() != QDialog::Accepted) {
+            LajeNervuradaCheckBox->setChecked(false);
+            return false;
+        }
+        ribbedForm_->commitFocusedBox();
+        if (ribbedForm_->geometryComplete()) {
+            ribbedForm_->settleBlockDensity();
+            slab_.Ribbed = true;
+            return true;
+        }
+    }
+}
+
+std::optional<double> TInserirDadosForm::runAdjacentSpanLoop() {
+    if (!additionalForm_)
+        return std::nullopt;
+    for (;;) {
+        if (additionalForm_->exec() != QDialog::Accepted)
+            return std::nullopt;
+        additionalForm_->commitFocusedBox();
+        if (additionalForm_->spanComplete())
+            return slab_.AdjacentSpan;
+    }
+}
+
+// ---- Number boxes -----------------------------------------------------------------------
+
+void TInserirDadosForm::LxEditExit() {
+    if (auto value = commitDecimalBox(LxEdit, messages_, true))
+        slab_.Lx = *value;
+}
+
+void TInserirDadosForm::LyEditExit() {
+    if (auto value = commitDecimalBox(LyEdit, messages_, true))
+        slab_.Ly = *value;
+}
+
+void TInserirDadosForm::HEditExit() {
+    if (auto value = commitDecimalBox(HEdit, messages_, true))
+        slab_.h = *value;
+}
+
+void TInserirDadosForm::CargaPermEditExit() {
+    if (auto value = commitDecimalBox(CargaPermEdit, messages_, true)) {
+        typedPermanentLoad_ = *value;
+        slab_.g = *value;
+    }
+}
+
+void TInserirDadosForm::CargaAcidEditExit() {
+    if (auto value = commitDecimalBox(CargaAcidEdit, messages_, true))
+        slab_.q = *value;
+}
+
+void TInserirDadosForm::ConcretoComboBoxExit() {
+    if (auto value = commitDecimalBox(ConcretoComboBox->lineEdit(), messages_, false))
+        slab_.fck = *value;
+}
+
+void TInserirDadosForm::commitFocusedBox() {
+    QWidget* focused = focusWidget();
+    if (focused == LxEdit)
+        LxEditExit();
+    else if (focused == LyEdit)
+        LyEditExit();
+    else if (focused == HEdit)
+        HEditExit();
+    else if (focused == CargaPermEdit)
+        CargaPermEditExit();
+    else if (focused == CargaAcidEdit)
+        CargaAcidEditExit();
+    else if (focused == ConcretoComboBox || focused == ConcretoComboBox->lineEdit())
+        ConcretoComboBoxExit();
+}
+
+std::optional<double> TInserirDadosForm::entry(const QLineEdit* box, double value) const {
+    if (box->text().isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+bool TInserirDadosForm::eventFilter(QObject* watched, QEvent* event) {
+    // A click into the thickness box that already has the focus shows the suggestions again;
+    // a click that brings the focus there is handled as entering the box.
+    if (watched == HEdit) {
+        if (event->type() == QEvent::MouseButtonPress)
+            hEditPressedWithFocus_ = HEdit->hasFocus();
+        else if (event->type() == QEvent::MouseButtonRelease && hEditPressedWithFocus_ &&
+                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            hEditPressedWithFocus_ = false;
+            LajeBitBtnClick();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Actions ----------------------------------------------------------------------------
+
+void TInserirDadosForm::showSuggestions() {
+    LajeNBREdit->setText(twoDecimals(suggestions_.dNBR));
+    LajeREBAEdit->setText(twoDecimals(suggestions_.hREBA));
+}
+
+void TInserirDadosForm::LajeBitBtnClick() {
+    const auto failure =
+        checkSpans(entry(LxEdit, slab_.Lx), entry(LyEdit, slab_.Ly), slab_.SupportCase);
+    if (failure) {
+        messages_.information(this, QString::fromStdString(failure->message));
+        (failure->focusLx ? LxEdit : LyEdit)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    suggestions_ = preDimension(slab_);
+    showSuggestions();
+    HEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void TInserirDadosForm::CalcularBitBtnClick() {
+    commitFocusedBox();
+    const SlabEntries entries{entry(LxEdit, slab_.Lx), entry(LyEdit, slab_.Ly),
+                              entry(HEdit, slab_.h), entry(CargaPermEdit, typedPermanentLoad_),
+                              entry(CargaAcidEdit, slab_.q)};
+    // The suggestions are refreshed only by a run that reaches the analysis; an empty record
+    // afterwards means the run stopped before it, and the previous one stands.
+    const PreDimensioning previous = suggestions_;
+    suggestions_ = PreDimensioning{};
+    const CalculationResult result =
+        calculateSlab(entries, slab_, results_, suggestions_, settings_,
+                      [this] { return runAdjacentSpanLoop(); });
+    if (suggestions_.hREBA == 0.0 && suggestions_.dNBR == 0.0)
+        suggestions_ = previous;
+    else
+        showSuggestions();
+
+    switch (result.outcome) {
+    case CalculationOutcome::Rejected: {
+        messages_.information(this, QString::fromStdString(result.message));
+        QWidget* target = nullptr;
+        switch (result.focus) {
+        case FocusTarget::Lx:
+            target = LxEdit;
+            break;
+        case FocusTarget::Ly:
+            target = LyEdit;
+            break;
+        case FocusTarget::h:
+            target = HEdit;
+            break;
+        case FocusTarget::g:
+            target = CargaPermEdit;
+            break;
+        case FocusTarget::None:
+            break;
+        }
+        if (target)
+            target->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    case CalculationOutcome::Cancelled:
+        break;
+    case CalculationOutcome::Ready:
+        emit showResults();
+        break;
+    }
+}
+
+void TInserirDadosForm::ConfiguraeseDesenho1Click() {
+    if (configForm_)
+        configForm_->ConfiguraeseDesenho1Click();
+}
+
+// ---- Closing ----------------------------------------------------------------------------
+
+void TInserirDadosForm::resetInputs() {
+    resetting_ = true;
+    RadioButtons[0]->setFocus(Qt::OtherFocusReason);
+    LajeNervuradaCheckBox->setChecked(false);
+    RadioButtons[0]->setChecked(true);
+    ConcretoComboBox->setCurrentText(startFck);
+    slab_.fck = 20.0;
+    AcoComboBox->setCurrentText(startSteelGrade);
+    slab_.SteelGrade = startSteelGrade.toStdString();
+    for (QLineEdit* edit :
+         {LxEdit, LyEdit, LajeNBREdit, LajeREBAEdit, HEdit, CargaPermEdit, CargaAcidEdit})
+        edit->clear();
+    slab_.Lx = slab_.Ly = slab_.h = slab_.g = slab_.q = 0.0;
+    typedPermanentLoad_ = 0.0;
+    resetting_ = false;
+}
+
+void TInserirDadosForm::closeEvent(QCloseEvent* event) {
+    resetInputs();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace lajes

@@ -1,0 +1,115 @@
+#pragma once
+
+// The data-entry screen: support case, ribbed option, materials, spans, thickness with the
+// pre-dimensioning suggestions, and loads. It writes SlabDesignData box by box and hands the
+// slab to calculateSlab; the results screen connects to its two signals.
+
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace lajes {
+
+class MessageBoxes;
+class SupportCasePicture;
+class TConfigForm;
+class TDadosAddForm;
+class TLajeNervuradaForm;
+struct PreDimensioning;
+struct SlabDesignData;
+struct SlabResults;
+struct Settings;
+
+class TInserirDadosForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    TInserirDadosForm(SlabDesignData& slab, SlabResults& results, PreDimensioning& suggestions,
+                      const Settings& settings, MessageBoxes& messages, QWidget* parent = nullptr);
+
+    // The dialogs are created after this screen; they are handed over once they exist.
+    void setDialogs(TLajeNervuradaForm* ribbed, TDadosAddForm* additional, TConfigForm* config);
+
+    // Shows the screen maximised, or brings it forward with its contents intact.
+    void showScreen();
+
+    // Clears the results screen's printed flag and sets its return count to 1 (through
+    // inputsChanged). Also used by the main window's "&Calcular Lajes".
+    void markInputsChanged();
+
+    // Event handlers, public so that a test can run exactly what a user action runs.
+    void LxEditExit();
+    void LyEditExit();
+    void HEditExit();
+    void CargaPermEditExit();
+    void CargaAcidEditExit();
+    void ConcretoComboBoxExit();
+    void LajeBitBtnClick();
+    void CalcularBitBtnClick();
+    void ConfiguraeseDesenho1Click();
+
+    // The dialog loops: true when the rib geometry is complete; the adjacent span, or nothing
+    // when the user cancelled.
+    bool runRibbedLoop();
+    std::optional<double> runAdjacentSpanLoop();
+
+signals:
+    // An input changed: the results screen clears its printed flag, sets its return count to 1.
+    void inputsChanged();
+    // The slab passed every check: the results screen sets its recalculate flag and shows
+    // itself over this screen.
+    void showResults();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void selectSupportCase(int supportCase);
+    void radioButtonToggled(int supportCase, bool checked);
+    void LajeNervuradaCheckBoxToggled(bool checked);
+    void commitFocusedBox();
+    void resetInputs();
+    std::optional<double> entry(const QLineEdit* box, double value) const;
+    void showSuggestions();
+
+    SlabDesignData& slab_;
+    SlabResults& results_;
+    PreDimensioning& suggestions_;
+    const Settings& settings_;
+    MessageBoxes& messages_;
+    TLajeNervuradaForm* ribbedForm_ = nullptr;
+    TDadosAddForm* additionalForm_ = nullptr;
+    TConfigForm* configForm_ = nullptr;
+
+    // The permanent load as typed; SlabDesignData::g holds it plus the self-weight after a
+    // calculation.
+    double typedPermanentLoad_ = 0.0;
+    bool hEditPressedWithFocus_ = false;
+    bool resetting_ = false;
+
+    QCheckBox* LajeNervuradaCheckBox;
+    std::array<QRadioButton*, 6> RadioButtons{};
+    std::array<SupportCasePicture*, 6> Pictures{};
+    QComboBox* ConcretoComboBox;
+    QComboBox* AcoComboBox;
+    QLineEdit* LxEdit;
+    QLineEdit* LyEdit;
+    QPushButton* LajeBitBtn;
+    QLineEdit* LajeNBREdit;
+    QLineEdit* LajeREBAEdit;
+    QLineEdit* HEdit;
+    QLineEdit* CargaPermEdit;
+    QLineEdit* CargaAcidEdit;
+    QPushButton* CalcularBitBtn;
+    QPushButton* SairBitBtn;
+};
+
+} // namespace lajes

@@ -1,0 +1,86 @@
+#pragma once
+
+// The program: owns the three records and every window, runs the start-up sequence and
+// writes the settings when the main window closes.
+
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+
+#include "analysis/predimensioning.h"
+#include "analysis/slab_design_data.h"
+#include "config/settings.h"
+#include "design/slab_results.h"
+
+namespace lajes {
+
+class MessageBoxes;
+class TAberturaForm;
+class TAjudaForm;
+class TConcretoForm;
+class TConfigForm;
+class TDadosAddForm;
+class THelpSobreForm;
+class TInserirDadosForm;
+class TLajeNervuradaForm;
+class TNomeLajeForm;
+class TResultadosForm;
+
+class LajesApplication final : public QObject {
+    Q_OBJECT
+public:
+    // `configFile` is Quenvor.cfg in the working directory for the program.
+    LajesApplication(std::unique_ptr<MessageBoxes> messages, std::filesystem::path configFile);
+    ~LajesApplication() override;
+
+    // Creates the main window, the splash screen and the slab-name prompt, shows the splash
+    // screen modally (its timer creates the other windows) and shows the main window
+    // maximised. The caller then runs the event loop.
+    void start();
+
+    SlabDesignData& slab() { return slab_; }
+    SlabResults& results() { return results_; }
+    Settings& settings() { return settings_; }
+    PreDimensioning& suggestions() { return suggestions_; }
+    MessageBoxes& messages() { return *messages_; }
+
+    TConcretoForm* mainWindow() const { return mainWindow_.get(); }
+    TAberturaForm* splash() const { return splash_; }
+    TNomeLajeForm* namePrompt() const { return namePrompt_; }
+    TInserirDadosForm* dataEntry() const { return dataEntry_; }
+    TResultadosForm* resultsScreen() const { return resultsScreen_; }
+    TLajeNervuradaForm* ribbedDialog() const { return ribbedDialog_; }
+    THelpSobreForm* aboutBox() const { return aboutBox_; }
+    TDadosAddForm* additionalDialog() const { return additionalDialog_; }
+    TConfigForm* configDialog() const { return configDialog_; }
+    TAjudaForm* help() const { return help_; }
+
+private:
+    void createRemainingWindows();
+    void CalcularLajesClick();
+    void Contedo1Click();
+    void A1Click();
+    void mainWindowClosing();
+
+    // The records outlive the windows that refer to them.
+    SlabDesignData slab_;
+    SlabResults results_;
+    Settings settings_;
+    PreDimensioning suggestions_;
+    std::unique_ptr<MessageBoxes> messages_;
+    std::filesystem::path configFile_;
+
+    std::unique_ptr<TConcretoForm> mainWindow_; // parent of every other window
+    TAberturaForm* splash_ = nullptr;
+    TNomeLajeForm* namePrompt_ = nullptr;
+    TInserirDadosForm* dataEntry_ = nullptr;
+    TResultadosForm* resultsScreen_ = nullptr;
+    TLajeNervuradaForm* ribbedDialog_ = nullptr;
+    THelpSobreForm* aboutBox_ = nullptr;
+    TDadosAddForm* additionalDialog_ = nullptr;
+    TConfigForm* configDialog_ = nullptr;
+    TAjudaForm* help_ = nullptr;
+};
+
+} // namespace lajes

@@ -1,0 +1,146 @@
+#pragma once
+
+// Shared pieces of the window tests: a message-box recorder, a script for the modal dialogs
+// that the code under test opens, and an application started in a temporary folder.
+
+#include <QApplication>
+#include <QDialog>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/lajes_application.h"
+#include "ui/message_boxes.h"
+
+namespace lajes::test {
+
+struct ShownMessage {
+    enum Kind { Information, Warning, Question, Error } kind;
+    QString text;
+};
+
+// Records every box instead of showing it; questions are answered from a queue (default No).
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    std::vector<ShownMessage> shown;
+    std::deque<bool> answers;
+
+    void information(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Information, text});
+    }
+    void warning(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Warning, text});
+    }
+    bool confirm(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Question, text});
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void error(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Error, text});
+    }
+    QStringList texts() const {
+        QStringList list;
+        for (const ShownMessage& message : shown)
+            list << message.text;
+        return list;
+    }
+};
+
+// Answers modal dialogs in order: each time a dialog is shown, the next step runs on it once
+// its modal loop is running. A dialog shown with no step left is recorded and rejected, so a
+// test never hangs on an unexpected dialog.
+class ModalScript final : public QObject {
+public:
+    using Step = std::function<void(QDialog*)>;
+
+    ModalScript() { qApp->installEventFilter(this); }
+    ~ModalScript() override { qApp->removeEventFilter(this); }
+
+    void then(Step step) { steps_.push_back(std::move(step)); }
+    int remaining() const { return static_cast<int>(steps_.size()); }
+    QStringList shownDialogs; // object names, in the order of showing
+    QStringList unexpected;   // dialogs shown after the script ran out
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            // As a window manager does: the window under a closing dialog becomes active again.
+            auto* dialog = qobject_cast<QDialog*>(watched);
+            if (dialog && dialog->isWindow() && dialog->parentWidget())
+                QApplication::setActiveWindow(dialog->parentWidget()->window());
+        }
+        if (event->type() == QEvent::Show) {
+            auto* dialog = qobject_cast<QDialog*>(watched);
+            if (dialog && dialog->isWindow()) {
+                shownDialogs << dialog->objectName();
+                QTimer::singleShot(0, dialog, [this, dialog] { runNext(dialog); });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void runNext(QDialog* dialog) {
+        if (!dialog->isVisible())
+            return;
+        if (steps_.empty()) {
+            unexpected << dialog->objectName();
+            dialog->reject();
+            return;
+        }
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        // Let the platform deliver the dialog's own activation first, so that it cannot
+        // arrive after the dialog has closed.
+        QCoreApplication::processEvents();
+        QApplication::setActiveWindow(dialog);
+        step(dialog);
+    }
+    std::deque<Step> steps_;
+};
+
+// The application started as the program starts, in an empty temporary folder, with the
+// message boxes recorded.
+struct StartedApplication {
+    QTemporaryDir folder;
+    RecordingMessageBoxes* messages = nullptr;
+    std::unique_ptr<LajesApplication> app;
+
+    StartedApplication() {
+        auto recorder = std::make_unique<RecordingMessageBoxes>();
+        messages = recorder.get();
+        app = std::make_unique<LajesApplication>(
+            std::move(recorder),
+            std::filesystem::path(folder.path().toStdString()) / "Quenvor.cfg");
+        app->start();
+    }
+};
+
+// Makes `window` the active window, so that focus changes inside it send focus events.
+inline bool activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+inline QLocale commaLocale() {
+    return QLocale(QLocale::Portuguese, QLocale::Brazil);
+}
+
+// The two decimal separators every number test runs under.
+inline void addLocaleColumn() {
+    QTest::addColumn<QLocale>("locale");
+}
+
+} // namespace lajes::test
