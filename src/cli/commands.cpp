@@ -2,16 +2,24 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <atomic>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "cli/slab_request.h"
 #include "cli/slab_result.h"
 #include "config/atomic_file.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
+#ifdef LAJES_WITH_REPORT
+#include "cli/report_command.h"
+#endif
 
 namespace lajes::cli {
 
@@ -95,6 +103,46 @@ int design(const Options& options, std::istream& in, std::ostream& out, std::ost
     return exitFor(run.outcome);
 }
 
+// One line of a batch: its result object as text.
+std::string batchLine(std::string line, const Settings& settings, char separator) {
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    nlohmann::json result;
+    const auto request = parseSlabRequestText(line, settings);
+    if (const auto* error = std::get_if<std::string>(&request)) {
+        result = nlohmann::json{{"outcome", "Invalid"}, {"error", *error}};
+    } else {
+        DesignRun run = runDesign(std::get<SlabRequest>(request), separator);
+        if (!run.invalidChoice.empty())
+            result = nlohmann::json{{"outcome", "Invalid"}, {"error", run.invalidChoice}};
+        else
+            result = std::move(run.result);
+    }
+    return result.dump();
+}
+
+// Designs the lines of one chunk on every core. The core keeps no shared state, so the
+// slabs are independent; the results keep the order of the input.
+void designChunk(const std::vector<std::string>& lines, std::vector<std::string>& results,
+                 const Settings& settings, char separator) {
+    results.assign(lines.size(), std::string());
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        constexpr std::size_t step = 64;
+        for (std::size_t first = next.fetch_add(step); first < lines.size();
+             first = next.fetch_add(step))
+            for (std::size_t i = first; i < std::min(first + step, lines.size()); ++i)
+                results[i] = batchLine(lines[i], settings, separator);
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t i = 1; i < workers && lines.size() > 256; ++i)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+}
+
 int batch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
     std::ifstream file;
     std::istream* source = &in;
@@ -109,22 +157,17 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
     }
     const Settings settings = settingsInForce(err);
     const char separator = separatorOf(options);
-    std::string line;
-    while (std::getline(*source, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        nlohmann::json result;
-        const auto request = parseSlabRequestText(line, settings);
-        if (const auto* error = std::get_if<std::string>(&request)) {
-            result = nlohmann::json{{"outcome", "Invalid"}, {"error", *error}};
-        } else {
-            DesignRun run = runDesign(std::get<SlabRequest>(request), separator);
-            if (!run.invalidChoice.empty())
-                result = nlohmann::json{{"outcome", "Invalid"}, {"error", run.invalidChoice}};
-            else
-                result = std::move(run.result);
-        }
-        out << result.dump() << '\n';
+    constexpr std::size_t chunkSize = 16384;
+    std::vector<std::string> lines;
+    std::vector<std::string> results;
+    for (bool more = true; more;) {
+        lines.clear();
+        std::string line;
+        while (lines.size() < chunkSize && (more = static_cast<bool>(std::getline(*source, line))))
+            lines.push_back(std::move(line));
+        designChunk(lines, results, settings, separator);
+        for (const std::string& result : results)
+            out << result << '\n';
         if (!out) {
             err << "lajes-cli: falha ao escrever a saída\n";
             return exitUsage;
@@ -164,6 +207,36 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
     }
     return exitReady;
 }
+
+#ifdef LAJES_WITH_REPORT
+// The one-page calculation sheet of the designed slab as a PDF.
+int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string text;
+    if (!readInput(options, in, text, err))
+        return exitUsage;
+    const auto request = parseSlabRequestText(text, settingsInForce(err));
+    if (const auto* error = std::get_if<std::string>(&request)) {
+        err << "lajes-cli: " << *error << "\n";
+        return exitUsage;
+    }
+    const SlabRequest& slabRequest = std::get<SlabRequest>(request);
+    const DesignRun run = runDesign(slabRequest, separatorOf(options));
+    if (!run.invalidChoice.empty()) {
+        err << "lajes-cli: " << run.invalidChoice << "\n";
+        return exitUsage;
+    }
+    out << run.result.dump() << "\n";
+    if (run.outcome != DesignOutcome::Ready)
+        return exitRefused;
+    if (const auto error =
+            writeReportFile(run, slabRequest.settings, separatorOf(options), options.output)) {
+        err << "lajes-cli: não foi possível gravar \"" << options.output << "\": " << *error
+            << "\n";
+        return exitUsage;
+    }
+    return exitReady;
+}
+#endif
 
 } // namespace
 
@@ -219,6 +292,18 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
 
     for (CLI::App* command : {designCommand, batchCommand, dxfCommand})
         command->group("Comandos");
+#ifdef LAJES_WITH_REPORT
+    CLI::App* reportCommand =
+        app.add_subcommand("report", "Calcula uma laje e grava o relatório de uma página em PDF");
+    reportCommand->add_option("--input", options.input, "Arquivo JSON da laje")
+        ->type_name("ARQUIVO")
+        ->required();
+    reportCommand->add_option("--output", options.output, "Arquivo .pdf a gravar")
+        ->type_name("ARQUIVO")
+        ->required();
+    addDecimal(reportCommand);
+    reportCommand->group("Comandos");
+#endif
 
     try {
         app.parse(argc, argv);
@@ -235,6 +320,10 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         return design(options, in, out, err);
     if (batchCommand->parsed())
         return batch(options, in, out, err);
+#ifdef LAJES_WITH_REPORT
+    if (reportCommand->parsed())
+        return report(options, in, out, err);
+#endif
     return dxf(options, in, out, err);
 }
 

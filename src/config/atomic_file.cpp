@@ -27,7 +27,10 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& targ
                                                std::string_view bytes) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A hidden sibling of the target, so the final rename never crosses file systems.
+    std::string hiddenName = ".";
+    hiddenName.append(target.filename().string()).append(".XXXXXX");
+    std::string pattern = (folder / hiddenName).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         return ioErrorText(errno);

@@ -1,0 +1,20 @@
+#pragma once
+
+// The `report` subcommand's drawing: the one-page calculation sheet of a designed slab as a
+// PDF, without a display.
+
+#include <optional>
+#include <string>
+
+#include "cli/slab_result.h"
+#include "config/settings.h"
+
+namespace lajes::cli {
+
+// Writes the report of `run` (its records and its results screen) to `output`, atomically.
+// Starts Qt on the offscreen platform when no application runs and no platform was chosen.
+// Returns the error text, or nothing when the file was written.
+std::optional<std::string> writeReportFile(const DesignRun& run, const Settings& settings,
+                                           char decimalSeparator, const std::string& output);
+
+} // namespace lajes::cli
