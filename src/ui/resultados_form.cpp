@@ -1,0 +1,553 @@
+#include "ui/resultados_form.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "design/bar_changes.h"
+#include "design/results_driver.h"
+#include "ui/decimal_box.h"
+#include "ui/dxf_export_command.h"
+#include "ui/glyphs.h"
+#include "ui/message_boxes.h"
+
+namespace lajes {
+
+namespace {
+
+// The quantity captions ("Mx", "Rxa", "Asx+" ...) are blue.
+QLabel* quantity(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(Qt::blue));
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* plain(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = plain(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// A value box: read-only, reachable by the mouse only, with the pale-yellow information
+// background where the value is a limit to compare with rather than a result.
+QLineEdit* valueBox(const char* name, QWidget* parent, bool information = false) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setAlignment(Qt::AlignRight);
+    box->setContextMenuPolicy(Qt::PreventContextMenu);
+    if (information) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+        palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+QComboBox* choiceList(const char* name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(false);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(4);
+    // PopupMenu1: the lists offer no context menu at all.
+    box->setContextMenuPolicy(Qt::PreventContextMenu);
+    return box;
+}
+
+} // namespace
+
+// Counts the screen's own modal windows while they are open.
+class TResultadosForm::OwnWindow {
+public:
+    explicit OwnWindow(TResultadosForm& form) : form_(form) { ++form_.ownWindowDepth_; }
+    ~OwnWindow() { --form_.ownWindowDepth_; }
+    OwnWindow(const OwnWindow&) = delete;
+    OwnWindow& operator=(const OwnWindow&) = delete;
+
+private:
+    TResultadosForm& form_;
+};
+
+TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
+                                 const Settings& settings, MessageBoxes& messages,
+                                 TNomeLajeForm* namePrompt, QWidget* parent)
+    : QWidget(parent, Qt::Window), CloseResultTimer(new QTimer(this)), slab_(slab),
+      results_(results), settings_(settings), messages_(messages),
+      ownDxfDialogs_(std::make_unique<QtDxfExportDialogs>(namePrompt, messages)),
+      dxfDialogs_(ownDxfDialogs_.get()) {
+    setObjectName(QStringLiteral("ResultadosForm"));
+    setWindowTitle(QStringLiteral("Resultado do Cálculo de Lajes "));
+    setWindowIcon(applicationIcon());
+
+    CloseResultTimer->setObjectName(QStringLiteral("CloseResultTimer"));
+    CloseResultTimer->setInterval(100);
+    CloseResultTimer->setSingleShot(true);
+    connect(CloseResultTimer, &QTimer::timeout, this, &TResultadosForm::CloseResultTimerTimer);
+
+    buildControls();
+
+    // Any other window taking the focus after one of ours closed means the next activation
+    // comes from outside again.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+        if (window && ownWindowDepth_ == 0 && window != windowHandle())
+            deactivatedByOwnWindow_ = false;
+    });
+}
+
+TResultadosForm::~TResultadosForm() = default;
+
+void TResultadosForm::buildControls() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(16, 10, 16, 16);
+    auto* holder = new QHBoxLayout;
+    outer->addLayout(holder);
+    outer->addStretch(1);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    holder->addLayout(grid);
+    holder->addStretch(1);
+
+    // Four column groups: caption, value, unit.
+    const auto label = [](int group) { return 3 * group; };
+    const auto value = [](int group) { return 3 * group + 1; };
+    const auto unitColumn = [](int group) { return 3 * group + 2; };
+    for (int group = 0; group < 4; ++group)
+        grid->setColumnMinimumWidth(unitColumn(group), 12);
+
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000,00"));
+    int row = 0;
+    auto addValue = [&](int group, QLabel* caption, QLineEdit* box, const QString& unit) {
+        box->setFixedWidth(boxWidth);
+        if (caption)
+            grid->addWidget(caption, row, label(group));
+        grid->addWidget(box, row, value(group));
+        if (!unit.isEmpty())
+            grid->addWidget(plain(unit, this), row, unitColumn(group));
+    };
+    // "Asx+" over "Calc.".
+    auto calculated = [this](const QString& text) {
+        return quantity(text + QStringLiteral("\nCalc."), this);
+    };
+
+    ResultLabel = new QLabel(QStringLiteral("Resultados:"), this);
+    ResultLabel->setObjectName(QStringLiteral("ResultLabel"));
+    QFont resultFont = ResultLabel->font();
+    resultFont.setBold(true);
+    resultFont.setItalic(true);
+    resultFont.setUnderline(true);
+    ResultLabel->setFont(resultFont);
+    grid->addWidget(ResultLabel, row++, 0, 1, 12);
+
+    const QString moment = QStringLiteral("(kg.m/m)");
+    const QString force = QStringLiteral("(kg/m)");
+    const QString area = QStringLiteral("(cm²/m)");
+    const QString length = QStringLiteral("(cm)");
+
+    MxEdit = valueBox("MxEdit", this);
+    MyEdit = valueBox("MyEdit", this);
+    XxEdit = valueBox("XxEdit", this);
+    XyEdit = valueBox("XyEdit", this);
+    addValue(0, quantity(QStringLiteral("Mx"), this), MxEdit, moment);
+    addValue(1, quantity(QStringLiteral("My"), this), MyEdit, moment);
+    addValue(2, quantity(QStringLiteral("Xx"), this), XxEdit, moment);
+    addValue(3, quantity(QStringLiteral("Xy"), this), XyEdit, moment);
+    ++row;
+
+    RxaEdit = valueBox("RxaEdit", this);
+    RyaEdit = valueBox("RyaEdit", this);
+    RxeEdit = valueBox("RxeEdit", this);
+    RyeEdit = valueBox("RyeEdit", this);
+    addValue(0, quantity(QStringLiteral("Rxa"), this), RxaEdit, force);
+    addValue(1, quantity(QStringLiteral("Rya"), this), RyaEdit, force);
+    addValue(2, quantity(QStringLiteral("Rxe"), this), RxeEdit, force);
+    addValue(3, quantity(QStringLiteral("Rye"), this), RyeEdit, force);
+    ++row;
+
+    AsxpCEdit = valueBox("AsxpCEdit", this);
+    AsypCEdit = valueBox("AsypCEdit", this);
+    AsxnCEdit = valueBox("AsxnCEdit", this);
+    AsynCEdit = valueBox("AsynCEdit", this);
+    addValue(0, calculated(QStringLiteral("Asx+")), AsxpCEdit, area);
+    addValue(1, calculated(QStringLiteral("Asy+")), AsypCEdit, area);
+    addValue(2, calculated(QStringLiteral("Asx-")), AsxnCEdit, area);
+    addValue(3, calculated(QStringLiteral("Asy-")), AsynCEdit, area);
+    ++row;
+
+    AsxpEdit = valueBox("AsxpEdit", this);
+    AsypEdit = valueBox("AsypEdit", this);
+    AsxnEdit = valueBox("AsxnEdit", this);
+    AsynEdit = valueBox("AsynEdit", this);
+    addValue(0, quantity(QStringLiteral("Asx+"), this), AsxpEdit, area);
+    addValue(1, quantity(QStringLiteral("Asy+"), this), AsypEdit, area);
+    addValue(2, quantity(QStringLiteral("Asx-"), this), AsxnEdit, area);
+    addValue(3, quantity(QStringLiteral("Asy-"), this), AsynEdit, area);
+    ++row;
+    grid->setRowMinimumHeight(row++, 6);
+
+    MkmaxEdit = valueBox("MkmaxEdit", this, true);
+    MrEdit = valueBox("MrEdit", this, true);
+    RominEdit = valueBox("RominEdit", this, true);
+    AsminEdit = valueBox("AsminEdit", this, true);
+    addValue(0, quantity(QStringLiteral("Mk máx"), this), MkmaxEdit, moment);
+    addValue(1, quantity(QStringLiteral("Mr"), this), MrEdit, moment);
+    addValue(2, quantity(QStringLiteral("ρmin"), this), RominEdit, QStringLiteral("(%)"));
+    addValue(3, quantity(QStringLiteral("As min"), this), AsminEdit, area);
+    ++row;
+
+    EscolhaBitolaLabel = heading(QStringLiteral("Escolha as Bitolas dos Aços:"), this);
+    EscolhaBitolaLabel->setObjectName(QStringLiteral("EscolhaBitolaLabel"));
+    grid->addWidget(EscolhaBitolaLabel, row++, 0, 1, 12);
+
+    AsxpComboBox = choiceList("AsxpComboBox", this);
+    AsypComboBox = choiceList("AsypComboBox", this);
+    AsxnComboBox = choiceList("AsxnComboBox", this);
+    AsynComboBox = choiceList("AsynComboBox", this);
+    EspAsxpComboBox = choiceList("EspAsxpComboBox", this);
+    EspAsypComboBox = choiceList("EspAsypComboBox", this);
+    EspAsxnComboBox = choiceList("EspAsxnComboBox", this);
+    EspAsynComboBox = choiceList("EspAsynComboBox", this);
+    AsxpbEdit = valueBox("AsxpbEdit", this, true);
+    AsypbEdit = valueBox("AsypbEdit", this, true);
+    AsxnbEdit = valueBox("AsxnbEdit", this, true);
+    AsynbEdit = valueBox("AsynbEdit", this, true);
+    const std::array<QComboBox*, 4> diameters{AsxpComboBox, AsypComboBox, AsxnComboBox,
+                                              AsynComboBox};
+    const std::array<QComboBox*, 4> spacings{EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox,
+                                             EspAsynComboBox};
+    const std::array<QLineEdit*, 4> descriptions{AsxpbEdit, AsypbEdit, AsxnbEdit, AsynbEdit};
+    grid->addWidget(quantity(QStringLiteral("Bitolas"), this), row, label(0));
+    for (int group = 0; group < 4; ++group) {
+        auto* pair = new QHBoxLayout;
+        pair->setSpacing(2);
+        pair->addWidget(diameters[group]);
+        pair->addWidget(spacings[group]);
+        pair->addStretch(1);
+        grid->addLayout(pair, row, value(group), 1, 2);
+        descriptions[group]->setAlignment(Qt::AlignLeft);
+        descriptions[group]->setMinimumWidth(boxWidth * 4 / 3);
+        grid->addWidget(descriptions[group], row + 1, value(group), 1, 2);
+    }
+    row += 2;
+    grid->setRowMinimumHeight(row++, 8);
+
+    XLnEdit = valueBox("XLnEdit", this, true);
+    grid->addWidget(heading(QStringLiteral("Posição da Linha Neutra:"), this), row, 0, 1, 5);
+    addValue(2, quantity(QStringLiteral("X"), this), XLnEdit, length);
+    ++row;
+
+    grid->addWidget(heading(QStringLiteral("Tensão de Cisalhamento:"), this), row++, 0, 1, 12);
+    TwdEdit = valueBox("TwdEdit", this);
+    TwuEdit = valueBox("TwuEdit", this, true);
+    const QString stress = QStringLiteral("(kN/m²/m)");
+    auto* twdLabel = quantity(QStringLiteral("Tensão de Cisalhamento"), this);
+    grid->addWidget(twdLabel, row, 0, 1, 2);
+    addValue(1, nullptr, TwdEdit, stress);
+    addValue(3, quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), TwuEdit,
+             stress);
+    ++row;
+
+    FiEdit = valueBox("FiEdit", this);
+    FadmEdit = valueBox("FadmEdit", this, true);
+    FfEdit = valueBox("FfEdit", this);
+    Fadm1Edit = valueBox("Fadm1Edit", this, true);
+    grid->addWidget(heading(QStringLiteral("Flecha Imediata:"), this), row++, 0, 1, 12);
+    grid->addWidget(quantity(QStringLiteral("flecha imediata"), this), row, 0, 1, 2);
+    addValue(1, nullptr, FiEdit, length);
+    addValue(2, quantity(QStringLiteral("f adm."), this), FadmEdit, length);
+    ++row;
+    grid->addWidget(heading(QStringLiteral("Flecha Final:"), this), row++, 0, 1, 12);
+    grid->addWidget(quantity(QStringLiteral("flecha final"), this), row, 0, 1, 2);
+    addValue(1, nullptr, FfEdit, length);
+    addValue(2, quantity(QStringLiteral("f adm."), this), Fadm1Edit, length);
+    ++row;
+    grid->setRowMinimumHeight(row++, 12);
+
+    RetornarBitBtn = new QPushButton(QStringLiteral("&Retornar"), this);
+    DXFBitBtn = new QPushButton(QStringLiteral("&Gerar DXF"), this);
+    ImprimirBitBtn = new QPushButton(QStringLiteral("&Imprimir"), this);
+    SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), this);
+    RetornarBitBtn->setObjectName(QStringLiteral("RetornarBitBtn"));
+    DXFBitBtn->setObjectName(QStringLiteral("DXFBitBtn"));
+    ImprimirBitBtn->setObjectName(QStringLiteral("ImprimirBitBtn"));
+    SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, SairBitBtn}) {
+        button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
+        button->setMinimumHeight(fontMetrics().height() * 2);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    grid->addLayout(buttons, row, 0, 1, 12);
+
+    // Tab order: the diameter lists, the buttons, then the spacing lists.
+    const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
+                                RetornarBitBtn,  DXFBitBtn,       ImprimirBitBtn,  SairBitBtn,
+                                EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox};
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    // `activated` is the user's pick (mouse or arrow keys); refilling a list emits nothing.
+    connect(AsxpComboBox, &QComboBox::activated, this, &TResultadosForm::AsxpComboBoxChange);
+    connect(AsypComboBox, &QComboBox::activated, this, &TResultadosForm::AsypComboBoxChange);
+    connect(AsxnComboBox, &QComboBox::activated, this, &TResultadosForm::AsxnComboBoxChange);
+    connect(AsynComboBox, &QComboBox::activated, this, &TResultadosForm::AsynComboBoxChange);
+    connect(EspAsxpComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsxpComboBoxChange);
+    connect(EspAsypComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsypComboBoxChange);
+    connect(EspAsxnComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsxnComboBoxChange);
+    connect(EspAsynComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsynComboBoxChange);
+    for (std::size_t column = 0; column < 4; ++column) {
+        for (QComboBox* box : {diameters[column], spacings[column]}) {
+            box->installEventFilter(this);
+            box->view()->installEventFilter(this);
+        }
+    }
+
+    connect(RetornarBitBtn, &QPushButton::clicked, this, &TResultadosForm::RetornarBitBtnClick);
+    connect(DXFBitBtn, &QPushButton::clicked, this, &TResultadosForm::DXFBitBtnClick);
+    connect(ImprimirBitBtn, &QPushButton::clicked, this, &TResultadosForm::ImprimirBitBtnClick);
+    connect(SairBitBtn, &QPushButton::clicked, this, &TResultadosForm::SairBitBtnClick);
+}
+
+void TResultadosForm::setDxfDialogs(DxfExportDialogs* dialogs) {
+    dxfDialogs_ = dialogs ? dialogs : ownDxfDialogs_.get();
+}
+
+// ---- Activation -------------------------------------------------------------------------
+
+void TResultadosForm::showScreen() {
+    showMaximized();
+    raise();
+    activateWindow();
+    // Already the active window: no activation event follows, so start the decision here.
+    if (isActiveWindow())
+        scheduleActivation();
+}
+
+void TResultadosForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (!isActiveWindow())
+            deactivatedByOwnWindow_ = ownWindowDepth_ > 0;
+        else if (ownWindowDepth_ > 0)
+            ;
+        else if (deactivatedByOwnWindow_)
+            deactivatedByOwnWindow_ = false;
+        else
+            scheduleActivation();
+    }
+    QWidget::changeEvent(event);
+}
+
+// The decision may ask a question and the computation may show messages: both run from the
+// event loop, not inside the activation event.
+void TResultadosForm::scheduleActivation() {
+    if (activationPending_)
+        return;
+    activationPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (activationPending_ && isVisible())
+            FormActivate();
+        activationPending_ = false;
+    });
+}
+
+void TResultadosForm::FormActivate() {
+    activationPending_ = false;
+    OwnWindow own(*this);
+    switch (recalculation_.activated()) {
+    case ActivationDecision::Keep:
+        return;
+    case ActivationDecision::Ask:
+        if (!recalculation_.answer(
+                messages_.confirm(this, QString::fromLatin1(recalculateQuestion))))
+            return;
+        break;
+    case ActivationDecision::Compute:
+        break;
+    }
+    const ComputeOutcome outcome =
+        computeResults(slab_, results_, settings_, screen_, localeDecimalSeparator());
+    showScreenModel();
+    if (auto* focus = findChild<QWidget*>(QString::fromStdString(screen_.focusedControl)))
+        focus->setFocus(Qt::OtherFocusReason);
+    showMessages(outcome.messages);
+    if (outcome.closeScreen)
+        CloseResultTimer->start();
+}
+
+// ---- Bar choices ------------------------------------------------------------------------
+
+void TResultadosForm::AsxpComboBoxChange() {
+    comboBoxChange(BarDirection::xp, false, AsxpComboBox->currentText());
+}
+void TResultadosForm::AsypComboBoxChange() {
+    comboBoxChange(BarDirection::yp, false, AsypComboBox->currentText());
+}
+void TResultadosForm::AsxnComboBoxChange() {
+    comboBoxChange(BarDirection::xn, false, AsxnComboBox->currentText());
+}
+void TResultadosForm::AsynComboBoxChange() {
+    comboBoxChange(BarDirection::yn, false, AsynComboBox->currentText());
+}
+void TResultadosForm::EspAsxpComboBoxChange() {
+    comboBoxChange(BarDirection::xp, true, EspAsxpComboBox->currentText());
+}
+void TResultadosForm::EspAsypComboBoxChange() {
+    comboBoxChange(BarDirection::yp, true, EspAsypComboBox->currentText());
+}
+void TResultadosForm::EspAsxnComboBoxChange() {
+    comboBoxChange(BarDirection::xn, true, EspAsxnComboBox->currentText());
+}
+void TResultadosForm::EspAsynComboBoxChange() {
+    comboBoxChange(BarDirection::yn, true, EspAsynComboBox->currentText());
+}
+
+void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const QString& text) {
+    const std::string picked = text.toStdString();
+    const char separator = localeDecimalSeparator();
+    const BarChangeOutcome outcome =
+        spacing ? pickSpacing(direction, picked, slab_, results_, settings_, screen_, separator)
+                : pickDiameter(direction, picked, slab_, results_, settings_, screen_, separator);
+    // A text that is not an entry changed nothing: the list goes back to what it showed.
+    showScreenModel();
+    if (!outcome.applied)
+        return;
+    OwnWindow own(*this);
+    showMessages(outcome.messages);
+}
+
+bool TResultadosForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && AsxpComboBoxKeyPress(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TResultadosForm::AsxpComboBoxKeyPress(const QKeyEvent& key) const {
+    // Every typed character is discarded, so a list shows only its own entries; the arrow
+    // keys, Tab and Enter have no text and still move and pick.
+    const QString text = key.text();
+    const bool command = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    return !command && !text.isEmpty() && text.at(0).isPrint();
+}
+
+// ---- Screen model to widgets --------------------------------------------------------------
+
+void TResultadosForm::showScreenModel() {
+    const std::initializer_list<std::pair<QLineEdit*, const std::string*>> boxes{
+        {MxEdit, &screen_.MxEdit},       {MyEdit, &screen_.MyEdit},
+        {XxEdit, &screen_.XxEdit},       {XyEdit, &screen_.XyEdit},
+        {RxaEdit, &screen_.RxaEdit},     {RyaEdit, &screen_.RyaEdit},
+        {RxeEdit, &screen_.RxeEdit},     {RyeEdit, &screen_.RyeEdit},
+        {AsxpCEdit, &screen_.AsxpCEdit}, {AsypCEdit, &screen_.AsypCEdit},
+        {AsxnCEdit, &screen_.AsxnCEdit}, {AsynCEdit, &screen_.AsynCEdit},
+        {AsxpEdit, &screen_.AsxpEdit},   {AsypEdit, &screen_.AsypEdit},
+        {AsxnEdit, &screen_.AsxnEdit},   {AsynEdit, &screen_.AsynEdit},
+        {MkmaxEdit, &screen_.MkmaxEdit}, {MrEdit, &screen_.MrEdit},
+        {RominEdit, &screen_.RominEdit}, {AsminEdit, &screen_.AsminEdit},
+        {AsxpbEdit, &screen_.AsxpbEdit}, {AsypbEdit, &screen_.AsypbEdit},
+        {AsxnbEdit, &screen_.AsxnbEdit}, {AsynbEdit, &screen_.AsynbEdit},
+        {XLnEdit, &screen_.XLnEdit},     {TwdEdit, &screen_.TwdEdit},
+        {TwuEdit, &screen_.TwuEdit},     {FiEdit, &screen_.FiEdit},
+        {FadmEdit, &screen_.FadmEdit},   {FfEdit, &screen_.FfEdit},
+        {Fadm1Edit, &screen_.Fadm1Edit},
+    };
+    for (const auto& [box, text] : boxes)
+        box->setText(QString::fromStdString(*text));
+
+    const std::array<std::pair<QComboBox*, const ChoiceList*>, 8> lists{{
+        {AsxpComboBox, &screen_.AsxpComboBox},
+        {AsypComboBox, &screen_.AsypComboBox},
+        {AsxnComboBox, &screen_.AsxnComboBox},
+        {AsynComboBox, &screen_.AsynComboBox},
+        {EspAsxpComboBox, &screen_.EspAsxpComboBox},
+        {EspAsypComboBox, &screen_.EspAsypComboBox},
+        {EspAsxnComboBox, &screen_.EspAsxnComboBox},
+        {EspAsynComboBox, &screen_.EspAsynComboBox},
+    }};
+    for (const auto& [box, list] : lists) {
+        const QSignalBlocker blocker(box);
+        QStringList items;
+        for (const std::string& item : list->items)
+            items << QString::fromStdString(item);
+        QStringList shownItems;
+        for (int i = 0; i < box->count(); ++i)
+            shownItems << box->itemText(i);
+        if (items != shownItems) {
+            box->clear();
+            box->addItems(items);
+        }
+        box->setCurrentIndex(box->findText(QString::fromStdString(list->currentText)));
+        box->setEnabled(list->enabled);
+    }
+}
+
+void TResultadosForm::showMessages(const std::vector<ScreenMessage>& messages) {
+    for (const ScreenMessage& message : messages) {
+        const QString text = QString::fromStdString(message.text);
+        if (message.kind == MessageKind::Warning)
+            messages_.warning(this, text);
+        else
+            messages_.information(this, text);
+    }
+}
+
+// ---- Buttons and closing ------------------------------------------------------------------
+
+void TResultadosForm::RetornarBitBtnClick() {
+    recalculation_.returned();
+    close();
+}
+
+void TResultadosForm::ImprimirBitBtnClick() {
+    recalculation_.printed();
+    if (printRequested)
+        printRequested();
+}
+
+void TResultadosForm::DXFBitBtnClick() {
+    OwnWindow own(*this);
+    exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_);
+}
+
+void TResultadosForm::SairBitBtnClick() {
+    close();
+    emit leaveCalculation();
+}
+
+void TResultadosForm::CloseResultTimerTimer() {
+    close();
+}
+
+void TResultadosForm::closeEvent(QCloseEvent* event) {
+    // FormClose: the close timer never fires for a screen that is already closed.
+    CloseResultTimer->stop();
+    activationPending_ = false;
+    QWidget::closeEvent(event);
+}
+
+} // namespace lajes

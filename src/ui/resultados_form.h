@@ -1,0 +1,129 @@
+#pragma once
+
+// The results screen: moments, reactions, steel areas, the bar lists of the four
+// reinforcement directions, neutral axis, shear and deflections. Each time it becomes the
+// active window its RecalculationState decides whether computeResults refills it; between
+// computations the user picks bars, prints, writes the drawing or leaves.
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "design/recalculation.h"
+#include "design/results_screen.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace lajes {
+
+class DxfExportDialogs;
+class MessageBoxes;
+class TNomeLajeForm;
+struct SlabDesignData;
+struct SlabResults;
+struct Settings;
+
+class TResultadosForm final : public QWidget {
+    Q_OBJECT
+public:
+    // `namePrompt` is the slab-name prompt of the drawing export, created at start-up.
+    TResultadosForm(SlabDesignData& slab, SlabResults& results, const Settings& settings,
+                    MessageBoxes& messages, TNomeLajeForm* namePrompt, QWidget* parent = nullptr);
+    ~TResultadosForm() override;
+
+    // The recalculate flag, return count and printed flag; the data-entry screen, the
+    // settings and the main window change them through the application.
+    RecalculationState& recalculation() { return recalculation_; }
+    // What the boxes and lists show; the printed report copies its texts from here.
+    const ResultsScreen& shown() const { return screen_; }
+
+    // "&Imprimir": the flags are set first, then this fills the report and shows its preview.
+    // When the preview closes the screen becomes active again and keeps the user's choices.
+    std::function<void()> printRequested;
+
+    // Shows the screen maximised over the data-entry screen; it computes on activation.
+    void showScreen();
+
+    // Replaces the prompt and the save dialog of the drawing export (tests answer them).
+    void setDxfDialogs(DxfExportDialogs* dialogs);
+
+    // Event handlers, public so that a test runs exactly what a user action runs.
+    void FormActivate();
+    // A pick in a list (mouse or arrow keys) of the column's diameter or spacing box.
+    void AsxpComboBoxChange();
+    void AsypComboBoxChange();
+    void AsxnComboBoxChange();
+    void AsynComboBoxChange();
+    void EspAsxpComboBoxChange();
+    void EspAsypComboBoxChange();
+    void EspAsxnComboBoxChange();
+    void EspAsynComboBoxChange();
+    // Shared by the eight lists: true for a typed character, which is then discarded.
+    bool AsxpComboBoxKeyPress(const QKeyEvent& key) const;
+    void RetornarBitBtnClick();
+    void ImprimirBitBtnClick();
+    void DXFBitBtnClick();
+    void SairBitBtnClick();
+    void CloseResultTimerTimer();
+
+    QTimer* CloseResultTimer;
+
+signals:
+    // "&Sair": the data-entry screen closes with this screen.
+    void leaveCalculation();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Messages, the recalculation question and the export dialogs are this screen's own
+    // windows: their closing gives the activation back without starting a computation.
+    class OwnWindow;
+
+    void buildControls();
+    void comboBoxChange(BarDirection direction, bool spacing, const QString& text);
+    void showScreenModel();
+    void showMessages(const std::vector<ScreenMessage>& messages);
+    void scheduleActivation();
+
+    SlabDesignData& slab_;
+    SlabResults& results_;
+    const Settings& settings_;
+    MessageBoxes& messages_;
+    std::unique_ptr<DxfExportDialogs> ownDxfDialogs_;
+    DxfExportDialogs* dxfDialogs_ = nullptr;
+
+    RecalculationState recalculation_;
+    ResultsScreen screen_;
+    int ownWindowDepth_ = 0;
+    bool deactivatedByOwnWindow_ = false;
+    bool activationPending_ = false;
+
+public:
+    // Controls, by the names the report and the tests look for.
+    QLabel* ResultLabel;
+    QLineEdit *MxEdit, *MyEdit, *XxEdit, *XyEdit;
+    QLineEdit *RxaEdit, *RyaEdit, *RxeEdit, *RyeEdit;
+    QLineEdit *AsxpCEdit, *AsypCEdit, *AsxnCEdit, *AsynCEdit;
+    QLineEdit *AsxpEdit, *AsypEdit, *AsxnEdit, *AsynEdit;
+    QLineEdit *MkmaxEdit, *MrEdit, *RominEdit, *AsminEdit;
+    QLabel* EscolhaBitolaLabel;
+    QComboBox *AsxpComboBox, *AsypComboBox, *AsxnComboBox, *AsynComboBox;
+    QComboBox *EspAsxpComboBox, *EspAsypComboBox, *EspAsxnComboBox, *EspAsynComboBox;
+    QLineEdit *AsxpbEdit, *AsypbEdit, *AsxnbEdit, *AsynbEdit;
+    QLineEdit* XLnEdit;
+    QLineEdit *TwdEdit, *TwuEdit;
+    QLineEdit *FiEdit, *FadmEdit, *FfEdit, *Fadm1Edit;
+    QPushButton *RetornarBitBtn, *DXFBitBtn, *ImprimirBitBtn, *SairBitBtn;
+};
+
+} // namespace lajes
