@@ -10,6 +10,7 @@
 #include <fstream>
 #include <set>
 
+#include "cli_run.h"
 #include "pdf_reading.h"
 #include "report/report_page.h"
 #include "report_slabs.h"
@@ -23,13 +24,26 @@ using testing::PrintedSlab;
 // The end-to-end slab written as a PDF once for every test of this file.
 class EndToEndPdf : public ::testing::Test {
 protected:
+    // Through lajes-cli report when the program is built with it, as a user would make it.
     static void SetUpTestSuite() {
         directory = new QTemporaryDir;
+        path = directory->filePath(QStringLiteral("relatorio.pdf"));
+#ifdef LAJES_CLI_PATH
+        const QString input = directory->filePath(QStringLiteral("slab.json"));
+        testing::writeText(input, testing::endToEndJson);
+        const testing::CliResult run =
+            testing::runCli(directory->path(), {QStringLiteral("report"), QStringLiteral("--input"),
+                                                input, QStringLiteral("--output"), path,
+                                                QStringLiteral("--decimal"), QStringLiteral(",")});
+        if (!run.finished || run.status != 0)
+            error =
+                "lajes-cli report: " + std::to_string(run.status) + " " + run.errors.toStdString();
+#else
         PrintedSlab s;
         testing::endToEndSlab(s);
         const ReportPage page = fillReportPage(s.screen, s.slab, s.results, s.settings, ',');
-        path = directory->filePath(QStringLiteral("relatorio.pdf"));
         error = writeReportPdf(page, path.toStdString());
+#endif
         if (!error && testing::pdftotextAvailable())
             words = testing::readPdfWords(path, readError);
     }
