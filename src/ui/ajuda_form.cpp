@@ -5,10 +5,16 @@
 
 #include "ui/glyphs.h"
 
+// The help page lives in a static library; its resource must be registered by hand.
+static void registerHelpResource() {
+    Q_INIT_RESOURCE(ajuda);
+}
+
 namespace lajes {
 
 TAjudaForm::TAjudaForm(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    registerHelpResource();
     setObjectName(QStringLiteral("AjudaForm"));
     setWindowTitle(QStringLiteral("Ajuda - Cálculo de Lajes"));
     setWindowIcon(applicationIcon());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,14 +117,20 @@ struct StartedApplication {
     RecordingMessageBoxes* messages = nullptr;
     std::unique_ptr<LajesApplication> app;
 
-    StartedApplication() {
+    // `configuration`: the bytes of a Quenvor.cfg already in the folder, if any.
+    explicit StartedApplication(const QByteArray& configuration = QByteArray()) {
+        if (!configuration.isNull()) {
+            QFile file(configPath());
+            if (!file.open(QIODevice::WriteOnly) || file.write(configuration) < 0)
+                qFatal("cannot prepare the configuration file");
+        }
         auto recorder = std::make_unique<RecordingMessageBoxes>();
         messages = recorder.get();
-        app = std::make_unique<LajesApplication>(
-            std::move(recorder),
-            std::filesystem::path(folder.path().toStdString()) / "Quenvor.cfg");
+        app = std::make_unique<LajesApplication>(std::move(recorder),
+                                                 std::filesystem::path(configPath().toStdString()));
         app->start();
     }
+    QString configPath() const { return folder.filePath(QStringLiteral("Quenvor.cfg")); }
 };
 
 // Makes `window` the active window, so that focus changes inside it send focus events.

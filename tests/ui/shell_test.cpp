@@ -1,0 +1,203 @@
+// Start-up, the main window's menu, the about box, the help and the end of the program.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "ui/abertura_form.h"
+#include "ui/ajuda_form.h"
+#include "ui/concreto_form.h"
+#include "ui/config_form.h"
+#include "ui/dados_add_form.h"
+#include "ui/help_sobre_form.h"
+#include "ui/inserir_dados_form.h"
+#include "ui/laje_nervurada_form.h"
+#include "ui/nome_laje_form.h"
+#include "ui_test_support.h"
+
+using namespace lajes;
+using namespace lajes::test;
+
+namespace {
+
+const QByteArray defaultConfiguration("4\r\n1\r\n2\r\n2\r\n1:50\r\n"
+                                      " 1.50000000000000E-0001\r\n"
+                                      " 1.00000000000000E+0000\r\n"
+                                      " 2.00000000000000E+0000\r\n"
+                                      "EOF\r\n");
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpCreatesEveryWindowOnceAndShowsTheMainWindowMaximised() {
+        StartedApplication started;
+        LajesApplication& app = *started.app;
+        TConcretoForm* main = app.mainWindow();
+        QVERIFY(main->isVisible());
+        QVERIFY(main->windowState() & Qt::WindowMaximized);
+        QCOMPARE(main->windowTitle(), QStringLiteral("Estruturas de Concreto - Cálculo de Lajes"));
+        QVERIFY(!app.splash()->isVisible());
+        QVERIFY(!app.splash()->Timer1.isActive());
+        QCOMPARE(app.splash()->size(), QSize(392, 173));
+        // Created in this order: splash, name prompt, then the splash timer's windows.
+        QStringList windows;
+        for (QObject* child : main->children())
+            if (auto* widget = qobject_cast<QWidget*>(child); widget && widget->isWindow())
+                windows << widget->objectName();
+        QCOMPARE(windows, (QStringList{"AberturaForm", "NomeLajeForm", "InserirDadosForm",
+                                       "ResultadosForm", "HelpSobreForm"}));
+        QList<QWidget*> dialogs;
+        for (QObject* child : app.dataEntry()->children())
+            if (auto* widget = qobject_cast<QWidget*>(child); widget && widget->isWindow())
+                dialogs << widget;
+        QCOMPARE(dialogs,
+                 (QList<QWidget*>{app.ribbedDialog(), app.additionalDialog(), app.configDialog()}));
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(app.dataEntry()), static_cast<QWidget*>(app.ribbedDialog()),
+              static_cast<QWidget*>(app.aboutBox()), static_cast<QWidget*>(app.additionalDialog()),
+              static_cast<QWidget*>(app.configDialog()), static_cast<QWidget*>(app.namePrompt())})
+            QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+        QCOMPARE(started.messages->texts(), QStringList());
+        // Nothing is written before the program ends.
+        QVERIFY(!QFile::exists(started.configPath()));
+    }
+
+    void menuHoldsItsItemsAndShortcut() {
+        StartedApplication started;
+        TConcretoForm* main = started.app->mainWindow();
+        QStringList titles;
+        for (QAction* action : main->menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, (QStringList{"&Arquivos", "&Calcular Lajes", "&Ajuda"}));
+        QCOMPARE(main->Saida->text(), QStringLiteral("&Saída"));
+        QCOMPARE(main->Contedo1->text(), QStringLiteral("&Conteúdo"));
+        QCOMPARE(main->A1->text(), QStringLiteral("&Sobre"));
+        QCOMPARE(main->CalcularLajes->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+    }
+
+    void ctrlIOpensTheSameDataEntryScreenWithItsContents() {
+        StartedApplication started;
+        TConcretoForm* main = started.app->mainWindow();
+        QVERIFY(activate(main));
+        QTest::keyClick(main, Qt::Key_I, Qt::ControlModifier);
+        TInserirDadosForm* screen = started.app->dataEntry();
+        QVERIFY(screen->isVisible());
+        QVERIFY(screen->windowState() & Qt::WindowMaximized);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Cálculo de Lajes"));
+        QVERIFY(activate(screen));
+        auto* lx = screen->findChild<QLineEdit*>("LxEdit");
+        lx->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(lx, "3");
+        QVERIFY(activate(main));
+        QTest::keyClick(main, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(started.app->dataEntry(), screen);
+        QCOMPARE(lx->text(), QStringLiteral("3"));
+    }
+
+    void aboutBoxKeepsTheFocusOnOk() {
+        StartedApplication started;
+        ModalScript script;
+        QWidget* focusAtShow = nullptr;
+        QWidget* focusAfterTextClicked = nullptr;
+        QString text;
+        script.then([&](QDialog* about) {
+            focusAtShow = QApplication::focusWidget();
+            auto* memo = about->findChild<QPlainTextEdit*>();
+            text = memo->toPlainText();
+            memo->setFocus(Qt::MouseFocusReason);
+            focusAfterTextClicked = QApplication::focusWidget();
+            QVERIFY(memo->isReadOnly());
+            QTest::mouseClick(about->findChild<QPushButton*>("OkBitBtn"), Qt::LeftButton);
+        });
+        started.app->mainWindow()->A1->trigger();
+        QCOMPARE(script.shownDialogs, QStringList{"HelpSobreForm"});
+        auto* ok = started.app->aboutBox()->findChild<QPushButton*>("OkBitBtn");
+        QCOMPARE(focusAtShow, ok);
+        QCOMPARE(focusAfterTextClicked, ok);
+        QVERIFY(!started.app->aboutBox()->isVisible());
+        QVERIFY(text.contains(QStringLiteral("Cálculo de Lajes")));
+        QVERIFY(text.contains(QStringLiteral("Versão 1.0.0")));
+        QVERIFY(started.app->aboutBox()->windowFlags() & Qt::Tool);
+    }
+
+    void helpShowsTheProgramsOwnPages_data() {
+        QTest::addColumn<QString>("topic");
+        for (const char* topic : {"Casos de apoio", "Laje Nervurada", "Pré-Dimensionamento",
+                                  "Resultados", "Bitolas", "Impressão", "DXF", "Configurações"})
+            QTest::newRow(topic) << QString::fromUtf8(topic);
+    }
+    void helpShowsTheProgramsOwnPages() {
+        QFETCH(QString, topic);
+        StartedApplication started;
+        started.app->mainWindow()->Contedo1->trigger();
+        TAjudaForm* help = started.app->help();
+        QVERIFY(help && help->isVisible());
+        QVERIFY(help->browser()->toPlainText().contains(topic, Qt::CaseInsensitive));
+        help->close();
+        started.app->mainWindow()->Contedo1->trigger();
+        QCOMPARE(started.app->help(), help);
+        QVERIFY(help->isVisible());
+    }
+
+    void closingTheMainWindowWritesTheSettings_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("dataEntryOpen");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("no file, defaults") << QByteArray() << false << defaultConfiguration;
+        QTest::newRow("data-entry screen still open")
+            << QByteArray() << true << defaultConfiguration;
+        QTest::newRow("unknown scale written back as 1:50")
+            << QByteArray("3\r\n6\r\n1\r\n5\r\n1:30\r\n0.2\r\n2.5\r\n1.5\r\nEOF\r\n") << false
+            << QByteArray("3\r\n6\r\n1\r\n5\r\n1:50\r\n"
+                          " 2.00000000000000E-0001\r\n"
+                          " 2.50000000000000E+0000\r\n"
+                          " 1.50000000000000E+0000\r\n"
+                          "EOF\r\n");
+    }
+    void closingTheMainWindowWritesTheSettings() {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, dataEntryOpen);
+        StartedApplication started(before);
+        if (dataEntryOpen)
+            started.app->mainWindow()->CalcularLajes->trigger();
+        started.app->mainWindow()->Saida->trigger();
+        QVERIFY(!started.app->mainWindow()->isVisible());
+        QTEST(readAll(started.configPath()), "after");
+        QCOMPARE(started.messages->texts(), QStringList());
+    }
+
+    void unreadableSettingsAreReportedAndTheProgramGoesOn() {
+        StartedApplication started(QByteArray("4\r\n1\r\n2\r\n2\r\n1:50\r\nlargura\r\n"));
+        QCOMPARE(started.messages->texts(), QStringList{"Invalid numeric input"});
+        QCOMPARE(started.messages->shown.front().kind, ShownMessage::Error);
+        QVERIFY(started.app->mainWindow()->isVisible());
+        QVERIFY(started.app->configDialog() != nullptr);
+    }
+
+    void settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds() {
+        StartedApplication started;
+        // A folder in the way of the file: it cannot be replaced by a file.
+        QVERIFY(QDir(started.folder.path()).mkpath(QStringLiteral("Quenvor.cfg/occupied")));
+        started.app->mainWindow()->close();
+        QVERIFY(!started.app->mainWindow()->isVisible());
+        QCOMPARE(started.messages->shown.size(), std::size_t{1});
+        QCOMPARE(started.messages->shown.front().kind, ShownMessage::Error);
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"

@@ -1,0 +1,62 @@
+// The real program, started offscreen in an empty folder: it reaches its main window, leaves
+// through "&Saída" and leaves Quenvor.cfg behind.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class StartupProcessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void programEndsThroughSaidaAndWritesTheConfiguration_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray defaults("4\r\n1\r\n2\r\n2\r\n1:50\r\n"
+                                  " 1.50000000000000E-0001\r\n"
+                                  " 1.00000000000000E+0000\r\n"
+                                  " 2.00000000000000E+0000\r\n"
+                                  "EOF\r\n");
+        QTest::newRow("no file, comma locale") << QByteArray() << "pt_BR.UTF-8" << defaults;
+        QTest::newRow("no file, point locale") << QByteArray() << "C.UTF-8" << defaults;
+        QTest::newRow("existing file kept, comma locale")
+            << QByteArray("7\r\n7\r\n7\r\n7\r\n1:100\r\n 2.00000000000000E-0001\r\n"
+                          " 2.50000000000000E+0000\r\n 1.80000000000000E+0000\r\nEOF\r\n")
+            << "pt_BR.UTF-8"
+            << QByteArray("7\r\n7\r\n7\r\n7\r\n1:100\r\n 2.00000000000000E-0001\r\n"
+                          " 2.50000000000000E+0000\r\n 1.80000000000000E+0000\r\nEOF\r\n");
+    }
+    void programEndsThroughSaidaAndWritesTheConfiguration() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, lang);
+        QTemporaryDir folder;
+        const QString config = folder.filePath(QStringLiteral("Quenvor.cfg"));
+        if (!before.isNull()) {
+            QFile file(config);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        QProcess lajes;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("LAJES_TEST_QUIT_AFTER_SHOWN"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("LANG"), lang);
+        environment.insert(QStringLiteral("LC_ALL"), lang);
+        lajes.setProcessEnvironment(environment);
+        lajes.setWorkingDirectory(folder.path());
+        lajes.start(QStringLiteral(LAJES_EXECUTABLE), {});
+        QVERIFY2(lajes.waitForFinished(30000), "the program did not end");
+        QCOMPARE(lajes.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(lajes.exitCode(), 0);
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QCOMPARE(written.count("\r\n"), 9);
+        QTEST(written, "after");
+    }
+};
+
+QTEST_MAIN(StartupProcessTest)
+#include "startup_process_test.moc"
