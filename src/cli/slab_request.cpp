@@ -224,6 +224,8 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
         return read(input, base);
     } catch (const InputError& error) {
         return error.message;
+    } catch (const json::exception& error) {
+        return std::string("entrada inválida: ") + error.what();
     }
 }
 
@@ -232,7 +234,8 @@ std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view tex
     json input;
     try {
         input = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& error) {
+    } catch (const json::exception& error) {
+        // Malformed text, or a number too large for a double.
         return std::string("JSON inválido: ") + error.what();
     }
     return parseSlabRequest(input, base);

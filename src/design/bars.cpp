@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "config/number_text.h"
@@ -30,8 +31,17 @@ double diameterOfText(std::string_view text) {
     return parseUserReal(text).value_or(0.0);
 }
 
+// No input has an upper bound, so a whole number computed from absurd spans or widths may not
+// fit an int: it saturates at a billion (still far from overflow when a count gets its + 1),
+// and a NaN counts as 0.
+static int saturatingInt(double wholeValue) {
+    if (std::isnan(wholeValue))
+        return 0;
+    return static_cast<int>(std::clamp(wholeValue, -double(countLimit), double(countLimit)));
+}
+
 int truncateToInt(double value) {
-    return static_cast<int>(std::trunc(value));
+    return saturatingInt(std::trunc(value));
 }
 
 int nearestEven(double value) {
@@ -40,7 +50,7 @@ int nearestEven(double value) {
     double result = lower;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(lower, 2.0) != 0.0))
         result = lower + 1.0;
-    return static_cast<int>(result);
+    return saturatingInt(result);
 }
 
 SpacingLimits spacingLimitsFor(double h) {
@@ -129,7 +139,7 @@ RibBars barsPerRib(double diameter, double AsRib) {
         n = std::trunc(quotient) + 1.0;
     if (n == 1.0)
         n = 2.0; // at least two bars per rib
-    bars.n = static_cast<int>(n);
+    bars.n = saturatingInt(n);
     bars.area = n * A1;
     return bars;
 }

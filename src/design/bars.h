@@ -39,6 +39,9 @@ double barArea(double diameter);
 // 0 for an empty or malformed text.
 double diameterOfText(std::string_view text);
 
+// Largest whole number the two conversions give: counts from absurd inputs saturate here.
+inline constexpr int countLimit = 1'000'000'000;
+
 // Truncation toward zero: a spacing from an area, a number of ribs.
 int truncateToInt(double value);
 // Nearest integer, halves to the even neighbour: numbers of bars, the length of a list.

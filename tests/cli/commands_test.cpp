@@ -367,3 +367,25 @@ TEST_F(CommandLineTest, ExecutableReadsStandardInputAndSetsTheExitStatus) {
 
 } // namespace
 } // namespace lajes::cli
+
+namespace lajes::cli {
+namespace {
+
+// Found by fuzzing: a number too large for a double is an input error, not a crash.
+TEST_F(CommandLineTest, NumberTooLargeForADoubleIsAnInputError) {
+    const CliRun r =
+        run({"design"}, R"({"SupportCase":1,"Lx":4,"Ly":4,"h":1)" + std::string(400, '0') + "}");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("JSON inválido"), std::string::npos) << r.err;
+}
+
+// Found by fuzzing: absurd widths must give a design, not an overflow.
+TEST_F(CommandLineTest, AbsurdRibWidthStillGivesAnAnswer) {
+    const CliRun r = run({"design"}, R"({"SupportCase":1,"Ribbed":true,"Lx":6,"Ly":6,"h":50,
+        "g":100,"q":300,"a":40,"bw":15555555555555555550,"hb":20,"bf":5})");
+    EXPECT_TRUE(r.status == 0 || r.status == 1) << r.err;
+    EXPECT_TRUE(json::accept(r.out)) << r.out;
+}
+
+} // namespace
+} // namespace lajes::cli

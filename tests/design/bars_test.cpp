@@ -1,6 +1,7 @@
 #include "design/bars.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,24 @@ TEST(BarTexts, ShortestNumbersAndTheSeparator) {
     EXPECT_EQ(ribTopBarText(6, 40.0, 12.5, ','), "7Ø5.0c52,5");
     // Ø is U+00D8, two bytes in UTF-8.
     EXPECT_EQ(std::string("Ø"), "\xC3\x98");
+}
+
+} // namespace
+} // namespace lajes
+
+namespace lajes {
+namespace {
+
+// No input has an upper bound: absurd spans or rib widths must not overflow the counts.
+TEST(IntegerConversions, SaturateInsteadOfOverflowing) {
+    constexpr int largest = countLimit;
+    EXPECT_EQ(truncateToInt(5.97333e18), largest);
+    EXPECT_EQ(truncateToInt(-5.97333e18), -countLimit);
+    EXPECT_EQ(truncateToInt(123456.9), 123456);
+    EXPECT_EQ(nearestEven(1e300), largest);
+    EXPECT_EQ(nearestEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(truncateToInt(std::numeric_limits<double>::infinity()), largest);
+    EXPECT_EQ(barsPerRib(5.0, 1e300).n, largest);
 }
 
 } // namespace
