@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 
 #include "config/settings_file.h"
+#include "report/report_preview.h"
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
 #include "ui/concreto_form.h"
 #include "ui/config_form.h"
 #include "ui/dados_add_form.h"
+#include "ui/decimal_box.h"
 #include "ui/help_sobre_form.h"
 #include "ui/inserir_dados_form.h"
 #include "ui/laje_nervurada_form.h"
@@ -52,7 +54,12 @@ void LajesApplication::createRemainingWindows() {
         resultsScreen_->showScreen();
     });
     connect(resultsScreen_, &TResultadosForm::leaveCalculation, dataEntry_, &QWidget::close);
-    // The report page is created here once it exists.
+    // "&Imprimir" (after the screen has set its flags): the report page filled afresh from what
+    // the screen shows, in its print preview.
+    resultsScreen_->printRequested = [this] {
+        report::printReport(resultsScreen_->shown(), slab_, results_, settings_,
+                            localeDecimalSeparator(), resultsScreen_);
+    };
     ribbedDialog_ = new TLajeNervuradaForm(slab_, *messages_, dataEntry_, dataEntry_);
     aboutBox_ = new THelpSobreForm(main);
     additionalDialog_ = new TDadosAddForm(slab_, *messages_, dataEntry_, dataEntry_);
