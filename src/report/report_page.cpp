@@ -52,8 +52,8 @@ constexpr std::array<double, 4> areaValueX{30.7, 75.7, 120.6, 165.6};
 constexpr std::array<double, 4> areaUnitX{42.9, 88.4, 132.8, 177.8};
 // "Mk máx = " is wider than the other captions, so that row's first value stands further
 // right; the others line up with the columns above.
-constexpr std::array<double, 4> limitValueX{33.5, 73.0, 120.6, 166.0};
-constexpr std::array<double, 4> limitUnitX{48.5, 88.4, 133.3, 177.8};
+constexpr std::array<double, 4> limitValueX{34.0, 73.0, 120.6, 166.0};
+constexpr std::array<double, 4> limitUnitX{49.0, 88.4, 133.3, 177.8};
 
 constexpr double momentRowY = 129.4;
 constexpr double reactionRowY = 139.2;
