@@ -1,7 +1,7 @@
 #include "report/report_page.h"
 
 #include <array>
-#include <cassert>
+#include <stdexcept>
 #include <string>
 
 #include "config/number_text.h"
@@ -74,7 +74,7 @@ constexpr std::array<std::string_view, 4> limitNames{"Mkmax", "Mr", "Romin", "As
 constexpr std::array<LineLayout, 7> furtherLines{{
     {"Twd", 187.1, 60.3, 71.0, 84.3},
     {"Twu", 187.1, 105.3, 116.0, 129.3},
-    {"XLn", 195.5, 112.0, 120.6, 133.3},
+    {"XLn", 195.5, 110.1, 120.6, 133.3},
     {"Fi", 209.3, 48.7, 77.0, 86.0},
     {"Fadm", 209.3, 99.5, 130.0, 139.0},
     {"Ff", 224.1, 48.7, 77.0, 86.0},
@@ -102,8 +102,7 @@ PageText& element(ReportPage& page, std::string_view name) {
     for (PageText& text : page.texts)
         if (text.name == name)
             return text;
-    assert(false && "unknown report element");
-    return page.texts.front();
+    throw std::logic_error("no report element " + std::string(name));
 }
 
 void set(ReportPage& page, std::string_view name, std::string text) {

@@ -347,9 +347,9 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"Asynb", 165.6, 167.0}, Placement{"MkmaxCaption", 18.0, 177.0},
         Placement{"MrCaption", 63.0, 177.0}, Placement{"RominCaption", 107.9, 177.0},
         Placement{"AsminCaption", 152.9, 177.0}, Placement{"TwdCaption", 60.3, 187.1},
-        Placement{"TwuCaption", 105.3, 187.1}, Placement{"FiCaption", 48.7, 209.3},
-        Placement{"FadmCaption", 99.5, 209.3}, Placement{"FfCaption", 48.7, 224.1},
-        Placement{"Fadm1Caption", 99.0, 224.1}),
+        Placement{"TwuCaption", 105.3, 187.1}, Placement{"XLnCaption", 110.1, 195.5},
+        Placement{"FiCaption", 48.7, 209.3}, Placement{"FadmCaption", 99.5, 209.3},
+        Placement{"FfCaption", 48.7, 224.1}, Placement{"Fadm1Caption", 99.0, 224.1}),
     [](const auto& info) { return std::string(info.param.element); });
 
 TEST(ReportSheet, HasItsFramesAndPicture) {
