@@ -9,7 +9,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     python3 python3-ezdxf
     xvfb xauth fonts-liberation poppler-utils
-    desktop-file-utils lintian dpkg-dev file
+    desktop-file-utils lintian dpkg-dev file librsvg2-bin
     locales
 )
 

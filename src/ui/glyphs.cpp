@@ -6,6 +6,11 @@
 
 #include <functional>
 
+// The icon pictures live in a static library; their resource must be registered by hand.
+static void registerIconResource() {
+    Q_INIT_RESOURCE(lajes_icons);
+}
+
 namespace lajes {
 
 namespace {
@@ -59,23 +64,13 @@ QIcon cancelGlyph() {
 }
 
 QIcon applicationIcon() {
-    // A slab in plan: grey concrete, a fixed edge hatched, bars both ways.
-    return paintedIcon([](QPainter& p, qreal s) {
-        const QRectF slab(0.08 * s, 0.18 * s, 0.84 * s, 0.64 * s);
-        p.setPen(QPen(QColor(0x33, 0x3d, 0x4a), qMax<qreal>(1.0, 0.05 * s)));
-        p.setBrush(QColor(0xd9, 0xdd, 0xe2));
-        p.drawRect(slab);
-        p.setPen(QPen(QColor(0x1f, 0x5f, 0xbf), qMax<qreal>(1.0, 0.05 * s)));
-        for (int i = 1; i <= 3; ++i) {
-            const qreal y = slab.top() + slab.height() * i / 4.0;
-            p.drawLine(QPointF(slab.left() + 0.08 * s, y), QPointF(slab.right() - 0.08 * s, y));
-        }
-        p.setPen(QPen(QColor(0xc6, 0x28, 0x28), qMax<qreal>(1.0, 0.05 * s)));
-        for (int i = 1; i <= 4; ++i) {
-            const qreal x = slab.left() + slab.width() * i / 5.0;
-            p.drawLine(QPointF(x, slab.top() + 0.06 * s), QPointF(x, slab.bottom() - 0.06 * s));
-        }
-    });
+    // The PNG sizes rendered at build time from packaging/icons/lajes.svg, the same pictures
+    // that the desktop's menu shows.
+    registerIconResource();
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/lajes-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace lajes
