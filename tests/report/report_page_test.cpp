@@ -293,7 +293,8 @@ TEST(FillReportPageThickness, PrintsTheThicknessBoxAsShown) {
     EXPECT_EQ(typed.text("EspessuraValue")->text, "10");
 }
 
-// Positions on the sheet, mm from its top-left corner.
+// Positions on the sheet, mm from its top-left corner, of the elements that the rendered
+// end-to-end sheet (report_pdf_test) does not show or does not check.
 struct Placement {
     const char* element;
     double x, y;
@@ -319,37 +320,29 @@ TEST_P(ReportPlacement, StandsAtItsPlace) {
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportPlacement,
     ::testing::Values(
-        Placement{"Title", 66.7, 18.0}, Placement{"DadosEntradaHeading", 18.0, 38.6},
-        Placement{"ResultadosHeading", 18.0, 122.8}, Placement{"LinhaNeutraHeading", 70.9, 195.3},
+        Placement{"Title", 66.7, 18.0}, Placement{"ResultadosHeading", 18.0, 122.8},
+        Placement{"LinhaNeutraHeading", 70.9, 195.3},
         Placement{"FlechaImediataHeading", 87.8, 202.7},
-        Placement{"FlechaFinalHeading", 88.9, 218.5}, Placement{"FckCaption", 18.0, 45.2},
-        Placement{"FckValue", 28.0, 45.2}, Placement{"FckUnit", 39.2, 45.2},
-        Placement{"FykUnit", 40.2, 50.3}, Placement{"LyValue", 31.2, 61.6},
-        Placement{"EspessuraValue", 48.2, 67.5}, Placement{"EspessuraUnit", 59.3, 67.5},
-        Placement{"CargaPermUnit", 64.6, 73.8}, Placement{"CargaAcidValue", 48.2, 79.6},
-        Placement{"PhiValue", 28.0, 85.5}, Placement{"ParedeValue", 33.3, 91.8},
+        Placement{"FlechaFinalHeading", 88.9, 218.5}, Placement{"FykUnit", 40.2, 50.3},
+        Placement{"LyValue", 31.2, 61.6}, Placement{"EspessuraValue", 48.2, 67.5},
+        Placement{"EspessuraUnit", 59.3, 67.5}, Placement{"CargaPermUnit", 64.6, 73.8},
+        Placement{"CargaAcidValue", 48.2, 79.6}, Placement{"PhiValue", 28.0, 85.5},
         Placement{"ParedeUnit", 44.4, 91.8}, Placement{"CobrimentoValue", 40.7, 98.2},
         Placement{"MaiorVaoValue", 59.8, 103.5}, Placement{"MaiorVaoUnit", 70.9, 103.5},
         Placement{"TipoLajeLabel", 97.9, 45.5}, Placement{"NervuradaLabel", 97.9, 55.0},
         Placement{"ACaption", 97.9, 91.3}, Placement{"AValue", 106.4, 91.3},
         Placement{"HbUnit", 115.9, 97.1}, Placement{"BwValue", 106.4, 102.9},
-        Placement{"BfCaption", 97.9, 108.7}, Placement{"MxCaption", 18.0, 129.4},
-        Placement{"MxValue", 28.0, 129.4}, Placement{"MyValue", 73.0, 129.4},
-        Placement{"XxValue", 118.0, 129.4}, Placement{"XyValue", 161.9, 129.4},
-        Placement{"MxUnit", 43.4, 129.4}, Placement{"XyUnit", 176.7, 129.4},
-        Placement{"RxaCaption", 18.0, 139.2}, Placement{"RyeCaption", 152.9, 139.2},
-        Placement{"AsxpCValue", 30.7, 147.9}, Placement{"AsynCValue", 165.6, 147.9},
-        Placement{"AsxpCUnit", 42.9, 147.9}, Placement{"AsxnCUnit", 132.8, 147.9},
-        Placement{"AsxpCCalc", 18.0, 152.1}, Placement{"AsynCCalc", 152.9, 152.1},
+        Placement{"BfCaption", 97.9, 108.7}, Placement{"XxValue", 118.0, 129.4},
+        Placement{"XyValue", 161.9, 129.4}, Placement{"XyUnit", 176.7, 129.4},
+        Placement{"RyeCaption", 152.9, 139.2}, Placement{"AsynCValue", 165.6, 147.9},
+        Placement{"AsxnCUnit", 132.8, 147.9}, Placement{"AsynCCalc", 152.9, 152.1},
         Placement{"AsypCaption", 63.0, 160.6}, Placement{"AsxnValue", 120.6, 160.6},
-        Placement{"AsynUnit", 177.8, 160.6}, Placement{"Asxpb", 30.7, 167.0},
-        Placement{"Asypb", 75.7, 167.0}, Placement{"Asxnb", 120.6, 167.0},
+        Placement{"AsynUnit", 177.8, 160.6}, Placement{"Asxnb", 120.6, 167.0},
         Placement{"Asynb", 165.6, 167.0}, Placement{"MkmaxCaption", 18.0, 177.0},
-        Placement{"MrCaption", 63.0, 177.0}, Placement{"RominCaption", 107.9, 177.0},
-        Placement{"AsminCaption", 152.9, 177.0}, Placement{"TwdCaption", 60.3, 187.1},
-        Placement{"TwuCaption", 105.3, 187.1}, Placement{"XLnCaption", 110.1, 195.5},
-        Placement{"FiCaption", 48.7, 209.3}, Placement{"FadmCaption", 99.5, 209.3},
-        Placement{"FfCaption", 48.7, 224.1}, Placement{"Fadm1Caption", 99.0, 224.1}),
+        Placement{"RominCaption", 107.9, 177.0}, Placement{"AsminCaption", 152.9, 177.0},
+        Placement{"TwdCaption", 60.3, 187.1}, Placement{"TwuCaption", 105.3, 187.1},
+        Placement{"XLnCaption", 110.1, 195.5}, Placement{"FadmCaption", 99.5, 209.3},
+        Placement{"Fadm1Caption", 99.0, 224.1}),
     [](const auto& info) { return std::string(info.param.element); });
 
 TEST(ReportSheet, HasItsFramesAndPicture) {
@@ -376,29 +369,6 @@ TEST(ReportSheet, HasItsFramesAndPicture) {
     EXPECT_FALSE(page.text("FckCaption")->bold);
     EXPECT_TRUE(page.text("DadosEntradaHeading")->bold);
 }
-
-struct HatchCase {
-    int supportCase;
-    FixedEdges edges;
-};
-
-class SupportCaseHatching : public ::testing::TestWithParam<HatchCase> {};
-
-TEST_P(SupportCaseHatching, HatchesTheFixedEdges) {
-    const FixedEdges edges = fixedEdgesOf(GetParam().supportCase);
-    EXPECT_EQ(edges.left, GetParam().edges.left);
-    EXPECT_EQ(edges.right, GetParam().edges.right);
-    EXPECT_EQ(edges.top, GetParam().edges.top);
-    EXPECT_EQ(edges.bottom, GetParam().edges.bottom);
-}
-
-INSTANTIATE_TEST_SUITE_P(Report, SupportCaseHatching,
-                         ::testing::Values(HatchCase{1, {false, false, false, false}},
-                                           HatchCase{2, {true, false, false, false}},
-                                           HatchCase{3, {true, false, true, false}},
-                                           HatchCase{4, {true, true, false, false}},
-                                           HatchCase{5, {true, true, true, false}},
-                                           HatchCase{6, {true, true, true, true}}));
 
 } // namespace
 } // namespace lajes::report

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "cli_run.h"
@@ -129,32 +126,6 @@ TEST_F(EndToEndPdf, LeavesOutTheBlankLines) {
     for (const char* absent : {"Xx", "Xy", "Rxe", "Rye", "Asxn", "Asyn", "Maior", "Nervurada"}) {
         EXPECT_EQ(testing::nearestWord(*words, QString::fromUtf8(absent), 0, 0), nullptr) << absent;
     }
-}
-
-TEST(ReportPdfFile, ReportsAFolderThatDoesNotExist) {
-    QTemporaryDir directory;
-    const std::filesystem::path target =
-        std::filesystem::path(directory.path().toStdString()) / "no-such-folder" / "r.pdf";
-    const auto error = writeReportPdf(blankReportPage(), target);
-    ASSERT_TRUE(error);
-    EXPECT_FALSE(error->empty());
-    EXPECT_FALSE(std::filesystem::exists(target));
-}
-
-TEST(ReportPdfFile, ReplacesAnEarlierFileWhole) {
-    QTemporaryDir directory;
-    const std::filesystem::path target =
-        std::filesystem::path(directory.path().toStdString()) / "relatorio.pdf";
-    std::ofstream(target) << "old";
-    ASSERT_FALSE(writeReportPdf(blankReportPage(), target));
-    std::ifstream in(target, std::ios::binary);
-    std::string start(5, '\0');
-    in.read(start.data(), 5);
-    EXPECT_EQ(start, "%PDF-");
-    // Only the target remains in the folder: the temporary file was renamed.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.path().toStdString()),
-                            std::filesystem::directory_iterator{}),
-              1);
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #include "report/report_preview.h"
 
-#include <QAction>
 #include <QPageLayout>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -21,18 +18,6 @@ TEST(ReportPreview, LaysOutOneA4PortraitPageWithTenMillimetreMargins) {
     EXPECT_NEAR(margins.top(), 10.0, 0.01);
     EXPECT_NEAR(margins.right(), 10.0, 0.01);
     EXPECT_NEAR(margins.bottom(), 10.0, 0.01);
-}
-
-TEST(ReportPreview, OffersSavingThePageAsPdf) {
-    const auto printer = reportPrinter();
-    const auto preview = createReportPreview(blankReportPage(), *printer, nullptr);
-    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Impressão de Dados"));
-    const auto* save = preview->findChild<QAction*>(QStringLiteral("SalvarPdfAction"));
-    ASSERT_NE(save, nullptr);
-    EXPECT_EQ(save->text(), QStringLiteral("Salvar PDF…"));
-    const auto* toolBar = preview->findChild<QToolBar*>();
-    ASSERT_NE(toolBar, nullptr);
-    EXPECT_TRUE(toolBar->actions().contains(const_cast<QAction*>(save)));
 }
 
 } // namespace
