@@ -267,8 +267,10 @@ void TResultadosForm::buildControls() {
     auto* twdLabel = quantity(QStringLiteral("Tensão de Cisalhamento"), this);
     grid->addWidget(twdLabel, row, 0, 1, 2);
     addValue(1, nullptr, TwdEdit, stress);
-    addValue(3, quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), TwuEdit,
-             stress);
+    // The two-line caption reaches back over the third group instead of widening the fourth.
+    grid->addWidget(quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), row,
+                    label(2), 1, 4);
+    addValue(3, nullptr, TwuEdit, stress);
     ++row;
 
     FiEdit = valueBox("FiEdit", this);
