@@ -1,7 +1,9 @@
 #include "ui/artwork.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStringList>
 
 namespace lajes {
 
@@ -21,12 +23,13 @@ void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
     for (qreal y = area.top(); y < area.bottom(); y += cell)
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
 
-    // The slab, on the right half (the whole width when compact).
-    const qreal side =
-        compact ? area.height() * 0.62 : qMin(area.height() * 0.55, area.width() * 0.38);
-    const QRectF slab(compact ? area.right() - side * 1.55 - area.height() * 0.1
-                              : area.left() + area.width() * 0.56,
-                      area.top() + (area.height() - side) / 2, side * 1.55, side);
+    // The slab on the right, with room beside it for the Ly dimension; the title on its left.
+    const qreal side = compact ? area.height() * 0.5
+                               : qMin(area.height() * 0.55, area.width() * 0.39 / 1.95);
+    const qreal slabWidth = side * 1.55;
+    const qreal slabLeft = compact ? area.right() - area.height() * 0.06 - side * 0.45 - slabWidth
+                                   : area.left() + area.width() * 0.56;
+    const QRectF slab(slabLeft, area.top() + (area.height() - side) / 2, slabWidth, side);
     const QColor line(0xdc, 0xe8, 0xf8);
     const qreal pen = qMax<qreal>(1.0, side / 160.0);
     p.setPen(QPen(line, pen * 1.6));
@@ -71,11 +74,20 @@ void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
     p.drawText(QRectF(beside + pen * 4, slab.top(), side * 0.3, slab.height()),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ly"));
 
-    // Title.
-    const QRectF text = compact ? QRectF(area.left() + area.height() * 0.12, area.top(),
-                                         area.width() * 0.5, area.height())
-                                : QRectF(area.left() + area.width() * 0.07, area.top(),
-                                         area.width() * 0.45, area.height());
+    // Title, shrunk where needed so that it ends before the hatching of the slab.
+    const qreal textLeft = area.left() + (compact ? area.height() * 0.08 : area.width() * 0.07);
+    const QRectF text(textLeft, area.top(), slab.left() - step * 2 - textLeft, area.height());
+    const QString heading = QStringLiteral("Cálculo de Lajes");
+    const QStringList lines{QStringLiteral("Estruturas de Concreto Armado"),
+                            QStringLiteral("Lajes retangulares segundo a NBR 6118")};
+    auto fitted = [&text](QFont font, const QStringList& texts) {
+        qreal widest = 0;
+        for (const QString& t : texts)
+            widest = qMax(widest, QFontMetricsF(font).horizontalAdvance(t));
+        if (widest > text.width())
+            font.setPixelSize(qMax(8, static_cast<int>(font.pixelSize() * text.width() / widest)));
+        return font;
+    };
     QFont title = p.font();
     title.setItalic(false);
     title.setBold(true);
@@ -84,19 +96,20 @@ void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
     QFont subtitle = title;
     subtitle.setBold(false);
     subtitle.setPixelSize(qMax(10, title.pixelSize() * 4 / 10));
+    title = fitted(title, {heading});
+    subtitle = fitted(subtitle, lines);
     p.setPen(Qt::white);
     p.setFont(title);
     const qreal titleHeight = title.pixelSize() * 1.3;
     const qreal top = text.center().y() - titleHeight;
     p.drawText(QRectF(text.left(), top, text.width(), titleHeight), Qt::AlignLeft | Qt::AlignBottom,
-               QStringLiteral("Cálculo de Lajes"));
+               heading);
     p.setFont(subtitle);
     p.setPen(QColor(0xb8, 0xcc, 0xea));
     p.drawText(
         QRectF(text.left(), top + titleHeight + subtitle.pixelSize() * 0.4, text.width(),
                subtitle.pixelSize() * 3.2),
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-        QStringLiteral("Estruturas de Concreto Armado\nLajes retangulares segundo a NBR 6118"));
+        Qt::AlignLeft | Qt::AlignTop, lines.join(QLatin1Char('\n')));
     p.restore();
 }
 
