@@ -52,6 +52,10 @@ QtDxfExportDialogs::QtDxfExportDialogs(TNomeLajeForm* prompt, MessageBoxes& mess
 std::optional<QString> QtDxfExportDialogs::slabName(QWidget* resultsWindow) {
     if (!prompt_)
         return std::nullopt;
+    // Owned by the results window while it asks, so that closing it hands the activation
+    // back to that window (not to the main window) and the screen keeps the user's choices.
+    if (resultsWindow && prompt_->parentWidget() != resultsWindow)
+        prompt_->setParent(resultsWindow, prompt_->windowFlags());
     prompt_->adjustSize();
     centreOverClientArea(prompt_, resultsWindow);
     prompt_->NomeLajeEdit->setFocus(Qt::OtherFocusReason);

@@ -124,6 +124,8 @@ private slots:
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Nome da Laje"));
             QCOMPARE(QApplication::focusWidget(), prompt->NomeLajeEdit);
             QCOMPARE(prompt->NomeLajeEdit->text(), QString());
+            // Closing it gives the activation back to the results screen.
+            QCOMPARE(dialog->parentWidget(), results);
             promptOffset = dialog->pos() - results->mapToGlobal(QPoint(0, 0));
             answerPrompt(dialog, QStringLiteral("L1"));
         });
