@@ -40,7 +40,9 @@ void TAberturaForm::Timer1Timer() {
     Timer1.stop();
     if (createWindows_)
         createWindows_();
-    accept();
+    // Queued: on some platforms showing the window already runs events, so the tick can come
+    // before the modal loop has started; closing at once would leave that loop waiting.
+    QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 } // namespace lajes

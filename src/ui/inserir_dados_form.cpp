@@ -108,7 +108,8 @@ void TInserirDadosForm::buildControls() {
     // The form itself keeps a comfortable width on wide screens and centres.
     auto* holder = new QHBoxLayout;
     holder->setContentsMargins(16, 16, 16, 16);
-    outer->addLayout(holder, 1);
+    outer->addStretch(1);
+    outer->addLayout(holder);
     auto* form = new QWidget(central);
     form->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 80);
     holder->addStretch(1);
@@ -258,7 +259,7 @@ void TInserirDadosForm::buildControls() {
     buttons->addWidget(SairBitBtn);
     buttons->addStretch(1);
     outer->addLayout(buttons);
-    outer->addStretch(1);
+    outer->addStretch(2);
 
     // Tab order 0 to 18.
     QList<QWidget*> order;

@@ -19,20 +19,17 @@ SupportCasePicture::SupportCasePicture(int supportCase, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(number_);
     setCursor(Qt::PointingHandCursor);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize SupportCasePicture::sizeHint() const {
+    // 16:9, about eight lines of text wide, so the pictures grow with the font (and DPI).
     const int em = fontMetrics().height();
-    return {8 * em, 9 * em / 2};
+    return {9 * em, 81 * em / 16};
 }
 
 QSize SupportCasePicture::minimumSizeHint() const {
     return {80, 45};
-}
-
-int SupportCasePicture::heightForWidth(int width) const {
-    return width * 9 / 16;
 }
 
 SupportCasePicture::FixedEdges SupportCasePicture::fixedEdges(int supportCase) {

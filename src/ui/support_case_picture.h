@@ -19,8 +19,6 @@ public:
     QLabel* numberLabel() const { return number_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
 
     // Which edges of a support case are fixed.
     struct FixedEdges {
