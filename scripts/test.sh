@@ -24,3 +24,4 @@ ctest --test-dir build/asan --output-on-failure -j "$jobs"
 if [ -x scripts/extra-checks.sh ]; then
     bash scripts/extra-checks.sh
 fi
+bash scripts/package-checks.sh

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a Release build, checks it (desktop-file-validate, lintian
+# errors, control fields), installs it with apt-get as a user would, and runs the installed
+# programs: lajes-cli design on the worked example, lajes-cli report, and the desktop program
+# offscreen up to its main window and out through "&Saída". Removes the package at the end.
+# Needs root (or sudo) for apt-get.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build/pkg-release
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+fail() { echo "package-checks: $*" >&2; exit 1; }
+
+# Debian's hardening flags, as a package built by dpkg-buildpackage would have them.
+# CMake reads CXXFLAGS and LDFLAGS but not CPPFLAGS, which carries _FORTIFY_SOURCE.
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CPPFLAGS ${CXXFLAGS/-g /}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAJES_BUILD_TESTS=OFF \
+    -DLAJES_BUILD_BENCHMARKS=OFF -DLAJES_BUILD_GUI=ON
+cmake --build "$build" -j "$(nproc)"
+
+# The install tree.
+stage=$(mktemp -d)
+work=$(mktemp -d)
+trap 'rm -rf "$stage" "$work"' EXIT
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+for f in bin/lajes bin/lajes-cli share/applications/lajes.desktop \
+    share/icons/hicolor/scalable/apps/lajes.svg share/man/man1/lajes-cli.1.gz \
+    share/man/man1/lajes.1.gz share/doc/lajes/copyright share/doc/lajes/changelog.gz; do
+    [ -e "$stage/usr/$f" ] || fail "cmake --install did not install usr/$f"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    png=$stage/usr/share/icons/hicolor/${size}x${size}/apps/lajes.png
+    file "$png" | grep -q "PNG image data, $size x $size," || fail "$png is not a ${size}px PNG"
+done
+desktop-file-validate "$stage/usr/share/applications/lajes.desktop"
+grep -qx 'Name=Cálculo de Lajes' "$stage/usr/share/applications/lajes.desktop" ||
+    fail "the menu entry is not named Cálculo de Lajes"
+echo "== install tree and menu entry: ok"
+
+# The package.
+rm -f "$build"/lajes_*.deb
+(cd "$build" && cpack -G DEB)
+debs=("$build"/lajes_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single lajes_*.deb"
+deb=${debs[0]}
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = lajes ] || fail "Package is $(field Package)"
+[ "$(field Section)" = science ] || fail "Section is $(field Section)"
+field Maintainer | grep -q '^Equipe Lajes <' || fail "Maintainer is $(field Maintainer)"
+depends=$(field Depends)
+for dep in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 fonts-liberation \
+    qt6-qpa-plugins; do
+    grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
+done
+echo "== $deb: Depends: $depends"
+
+# Lintian: errors fail, warnings and notes are shown.
+set +e
+findings=$(lintian --fail-on error --display-info "$deb" 2>&1)
+status=$?
+set -e
+grep -v 'running with root privileges' <<<"$findings" || true
+[ "$status" -eq 0 ] || fail "lintian reports errors"
+echo "== lintian: no errors"
+
+# Install as a user would; apt fetches what is missing (its lists are refreshed if needed).
+if dpkg-query -W -f='${Status}' lajes 2>/dev/null | grep -q "install ok installed"; then
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get purge -y -qq lajes >/dev/null
+fi
+install_deb() {
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "./$deb"
+}
+if ! install_deb; then
+    "${sudo_cmd[@]}" apt-get update -qq
+    install_deb
+fi
+[ -x /usr/bin/lajes ] && [ -x /usr/bin/lajes-cli ] || fail "the package did not install the programs"
+echo "== installed $(dpkg-query -W -f='${Package} ${Version}' lajes)"
+
+# The installed command line, in an empty folder (no Quenvor.cfg): the worked example.
+cd "$work"
+set +e
+output=$(echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' | /usr/bin/lajes-cli design)
+status=$?
+set -e
+[ "$status" -eq 0 ] || fail "lajes-cli design ended with $status: $output"
+grep -qF '"AsxpbEdit":"33Ø5.0c12"' <<<"$output" || fail "lajes-cli design: $output"
+echo "== /usr/bin/lajes-cli design: AsxpbEdit 33Ø5.0c12"
+
+if /usr/bin/lajes-cli --help | grep -q '^  report '; then
+    echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' >slab.json
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        /usr/bin/lajes-cli report --input slab.json --output laje.pdf --decimal , >/dev/null ||
+        fail "lajes-cli report failed"
+    [ "$(head -c 5 laje.pdf)" = "%PDF-" ] || fail "lajes-cli report wrote no PDF"
+    echo "== /usr/bin/lajes-cli report: laje.pdf ($(stat -c %s laje.pdf) bytes)"
+fi
+
+# The installed desktop program, offscreen: up to its main window, out through "&Saída"
+# (LAJES_TEST_QUIT_AFTER_SHOWN), leaving its configuration file behind.
+rm -f Quenvor.cfg
+set +e
+QT_QPA_PLATFORM=offscreen LAJES_TEST_QUIT_AFTER_SHOWN=1 timeout 60 /usr/bin/lajes
+status=$?
+set -e
+[ "$status" -eq 0 ] || fail "lajes ended with $status"
+[ "$(tail -n 1 Quenvor.cfg | tr -d '\r')" = EOF ] || fail "lajes did not write Quenvor.cfg on exit"
+echo "== /usr/bin/lajes: main window reached, left through Saída, Quenvor.cfg written"
+cd - >/dev/null
+
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get purge -y -qq lajes >/dev/null
+echo "== package checks passed"
