@@ -352,15 +352,18 @@ void TResultadosForm::showScreen() {
 }
 
 void TResultadosForm::changeEvent(QEvent* event) {
+    // FormActivate runs only when the activation comes from outside: not while one of the
+    // screen's own windows is open, nor when such a window closes and hands it back.
     if (event->type() == QEvent::ActivationChange) {
-        if (!isActiveWindow())
-            deactivatedByOwnWindow_ = ownWindowDepth_ > 0;
-        else if (ownWindowDepth_ > 0)
-            ;
-        else if (deactivatedByOwnWindow_)
+        if (ownWindowDepth_ > 0) {
+            if (!isActiveWindow())
+                deactivatedByOwnWindow_ = true;
+        } else {
+            const bool handedBack = deactivatedByOwnWindow_;
             deactivatedByOwnWindow_ = false;
-        else
-            scheduleActivation();
+            if (isActiveWindow() && !handedBack)
+                scheduleActivation();
+        }
     }
     QWidget::changeEvent(event);
 }
