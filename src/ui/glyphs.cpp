@@ -1,5 +1,6 @@
 #include "ui/glyphs.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -15,19 +16,41 @@ namespace lajes {
 
 namespace {
 
-// Paints at several sizes so the icon engine never has to scale a small bitmap up.
-QIcon paintedIcon(const std::function<void(QPainter&, qreal)>& paint) {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
+// Paints the glyph at whatever size is asked for, when it is asked for: sharp at any scale,
+// and nothing is drawn at start-up for sizes that are never shown.
+class PaintedIconEngine final : public QIconEngine {
+public:
+    explicit PaintedIconEngine(std::function<void(QPainter&, qreal)> paint)
+        : paint_(std::move(paint)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal side = qMin(rect.width(), rect.height());
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.x() + (rect.width() - side) / 2,
+                           rect.y() + (rect.height() - side) / 2);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.4);
+        paint_(*painter, side);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(painter, size);
-        painter.end();
-        icon.addPixmap(pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
     }
-    return icon;
+
+    QIconEngine* clone() const override { return new PaintedIconEngine(paint_); }
+
+private:
+    std::function<void(QPainter&, qreal)> paint_;
+};
+
+QIcon paintedIcon(std::function<void(QPainter&, qreal)> paint) {
+    return QIcon(new PaintedIconEngine(std::move(paint)));
 }
 
 } // namespace
