@@ -5,7 +5,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <array>
 #include <functional>
+#include <map>
 
 // The icon pictures live in a static library; their resource must be registered by hand.
 static void registerIconResource() {
@@ -86,14 +88,54 @@ QIcon cancelGlyph() {
     });
 }
 
+namespace {
+
+// The application icon from its PNG sizes, each file read only when a window first asks for
+// that size: reading all of them up front was the costliest step of start-up.
+class ResourceIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // The smallest file at least as large as asked for, else the largest.
+        int chosen = sizes.back();
+        for (int side : sizes)
+            if (side >= size.width() && side >= size.height()) {
+                chosen = side;
+                break;
+            }
+        QPixmap& loaded = loaded_[chosen];
+        if (loaded.isNull())
+            loaded.load(QStringLiteral(":/icons/lajes-%1.png").arg(chosen));
+        return loaded.size() == size
+                   ? loaded
+                   : loaded.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> list;
+        for (int side : sizes)
+            list << QSize(side, side);
+        return list;
+    }
+
+    QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+
+private:
+    static constexpr std::array<int, 8> sizes{16, 22, 24, 32, 48, 64, 128, 256};
+    std::map<int, QPixmap> loaded_;
+};
+
+} // namespace
+
 QIcon applicationIcon() {
     // The PNG sizes rendered at build time from packaging/icons/lajes.svg, the same pictures
     // that the desktop's menu shows.
     registerIconResource();
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/lajes-%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new ResourceIconEngine);
 }
 
 } // namespace lajes
