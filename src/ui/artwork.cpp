@@ -24,8 +24,8 @@ void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
 
     // The slab on the right, with room beside it for the Ly dimension; the title on its left.
-    const qreal side = compact ? area.height() * 0.5
-                               : qMin(area.height() * 0.55, area.width() * 0.39 / 1.95);
+    const qreal side =
+        compact ? area.height() * 0.5 : qMin(area.height() * 0.55, area.width() * 0.39 / 1.95);
     const qreal slabWidth = side * 1.55;
     const qreal slabLeft = compact ? area.right() - area.height() * 0.06 - side * 0.45 - slabWidth
                                    : area.left() + area.width() * 0.56;
@@ -106,10 +106,9 @@ void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
                heading);
     p.setFont(subtitle);
     p.setPen(QColor(0xb8, 0xcc, 0xea));
-    p.drawText(
-        QRectF(text.left(), top + titleHeight + subtitle.pixelSize() * 0.4, text.width(),
-               subtitle.pixelSize() * 3.2),
-        Qt::AlignLeft | Qt::AlignTop, lines.join(QLatin1Char('\n')));
+    p.drawText(QRectF(text.left(), top + titleHeight + subtitle.pixelSize() * 0.4, text.width(),
+                      subtitle.pixelSize() * 3.2),
+               Qt::AlignLeft | Qt::AlignTop, lines.join(QLatin1Char('\n')));
     p.restore();
 }
 
