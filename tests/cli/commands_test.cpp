@@ -389,3 +389,33 @@ TEST_F(CommandLineTest, AbsurdRibWidthStillGivesAnAnswer) {
 
 } // namespace
 } // namespace lajes::cli
+
+namespace lajes::cli {
+namespace {
+
+// The worked slabs through the real executable: the ribbed slab's descriptions and the
+// case-3 drawing, byte for byte the expected file.
+TEST_F(CommandLineTest, ExecutableDesignsTheRibbedSlabAndDrawsTheCase3Slab) {
+    write("ribbed.json", ribbedSlab);
+    const int ribbed = std::system(
+        (std::string(LAJES_CLI_PATH) + " design --input ribbed.json > out.json 2> err.txt")
+            .c_str());
+    ASSERT_TRUE(WIFEXITED(ribbed));
+    EXPECT_EQ(WEXITSTATUS(ribbed), 0) << read("err.txt");
+    const json result = json::parse(read("out.json"));
+    EXPECT_EQ(result["screen"]["AsxnbEdit"], "11Ø5.0c50");
+    EXPECT_EQ(result["screen"]["EspAsxpComboBox"]["enabled"], false);
+
+    write("case3.json", case3Slab);
+    const int drawn = std::system((std::string(LAJES_CLI_PATH) +
+                                   " dxf --input case3.json --name L1 --output L1.dxf"
+                                   " > out.json 2> err.txt")
+                                      .c_str());
+    ASSERT_TRUE(WIFEXITED(drawn));
+    EXPECT_EQ(WEXITSTATUS(drawn), 0) << read("err.txt");
+    EXPECT_EQ(read("L1.dxf"),
+              read(fs::path(LAJES_SOURCE_DIR) / "tests/dxf/golden/case3_solid.dxf"));
+}
+
+} // namespace
+} // namespace lajes::cli
