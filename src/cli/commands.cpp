@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -81,11 +82,14 @@ Settings settingsInForce(std::ostream& err) {
     return load.settings;
 }
 
-int exitFor(DesignOutcome outcome) {
-    return outcome == DesignOutcome::Ready ? exitReady : exitRefused;
-}
+// What a command makes of a Ready slab besides its result object: a file, or nothing.
+using SlabFileWriter =
+    std::function<std::optional<std::string>(const DesignRun&, const Settings&, char)>;
 
-int design(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+// Designs the one slab of the input, prints its result object and, when it is Ready, writes
+// the command's file. The exit status follows the outcome.
+int designOne(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
+              const SlabFileWriter& writeFile = {}) {
     std::string text;
     if (!readInput(options, in, text, err))
         return exitUsage;
@@ -94,13 +98,23 @@ int design(const Options& options, std::istream& in, std::ostream& out, std::ost
         err << "lajes-cli: " << *error << "\n";
         return exitUsage;
     }
-    const DesignRun run = runDesign(std::get<SlabRequest>(request), separatorOf(options));
+    const SlabRequest& slabRequest = std::get<SlabRequest>(request);
+    const DesignRun run = runDesign(slabRequest, separatorOf(options));
     if (!run.invalidChoice.empty()) {
         err << "lajes-cli: " << run.invalidChoice << "\n";
         return exitUsage;
     }
     out << run.result.dump() << "\n";
-    return exitFor(run.outcome);
+    if (run.outcome != DesignOutcome::Ready)
+        return exitRefused;
+    if (writeFile) {
+        if (const auto error = writeFile(run, slabRequest.settings, separatorOf(options))) {
+            err << "lajes-cli: não foi possível gravar \"" << options.output << "\": " << *error
+                << "\n";
+            return exitUsage;
+        }
+    }
+    return exitReady;
 }
 
 // One line of a batch: its result object as text.
@@ -182,59 +196,20 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
 }
 
 int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    std::string text;
-    if (!readInput(options, in, text, err))
-        return exitUsage;
-    const auto request = parseSlabRequestText(text, settingsInForce(err));
-    if (const auto* error = std::get_if<std::string>(&request)) {
-        err << "lajes-cli: " << *error << "\n";
-        return exitUsage;
-    }
-    const SlabRequest& slabRequest = std::get<SlabRequest>(request);
-    const DesignRun run = runDesign(slabRequest, separatorOf(options));
-    if (!run.invalidChoice.empty()) {
-        err << "lajes-cli: " << run.invalidChoice << "\n";
-        return exitUsage;
-    }
-    out << run.result.dump() << "\n";
-    if (run.outcome != DesignOutcome::Ready)
-        return exitRefused;
-    if (const auto error = exportDrawing(options.output, options.name, run.slab, run.results,
-                                         slabRequest.settings, separatorOf(options))) {
-        err << "lajes-cli: não foi possível gravar \"" << options.output << "\": " << *error
-            << "\n";
-        return exitUsage;
-    }
-    return exitReady;
+    return designOne(options, in, out, err,
+                     [&](const DesignRun& run, const Settings& settings, char separator) {
+                         return exportDrawing(options.output, options.name, run.slab, run.results,
+                                              settings, separator);
+                     });
 }
 
 #ifdef LAJES_WITH_REPORT
 // The one-page calculation sheet of the designed slab as a PDF.
 int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    std::string text;
-    if (!readInput(options, in, text, err))
-        return exitUsage;
-    const auto request = parseSlabRequestText(text, settingsInForce(err));
-    if (const auto* error = std::get_if<std::string>(&request)) {
-        err << "lajes-cli: " << *error << "\n";
-        return exitUsage;
-    }
-    const SlabRequest& slabRequest = std::get<SlabRequest>(request);
-    const DesignRun run = runDesign(slabRequest, separatorOf(options));
-    if (!run.invalidChoice.empty()) {
-        err << "lajes-cli: " << run.invalidChoice << "\n";
-        return exitUsage;
-    }
-    out << run.result.dump() << "\n";
-    if (run.outcome != DesignOutcome::Ready)
-        return exitRefused;
-    if (const auto error =
-            writeReportFile(run, slabRequest.settings, separatorOf(options), options.output)) {
-        err << "lajes-cli: não foi possível gravar \"" << options.output << "\": " << *error
-            << "\n";
-        return exitUsage;
-    }
-    return exitReady;
+    return designOne(options, in, out, err,
+                     [&](const DesignRun& run, const Settings& settings, char separator) {
+                         return writeReportFile(run, settings, separator, options.output);
+                     });
 }
 #endif
 
@@ -317,7 +292,7 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
     }
 
     if (designCommand->parsed())
-        return design(options, in, out, err);
+        return designOne(options, in, out, err);
     if (batchCommand->parsed())
         return batch(options, in, out, err);
 #ifdef LAJES_WITH_REPORT
