@@ -130,23 +130,6 @@ const PageText* ReportPage::text(std::string_view name) const {
     return nullptr;
 }
 
-FixedEdges fixedEdgesOf(int supportCase) {
-    switch (supportCase) {
-    case 2:
-        return {true, false, false, false};
-    case 3:
-        return {true, false, true, false};
-    case 4:
-        return {true, true, false, false};
-    case 5:
-        return {true, true, true, false};
-    case 6:
-        return {true, true, true, true};
-    default:
-        return {};
-    }
-}
-
 ReportPage blankReportPage() {
     ReportPage page;
     page.frames.push_back(PageFrame{10.6, 10.6, 181.2, 237.3, 2 * designPixel});

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/slab_design_data.h"
+#include "analysis/support_case.h"
 #include "config/settings.h"
 #include "design/results_screen.h"
 #include "design/slab_results.h"
@@ -72,9 +73,4 @@ ReportPage fillReportPage(const ResultsScreen& screen, const SlabDesignData& sla
 
 // The edges of a support case that the picture hatches as fixed. Left and right are the x
 // edges (length Ly); top and bottom the y edges.
-struct FixedEdges {
-    bool left = false, right = false, top = false, bottom = false;
-};
-FixedEdges fixedEdgesOf(int supportCase);
-
 } // namespace lajes::report

@@ -1,5 +1,7 @@
 #include "ui/support_case_picture.h"
 
+#include "analysis/support_case.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,23 +34,6 @@ QSize SupportCasePicture::minimumSizeHint() const {
     return {80, 45};
 }
 
-SupportCasePicture::FixedEdges SupportCasePicture::fixedEdges(int supportCase) {
-    switch (supportCase) {
-    case 2:
-        return {true, false, false, false};
-    case 3:
-        return {true, false, true, false};
-    case 4:
-        return {true, true, false, false};
-    case 5:
-        return {true, true, true, false};
-    case 6:
-        return {true, true, true, true};
-    default:
-        return {false, false, false, false};
-    }
-}
-
 void SupportCasePicture::resizeEvent(QResizeEvent* event) {
     QFont font = number_->font();
     font.setBold(true);
@@ -72,7 +57,7 @@ void SupportCasePicture::paintEvent(QPaintEvent*) {
     p.drawRect(inner);
 
     // Hatching: short strokes at 45 degrees inside the inner outline of each fixed edge.
-    const FixedEdges fixed = fixedEdges(supportCase_);
+    const FixedEdges fixed = fixedEdgesOf(supportCase_);
     const qreal step = 4 * unit;
     const qreal depth = 4 * unit;
     p.setPen(QPen(ink, 0.8 * unit, Qt::SolidLine, Qt::FlatCap));

@@ -21,11 +21,6 @@ public:
     QSize minimumSizeHint() const override;
 
     // Which edges of a support case are fixed.
-    struct FixedEdges {
-        bool left, right, top, bottom;
-    };
-    static FixedEdges fixedEdges(int supportCase);
-
 signals:
     void clicked(int supportCase);
 

@@ -1,4 +1,5 @@
 #include "analysis/moments.h"
+#include "analysis/support_case.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -193,6 +194,23 @@ TEST(FixedEdges, FollowTheSupportCases) {
         EXPECT_EQ(hasFixedXEdge(supportCase), x[supportCase - 1]) << supportCase;
         EXPECT_EQ(hasFixedYEdge(supportCase), y[supportCase - 1]) << supportCase;
     }
+}
+
+} // namespace
+} // namespace lajes
+
+namespace lajes {
+namespace {
+
+// The pictures and the analysis must agree on which edges are fixed.
+TEST(FixedEdges, PicturesAgreeWithTheTopSteelDirections) {
+    for (int supportCase = 1; supportCase <= 6; ++supportCase) {
+        const FixedEdges edges = fixedEdgesOf(supportCase);
+        EXPECT_EQ(edges.left || edges.right, hasFixedXEdge(supportCase)) << supportCase;
+        EXPECT_EQ(edges.top || edges.bottom, hasFixedYEdge(supportCase)) << supportCase;
+    }
+    EXPECT_TRUE(fixedEdgesOf(3).left && fixedEdgesOf(3).top); // two fixed edges meet
+    EXPECT_FALSE(fixedEdgesOf(5).bottom);
 }
 
 } // namespace
