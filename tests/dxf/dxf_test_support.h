@@ -108,7 +108,7 @@ inline std::string readBytes(const std::filesystem::path& path) {
 }
 
 inline std::filesystem::path goldenFolder() {
-    return std::filesystem::path(__FILE__).parent_path() / "golden";
+    return std::filesystem::path(LAJES_DXF_GOLDEN_DIR);
 }
 
 // The lines of a file without their CR LF; the last element is what follows the last CR LF
