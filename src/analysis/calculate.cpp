@@ -7,6 +7,7 @@
 #include "analysis/messages.h"
 #include "analysis/moments.h"
 #include "analysis/steel_grades.h"
+#include "analysis/support_case.h"
 
 namespace lajes {
 
@@ -75,9 +76,7 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
     slab.g = entries.g.value_or(0.0) + selfWeight(slab);
     slab.q = entries.q.value_or(0.0);
 
-    const bool shorterSpanMustBeLx =
-        slab.SupportCase == 1 || slab.SupportCase == 3 || slab.SupportCase == 6;
-    if (shorterSpanMustBeLx && slab.Ly < slab.Lx) {
+    if (shorterSpanMustBeLx(slab.SupportCase) && slab.Ly < slab.Lx) {
         return rejected(messages::LxLongerThanLy, FocusTarget::Lx);
     }
     // Spans are measured between wall axes (m); the bars are counted over the clear span.
@@ -109,7 +108,7 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
         return rejected("Momento Xy é maior que Mkmáx !", FocusTarget::None);
     }
 
-    if (slab.SupportCase != 1) {
+    if (needsAdjacentSpan(slab.SupportCase)) {
         // Without a dialog to ask there is no span, as if the user had cancelled.
         const std::optional<double> adjacentSpan =
             requestAdjacentSpan ? requestAdjacentSpan() : std::nullopt;

@@ -4,59 +4,9 @@
 #include <optional>
 
 #include "analysis/steel_grades.h"
+#include "analysis/support_case.h"
 
 namespace lajes {
-
-namespace {
-
-// How the two ends of one strip are held.
-enum class StripEnds { Simple, OneFixed, BothFixed };
-
-struct StripFactors {
-    double eps;     // deflection factor: w = p·l⁴ / (eps·const)
-    double m;       // span-moment factor of the strip
-    double support; // support-moment factor of the strip
-};
-
-// Beam formulas of a strip under a uniform load. 1/14.22 is the span moment of a propped
-// cantilever as Marcus's tables print it; 9/128 (0.0703125) is not the same number.
-StripFactors stripFactors(StripEnds ends) {
-    switch (ends) {
-    case StripEnds::Simple:
-        return {5.0, 1.0 / 8.0, 0.0};
-    case StripEnds::OneFixed:
-        return {2.0, 1.0 / 14.22, 1.0 / 8.0};
-    case StripEnds::BothFixed:
-        return {1.0, 1.0 / 24.0, 1.0 / 12.0};
-    }
-    return {0.0, 0.0, 0.0};
-}
-
-struct CaseEnds {
-    StripEnds x; // ends of the x strip: the x edges
-    StripEnds y; // ends of the y strip: the y edges
-};
-
-std::optional<CaseEnds> caseEnds(int supportCase) {
-    switch (supportCase) {
-    case 1:
-        return CaseEnds{StripEnds::Simple, StripEnds::Simple};
-    case 2:
-        return CaseEnds{StripEnds::OneFixed, StripEnds::Simple};
-    case 3:
-        return CaseEnds{StripEnds::OneFixed, StripEnds::OneFixed};
-    case 4:
-        return CaseEnds{StripEnds::BothFixed, StripEnds::Simple};
-    case 5:
-        return CaseEnds{StripEnds::BothFixed, StripEnds::OneFixed};
-    case 6:
-        return CaseEnds{StripEnds::BothFixed, StripEnds::BothFixed};
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 void analyseMoments(const SlabDesignData& slab, SlabResults& results) {
     results.epsX = results.epsY = 0.0;
@@ -66,12 +16,12 @@ void analyseMoments(const SlabDesignData& slab, SlabResults& results) {
     results.muX = results.muY = 0.0;
     results.Mx = results.My = results.Xx = results.Xy = 0.0;
 
-    const std::optional<CaseEnds> ends = caseEnds(slab.SupportCase);
-    if (!ends) {
+    const std::optional<SupportCase> row = supportCase(slab.SupportCase);
+    if (!row) {
         return; // no strips to share the load between
     }
-    const StripFactors x = stripFactors(ends->x);
-    const StripFactors y = stripFactors(ends->y);
+    const StripFactors x = marcusFactors(row->x);
+    const StripFactors y = marcusFactors(row->y);
     results.epsX = x.eps;
     results.epsY = y.eps;
     results.mx = x.m;
@@ -206,14 +156,6 @@ void computeReactions(const SlabDesignData& slab, double lambda, SlabResults& re
     default:
         break;
     }
-}
-
-bool hasFixedXEdge(int supportCase) {
-    return supportCase >= 2 && supportCase <= 6;
-}
-
-bool hasFixedYEdge(int supportCase) {
-    return supportCase == 3 || supportCase == 5 || supportCase == 6;
 }
 
 } // namespace lajes

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "analysis/slab_design_data.h"
+#include "analysis/support_case.h" // hasFixedXEdge, hasFixedYEdge
 #include "design/slab_results.h"
 
 namespace lajes {
@@ -21,9 +22,5 @@ double xiLimit(std::string_view steelGrade);
 
 // Reads SupportCase, p, Lx; writes Rxa, Rxe, Rya, Rye (0 where the case has no such edge).
 void computeReactions(const SlabDesignData& slab, double lambda, SlabResults& results);
-
-// Which directions have top (negative) steel: x in cases 2 to 6, y in cases 3, 5, 6.
-bool hasFixedXEdge(int supportCase);
-bool hasFixedYEdge(int supportCase);
 
 } // namespace lajes

@@ -2,42 +2,11 @@
 
 #include "analysis/messages.h"
 #include "analysis/steel_grades.h"
+#include "analysis/support_case.h"
 
 namespace lajes {
 
 namespace {
-
-// A factor that depends on which span is the longer: `ge` when Lx >= Ly, `lt` when Lx < Ly.
-struct ByOrientation {
-    double ge;
-    double lt;
-    double pick(bool lxNotShorter) const { return lxNotShorter ? ge : lt; }
-};
-
-struct SupportFactors {
-    ByOrientation alphaOneWay;
-    ByOrientation alphaTwoWay;
-    ByOrientation psi2OneWay;
-    double psi2TwoWayAtR1;
-    ByOrientation psi2TwoWayAtR2;
-};
-
-// REBA α and NBR 6118 ψ2 by support case. In cases 2, 4 and 5 the x and y directions are held
-// differently, so the factor depends on which of them is the smaller span.
-const SupportFactors* supportFactors(int supportCase) {
-    static constexpr SupportFactors rows[6] = {
-        {{1.0, 1.0}, {0.7, 0.7}, {1.0, 1.0}, 1.5, {1.1, 1.1}},
-        {{1.0, 0.8}, {0.7, 0.6}, {1.0, 1.2}, 1.7, {1.1, 1.4}},
-        {{0.8, 0.8}, {0.6, 0.6}, {1.2, 1.2}, 1.8, {1.4, 1.4}},
-        {{1.0, 0.6}, {0.7, 0.5}, {1.0, 1.7}, 1.9, {1.2, 1.7}},
-        {{0.8, 0.6}, {0.6, 0.5}, {1.2, 1.7}, 2.0, {1.4, 1.7}},
-        {{0.6, 0.6}, {0.5, 0.5}, {1.7, 1.7}, 2.2, {1.7, 1.7}},
-    };
-    if (supportCase < 1 || supportCase > 6) {
-        return nullptr;
-    }
-    return &rows[supportCase - 1];
-}
 
 struct SteelFactors {
     double eta;  // REBA
@@ -76,17 +45,21 @@ PreDimensioning preDimension(SlabDesignData& slab) {
     result.eta = steel.eta;
     result.psi3 = steel.psi3;
 
-    const SupportFactors* support = supportFactors(slab.SupportCase);
-    if (support != nullptr) {
-        result.alpha = oneWay ? support->alphaOneWay.pick(lxNotShorter)
-                              : support->alphaTwoWay.pick(lxNotShorter);
+    // REBA α and NBR 6118 ψ2 by support case. In cases 2, 4 and 5 the x and y directions are
+    // held differently, so the factor depends on which of them is the smaller span (Ly when
+    // the spans are equal).
+    if (const std::optional<SupportCase> support = supportCase(slab.SupportCase)) {
+        const SmallerSpanFactors smaller =
+            smallerSpanFactors(lxNotShorter ? support->y : support->x);
+        result.alpha = oneWay ? smaller.alphaOneWay : smaller.alphaTwoWay;
         if (oneWay) {
-            result.psi2 = support->psi2OneWay.pick(lxNotShorter);
+            result.psi2 = smaller.psi2OneWay;
         } else {
             // Straight line between r = 1 and r = 2, r being the larger span over the smaller.
             const double r = slab.Lx > slab.Ly ? slab.Lx / slab.Ly : slab.Ly / slab.Lx;
             const double atR1 = support->psi2TwoWayAtR1;
-            const double atR2 = support->psi2TwoWayAtR2.pick(lxNotShorter);
+            const double atR2 = lxNotShorter ? support->psi2TwoWayAtR2LxNotShorter
+                                             : support->psi2TwoWayAtR2LxShorter;
             result.psi2 = atR1 + (atR2 - atR1) * (r - 1.0);
         }
     }
@@ -110,8 +83,7 @@ std::optional<SpanCheckFailure> checkSpans(std::optional<double> Lx, std::option
     if (!Ly || *Ly <= 0.0) {
         return SpanCheckFailure{std::string(messages::LyNotPositive), false};
     }
-    const bool shorterSpanMustBeLx = supportCase == 1 || supportCase == 3 || supportCase == 6;
-    if (shorterSpanMustBeLx && *Ly < *Lx) {
+    if (shorterSpanMustBeLx(supportCase) && *Ly < *Lx) {
         return SpanCheckFailure{std::string(messages::LxLongerThanLy), true};
     }
     return std::nullopt;

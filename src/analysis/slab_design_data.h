@@ -10,7 +10,7 @@ namespace lajes {
 
 struct SlabDesignData {
     // Inputs, in the order the data-entry screen asks for them.
-    int SupportCase = 1; // 1..6, see hasFixedXEdge() in analysis/moments.h
+    int SupportCase = 1; // 1..6, see analysis/support_case.h
     bool Ribbed = false; // a ribbed slab is always support case 1
     double fck = 20.0;
     std::string SteelGrade = "CA-50A";

@@ -1,6 +1,9 @@
 #include "design/deflection.h"
 
 #include <cmath>
+#include <optional>
+
+#include "analysis/support_case.h"
 
 namespace lajes {
 
@@ -30,30 +33,6 @@ CrackedSection crackedSection(double Ec, double As, double d, double Ms, double 
     return section;
 }
 
-// Deflection factor beta of f = beta kappa l² of a strip; 5/48 simply supported, 2/27 one
-// end fixed, 1/16 both ends fixed.
-double curvatureFactor(int supportCase, bool directionY) {
-    const double simple = 5.0 * 0.020833333333333332;
-    const double oneFixed = 2.0 * 0.037037037037037035;
-    const double bothFixed = 1.0 / 16.0;
-    switch (supportCase) {
-    case 1:
-        return simple;
-    case 2:
-        return directionY ? simple : oneFixed;
-    case 3:
-        return oneFixed;
-    case 4:
-        return directionY ? simple : bothFixed;
-    case 5:
-        return directionY ? oneFixed : bothFixed;
-    case 6:
-        return bothFixed;
-    default:
-        return 0.0;
-    }
-}
-
 } // namespace
 
 DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, double phiInfinity,
@@ -66,9 +45,7 @@ DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, doubl
     // 10 fck is fck in kg/cm².
     details.Ec = 44300.0 * std::exp(std::log(10.0 * slab.fck + 80.0) / 3.0);
 
-    const int supportCase = slab.SupportCase;
-    details.governedByY =
-        (supportCase == 2 || supportCase == 4 || supportCase == 5) && slab.Lx > slab.Ly;
+    details.governedByY = deflectionGovernedByY(slab.SupportCase, slab.Lx, slab.Ly);
     const bool y = details.governedByY;
     const double L = y ? slab.Ly : slab.Lx;
     const double As = y ? results.bar(BarDirection::yp).effectiveArea
@@ -96,7 +73,8 @@ DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, doubl
 
     details.cracked = !(M < results.Mr);
     if (details.cracked) {
-        const double beta = curvatureFactor(supportCase, y);
+        const std::optional<SupportCase> row = supportCase(slab.SupportCase);
+        const double beta = row ? deflectionFactor(endsOf(*row, y ? Axis::y : Axis::x)) : 0.0;
         const double Lcm = 100.0 * L;
         results.immediateDeflection = beta * details.kappaI * Lcm * Lcm;
         results.finalDeflection = beta * details.kappaInf * Lcm * Lcm;

@@ -196,6 +196,27 @@ TEST(FixedEdges, FollowTheSupportCases) {
     }
 }
 
+// Per case: fixed x edges, fixed y edges, Lx must be the shorter span, adjacent span asked.
+TEST(FixedEdges, CountPerDirectionAndTheRulesThatFollow) {
+    struct Row {
+        int x, y;
+        bool shorterLx, adjacent;
+    };
+    constexpr Row rows[] = {{0, 0, true, false}, {1, 0, false, true}, {1, 1, true, true},
+                            {2, 0, false, true}, {2, 1, false, true}, {2, 2, true, true}};
+    for (int supportCase = 1; supportCase <= 6; ++supportCase) {
+        const Row& row = rows[supportCase - 1];
+        EXPECT_EQ(fixedEdges(supportCase, Axis::x), row.x) << supportCase;
+        EXPECT_EQ(fixedEdges(supportCase, Axis::y), row.y) << supportCase;
+        EXPECT_EQ(shorterSpanMustBeLx(supportCase), row.shorterLx) << supportCase;
+        EXPECT_EQ(needsAdjacentSpan(supportCase), row.adjacent) << supportCase;
+    }
+    for (int outside : {0, 7}) {
+        EXPECT_EQ(fixedEdges(outside, Axis::x) + fixedEdges(outside, Axis::y), 0) << outside;
+        EXPECT_FALSE(shorterSpanMustBeLx(outside)) << outside;
+    }
+}
+
 } // namespace
 } // namespace lajes
 
