@@ -41,58 +41,92 @@ double leverArmRatio(double xi) {
     return (12.0 - 9.0 * xi * (4.0 - xi)) / (4.0 * (3.0 - 8.0 * xi));
 }
 
-void countStep(int& steps) {
-    if (++steps > maxNewtonSteps)
-        throw std::logic_error("section design: Newton iteration did not converge");
+// Newton's method with restarts, as the section design has always iterated it. When the
+// iterate falls outside the restart window more than `patience` steps after the start or the
+// last restart, the search starts again from restartCentre ∓ restartSpread / divisor (−
+// below `restartSideMu`), the divisor growing by 2 each time, so that the restarts close in
+// on the centre from the side of the root.
+struct NewtonSearch {
+    double firstGuess;
+    double guessIfNegative; // replaces a negative starting point
+    int patience;           // steps after a (re)start before a restart may happen
+    double restartWindowLow;
+    bool restartWindowLowOpen; // the low end itself lies outside the window
+    double restartWindowHigh;
+    double restartCentre;
+    double restartSpread;
+    double restartSideMu;
+    double acceptLow; // the root is accepted only in [acceptLow, acceptHigh]
+    double acceptHigh;
+    double tolerance; // on the step |x' - x|
+};
+
+bool insideRestartWindow(const NewtonSearch& search, double x) {
+    const bool aboveLow =
+        search.restartWindowLowOpen ? x > search.restartWindowLow : x >= search.restartWindowLow;
+    return aboveLow && x <= search.restartWindowHigh;
 }
 
-double solveQuintic(double mu) {
-    int k = 2;
-    int c = 0;
+template <typename F, typename Slope>
+double solveNewton(const NewtonSearch& search, double mu, F f, Slope slope) {
+    int divisor = 2;
+    int stepsSinceRestart = 0;
     int steps = 0;
-    double guess = 0.1667 / k;
+    double guess = search.firstGuess;
     double x = 0.0;
     double next = 0.0;
     do {
-        countStep(steps);
+        if (++steps > maxNewtonSteps)
+            throw std::logic_error("section design: Newton iteration did not converge");
         x = guess;
         if (x < 0.0)
-            x = 0.1667;
-        next = x - quintic(x, mu) / quinticSlope(x, mu);
+            x = search.guessIfNegative;
+        next = x - f(x, mu) / slope(x, mu);
         guess = next;
-        ++c;
-        if ((next < 0.0 || next > 0.2) && c > 100) {
-            c = 0;
-            k += 2;
-            guess = mu < 0.0443 ? 0.08335 - 0.1667 / k : 0.08335 + 0.1667 / k;
+        ++stepsSinceRestart;
+        if (!insideRestartWindow(search, next) && stepsSinceRestart > search.patience) {
+            stepsSinceRestart = 0;
+            divisor += 2;
+            guess = mu < search.restartSideMu
+                        ? search.restartCentre - search.restartSpread / divisor
+                        : search.restartCentre + search.restartSpread / divisor;
         }
-    } while (std::fabs(next - x) >= 0.00001 || next < 0.0 || next > 0.18);
+    } while (std::fabs(next - x) >= search.tolerance || next < search.acceptLow ||
+             next > search.acceptHigh);
     return next;
 }
 
-double solveCubic(double mu) {
-    int k = 2;
-    int c = 0;
-    int steps = 0;
-    double guess = 0.0926 / k + 0.213;
-    double x = 0.0;
-    double next = 0.0;
-    do {
-        countStep(steps);
-        x = guess;
-        if (x < 0.0)
-            x = 0.1667;
-        next = x - cubic(x, mu) / cubicSlope(x, mu);
-        guess = next;
-        ++c;
-        if (!(next > 0.15 && next <= 0.28) && c > 1) {
-            c = 0;
-            k += 2;
-            guess = mu < 0.1239 ? 0.213 - 0.0926 / k : 0.213 + 0.0926 / k;
-        }
-    } while (std::fabs(next - x) >= 0.00001 || next < 0.16 || next > 0.26);
-    return next;
-}
+// Domain 2 (mu up to 0.0886): x' kept in [0, 0.2], accepted in [0, 0.18].
+constexpr NewtonSearch quinticSearch{
+    .firstGuess = 0.1667 / 2,
+    .guessIfNegative = 0.1667,
+    .patience = 100,
+    .restartWindowLow = 0.0,
+    .restartWindowLowOpen = false,
+    .restartWindowHigh = 0.2,
+    .restartCentre = 0.08335,
+    .restartSpread = 0.1667,
+    .restartSideMu = 0.0443,
+    .acceptLow = 0.0,
+    .acceptHigh = 0.18,
+    .tolerance = 0.00001,
+};
+
+// 0.0886 < mu <= 0.15: x' kept in (0.15, 0.28], accepted in [0.16, 0.26].
+constexpr NewtonSearch cubicSearch{
+    .firstGuess = 0.0926 / 2 + 0.213,
+    .guessIfNegative = 0.1667,
+    .patience = 1,
+    .restartWindowLow = 0.15,
+    .restartWindowLowOpen = true,
+    .restartWindowHigh = 0.28,
+    .restartCentre = 0.213,
+    .restartSpread = 0.0926,
+    .restartSideMu = 0.1239,
+    .acceptLow = 0.16,
+    .acceptHigh = 0.26,
+    .tolerance = 0.00001,
+};
 
 } // namespace
 
@@ -106,10 +140,10 @@ SectionRatios sectionRatiosForMu(double mu) {
     if (mu <= 0.0886) {
         if (mu <= 0.0) // a moment of zero needs no steel and no compression zone
             return {0.0, 1.0};
-        const double xi = solveQuintic(mu);
+        const double xi = solveNewton(quinticSearch, mu, quintic, quinticSlope);
         return {xi, leverArmRatio(xi)};
     }
-    const double xi = solveCubic(mu);
+    const double xi = solveNewton(cubicSearch, mu, cubic, cubicSlope);
     return {xi, leverArmRatio(xi)};
 }
 
