@@ -1,5 +1,6 @@
 #include "cli/slab_result.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "analysis/calculate.h"
@@ -96,26 +97,9 @@ json analysisJson(const SlabResults& r) {
             {"rhoMin", plain(r.rhoMin)}, {"AsMin", plain(r.AsMin)}};
 }
 
-// Which directions the computation reached: a no-bar failure stops at the first empty list.
-bool reached(const ResultsScreen& screen, const SlabDesignData& slab, const SlabResults& r,
-             BarDirection direction, bool noBar) {
-    if (!noBar)
-        return true;
-    for (BarDirection d : allBarDirections) {
-        const bool visited = slab.Ribbed ? (d == BarDirection::xp || d == BarDirection::yp)
-                                         : (d == BarDirection::xp || d == BarDirection::yp ||
-                                            (d == BarDirection::xn && r.Asxn != 0.0) ||
-                                            (d == BarDirection::yn && r.Asyn != 0.0));
-        if (d == direction)
-            return visited;
-        if (visited && screen.diameterList(d).items.empty())
-            return false; // an earlier direction failed
-    }
-    return false;
-}
-
 json resultsJson(const SlabDesignData& slab, const SlabResults& r, const ResultsScreen& screen,
-                 bool noBar) {
+                 const ComputeOutcome& computed) {
+    const bool noBar = computed.closeScreen;
     json results = analysisJson(r);
     results["Rxa"] = plain(r.Rxa);
     results["Rxe"] = plain(r.Rxe);
@@ -132,7 +116,10 @@ json resultsJson(const SlabDesignData& slab, const SlabResults& r, const Results
     }
     json bars = json::object();
     for (BarDirection direction : allBarDirections) {
-        if (!reached(screen, slab, r, direction, noBar))
+        // After a no-bar failure only the directions the computation reached have bars.
+        if (noBar &&
+            std::find(computed.proposedDirections.begin(), computed.proposedDirections.end(),
+                      direction) == computed.proposedDirections.end())
             continue;
         const BarChoice& bar = r.bar(direction);
         json entry = {{"diameters", screen.diameterList(direction).items},
@@ -222,7 +209,7 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
     run.outcome = noBar ? DesignOutcome::NoBar : DesignOutcome::Ready;
     result["outcome"] = noBar ? "NoBar" : "Ready";
     result["slab"] = slabJson(run.slab, pre);
-    result["results"] = resultsJson(run.slab, run.results, run.screen, noBar);
+    result["results"] = resultsJson(run.slab, run.results, run.screen, computed);
     result["screen"] = screenJson(run.screen);
     return run;
 }

@@ -162,7 +162,8 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
     screen.spacingLimits = spacingLimitsFor(slab.h);
 
     // 8. Bars; the first direction without a usable diameter ends the computation.
-    const auto fail = [&]() {
+    const auto fail = [&](BarDirection direction) {
+        outcome.directionWithoutBar = direction;
         outcome.messages.push_back(noBarFailure());
         outcome.closeScreen = true;
         screen.closeTimerRunning = true;
@@ -175,17 +176,19 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
         results.ribsY = ribsAcross(slab.Lx, settings.wallWidth, slab.a, slab.bw);
         writeRibTopBars(BarDirection::xn, results.ribsX, slab, results, screen, sep);
         writeRibTopBars(BarDirection::yn, results.ribsY, slab, results, screen, sep);
-        if (!proposeRibBars(BarDirection::xp, slab, results, screen))
-            return fail();
-        if (!proposeRibBars(BarDirection::yp, slab, results, screen))
-            return fail();
+        for (BarDirection direction : {BarDirection::xp, BarDirection::yp}) {
+            outcome.proposedDirections.push_back(direction);
+            if (!proposeRibBars(direction, slab, results, screen))
+                return fail(direction);
+        }
     } else {
         for (BarDirection direction : allBarDirections) {
             const bool top = direction == BarDirection::xn || direction == BarDirection::yn;
             if (top && screen.requiredAreaBox(direction).empty())
                 continue;
+            outcome.proposedDirections.push_back(direction);
             if (!proposeSolidBars(direction, slab, results, settings, screen, sep))
-                return fail();
+                return fail(direction);
         }
     }
 

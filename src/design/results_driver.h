@@ -4,6 +4,7 @@
 // flexural steel, bars, deflection and shear, in that order, written into SlabResults and
 // into the screen model.
 
+#include <optional>
 #include <vector>
 
 #include "analysis/slab_design_data.h"
@@ -20,6 +21,11 @@ struct ComputeOutcome {
     // No usable bar diameter: the screen starts CloseResultTimer (100 ms) and closes; the
     // steps after the failing direction were skipped and their boxes left as they were.
     bool closeScreen = false;
+    // The directions whose bars were proposed, in the order of the computation; after a no-bar
+    // failure the last of them is `directionWithoutBar`. The fixed top bars of a ribbed slab
+    // are written, not proposed, and are not listed.
+    std::vector<BarDirection> proposedDirections;
+    std::optional<BarDirection> directionWithoutBar;
 };
 
 // The whole computation. Writes slab.fyk from the steel grade, every design field of

@@ -38,6 +38,7 @@ TEST_P(EndToEndTest, ShowsTheWorkedExample) {
 
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_FALSE(outcome.closeScreen);
+    EXPECT_FALSE(outcome.directionWithoutBar);
     EXPECT_EQ(screen.focusedControl, "AsxpComboBox");
 
     const std::vector<std::pair<const std::string*, const char*>> numbers{
@@ -142,6 +143,9 @@ TEST_P(NoBarTest, TheFirstEmptyListShowsTheMessageAndTheRestIsSkipped) {
                                         "e que cubra a área de aço calculada");
     EXPECT_TRUE(outcome.closeScreen);
     EXPECT_TRUE(s.screen.closeTimerRunning);
+    EXPECT_EQ(outcome.directionWithoutBar, c.failing);
+    ASSERT_FALSE(outcome.proposedDirections.empty());
+    EXPECT_EQ(outcome.proposedDirections.back(), c.failing);
 
     bool reached = false;
     for (BarDirection direction : allBarDirections) {
@@ -229,6 +233,7 @@ TEST(ResultsComputation, RibTooNarrowForTwoBarsIsTheNoBarFailure) {
     EXPECT_TRUE(outcome.closeScreen);
     EXPECT_EQ(s.screen.AsxpbEdit, "8x0Ø");
     EXPECT_EQ(s.screen.AsypbEdit, "");
+    EXPECT_EQ(outcome.directionWithoutBar, BarDirection::xp);
     EXPECT_EQ(s.screen.FiEdit, "");
 }
 
