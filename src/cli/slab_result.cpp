@@ -59,29 +59,10 @@ json listJson(const ChoiceList& list) {
 
 json screenJson(const ResultsScreen& s) {
     json screen = json::object();
-    const std::pair<const char*, const std::string*> boxes[] = {
-        {"MxEdit", &s.MxEdit},       {"MyEdit", &s.MyEdit},       {"XxEdit", &s.XxEdit},
-        {"XyEdit", &s.XyEdit},       {"RxaEdit", &s.RxaEdit},     {"RyaEdit", &s.RyaEdit},
-        {"RxeEdit", &s.RxeEdit},     {"RyeEdit", &s.RyeEdit},     {"AsxpCEdit", &s.AsxpCEdit},
-        {"AsypCEdit", &s.AsypCEdit}, {"AsxnCEdit", &s.AsxnCEdit}, {"AsynCEdit", &s.AsynCEdit},
-        {"AsxpEdit", &s.AsxpEdit},   {"AsypEdit", &s.AsypEdit},   {"AsxnEdit", &s.AsxnEdit},
-        {"AsynEdit", &s.AsynEdit},   {"MkmaxEdit", &s.MkmaxEdit}, {"MrEdit", &s.MrEdit},
-        {"RominEdit", &s.RominEdit}, {"AsminEdit", &s.AsminEdit}, {"AsxpbEdit", &s.AsxpbEdit},
-        {"AsypbEdit", &s.AsypbEdit}, {"AsxnbEdit", &s.AsxnbEdit}, {"AsynbEdit", &s.AsynbEdit},
-        {"XLnEdit", &s.XLnEdit},     {"TwdEdit", &s.TwdEdit},     {"TwuEdit", &s.TwuEdit},
-        {"FiEdit", &s.FiEdit},       {"FadmEdit", &s.FadmEdit},   {"FfEdit", &s.FfEdit},
-        {"Fadm1Edit", &s.Fadm1Edit},
-    };
-    for (const auto& [name, text] : boxes)
-        screen[name] = *text;
-    const std::pair<const char*, const ChoiceList*> lists[] = {
-        {"AsxpComboBox", &s.AsxpComboBox},       {"AsypComboBox", &s.AsypComboBox},
-        {"AsxnComboBox", &s.AsxnComboBox},       {"AsynComboBox", &s.AsynComboBox},
-        {"EspAsxpComboBox", &s.EspAsxpComboBox}, {"EspAsypComboBox", &s.EspAsypComboBox},
-        {"EspAsxnComboBox", &s.EspAsxnComboBox}, {"EspAsynComboBox", &s.EspAsynComboBox},
-    };
-    for (const auto& [name, list] : lists)
-        screen[name] = listJson(*list);
+    for (const auto& [name, member] : resultsScreenBoxes)
+        screen[std::string(name)] = s.*member;
+    for (const auto& [name, member] : resultsScreenLists)
+        screen[std::string(name)] = listJson(s.*member);
     return screen;
 }
 

@@ -107,7 +107,7 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
     screen.closeTimerRunning = false;
 
     // 1. Focus and lists.
-    screen.focusedControl = "AsxpComboBox";
+    screen.focusedControl = ResultsFocus::AsxpComboBox;
     for (BarDirection direction : allBarDirections) {
         screen.diameterList(direction).clear();
         screen.spacingList(direction).clear();

@@ -2,8 +2,9 @@
 
 // What the results screen shows, as plain data: the text of every box, the eight drop-down
 // lists, and the messages to show in order. The core fills it; the window copies it into
-// its controls (member names are the control names).
+// its controls through the tables at the end (member names are the control names).
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ struct ScreenMessage {
 
 inline constexpr std::string_view neutralAxisOutsideFlangeMessage =
     "Linha Neutra está fora da mesa";
+
+// The controls a computation can put the focus on; the window maps each to its widget.
+enum class ResultsFocus { None, AsxpComboBox };
 
 struct ResultsScreen {
     // Moments and reactions.
@@ -42,7 +46,7 @@ struct ResultsScreen {
     std::string FiEdit, FadmEdit, FfEdit, Fadm1Edit;
 
     // The control that receives the focus when a computation starts.
-    std::string focusedControl;
+    ResultsFocus focusedControl = ResultsFocus::None;
 
     // Spacing limits of the last computation; the bar changes read them.
     SpacingLimits spacingLimits;
@@ -62,5 +66,44 @@ struct ResultsScreen {
     const std::string& effectiveAreaBox(BarDirection direction) const;
     const std::string& requiredAreaBox(BarDirection direction) const;
 };
+
+// One control of the screen: its name (the window's widget, the key of lajes-cli's JSON) and
+// the member that holds what it shows.
+template <typename Value> struct ResultsScreenControl {
+    std::string_view name;
+    Value ResultsScreen::*member;
+};
+
+// Every text box of the screen, in the order of the screen's columns.
+inline constexpr std::array<ResultsScreenControl<std::string>, 31> resultsScreenBoxes{{
+    {"MxEdit", &ResultsScreen::MxEdit},       {"MyEdit", &ResultsScreen::MyEdit},
+    {"XxEdit", &ResultsScreen::XxEdit},       {"XyEdit", &ResultsScreen::XyEdit},
+    {"RxaEdit", &ResultsScreen::RxaEdit},     {"RyaEdit", &ResultsScreen::RyaEdit},
+    {"RxeEdit", &ResultsScreen::RxeEdit},     {"RyeEdit", &ResultsScreen::RyeEdit},
+    {"AsxpCEdit", &ResultsScreen::AsxpCEdit}, {"AsypCEdit", &ResultsScreen::AsypCEdit},
+    {"AsxnCEdit", &ResultsScreen::AsxnCEdit}, {"AsynCEdit", &ResultsScreen::AsynCEdit},
+    {"AsxpEdit", &ResultsScreen::AsxpEdit},   {"AsypEdit", &ResultsScreen::AsypEdit},
+    {"AsxnEdit", &ResultsScreen::AsxnEdit},   {"AsynEdit", &ResultsScreen::AsynEdit},
+    {"MkmaxEdit", &ResultsScreen::MkmaxEdit}, {"MrEdit", &ResultsScreen::MrEdit},
+    {"RominEdit", &ResultsScreen::RominEdit}, {"AsminEdit", &ResultsScreen::AsminEdit},
+    {"AsxpbEdit", &ResultsScreen::AsxpbEdit}, {"AsypbEdit", &ResultsScreen::AsypbEdit},
+    {"AsxnbEdit", &ResultsScreen::AsxnbEdit}, {"AsynbEdit", &ResultsScreen::AsynbEdit},
+    {"XLnEdit", &ResultsScreen::XLnEdit},     {"TwdEdit", &ResultsScreen::TwdEdit},
+    {"TwuEdit", &ResultsScreen::TwuEdit},     {"FiEdit", &ResultsScreen::FiEdit},
+    {"FadmEdit", &ResultsScreen::FadmEdit},   {"FfEdit", &ResultsScreen::FfEdit},
+    {"Fadm1Edit", &ResultsScreen::Fadm1Edit},
+}};
+
+// The diameter ("Bitolas") lists, then the spacing lists.
+inline constexpr std::array<ResultsScreenControl<ChoiceList>, 8> resultsScreenLists{{
+    {"AsxpComboBox", &ResultsScreen::AsxpComboBox},
+    {"AsypComboBox", &ResultsScreen::AsypComboBox},
+    {"AsxnComboBox", &ResultsScreen::AsxnComboBox},
+    {"AsynComboBox", &ResultsScreen::AsynComboBox},
+    {"EspAsxpComboBox", &ResultsScreen::EspAsxpComboBox},
+    {"EspAsypComboBox", &ResultsScreen::EspAsypComboBox},
+    {"EspAsxnComboBox", &ResultsScreen::EspAsxnComboBox},
+    {"EspAsynComboBox", &ResultsScreen::EspAsynComboBox},
+}};
 
 } // namespace lajes

@@ -78,6 +78,15 @@ QComboBox* choiceList(const char* name, QWidget* parent) {
     return box;
 }
 
+// The widget of a control of the screen model's tables; every name there is a child of the
+// window (the window tests check that each one is found).
+template <typename Widget> Widget* screenControl(const QWidget& window, std::string_view name) {
+    Widget* widget =
+        window.findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    Q_ASSERT(widget != nullptr);
+    return widget;
+}
+
 } // namespace
 
 // Counts the screen's own modal windows while they are open.
@@ -398,8 +407,13 @@ void TResultadosForm::FormActivate() {
     const ComputeOutcome outcome =
         computeResults(slab_, results_, settings_, screen_, localeDecimalSeparator());
     showScreenModel();
-    if (auto* focus = findChild<QWidget*>(QString::fromStdString(screen_.focusedControl)))
-        focus->setFocus(Qt::OtherFocusReason);
+    switch (screen_.focusedControl) {
+    case ResultsFocus::AsxpComboBox:
+        AsxpComboBox->setFocus(Qt::OtherFocusReason);
+        break;
+    case ResultsFocus::None:
+        break;
+    }
     showMessages(outcome.messages);
     if (outcome.closeScreen)
         CloseResultTimer->start();
@@ -463,38 +477,12 @@ bool TResultadosForm::AsxpComboBoxKeyPress(const QKeyEvent& key) const {
 // ---- Screen model to widgets --------------------------------------------------------------
 
 void TResultadosForm::showScreenModel() {
-    const std::initializer_list<std::pair<QLineEdit*, const std::string*>> boxes{
-        {MxEdit, &screen_.MxEdit},       {MyEdit, &screen_.MyEdit},
-        {XxEdit, &screen_.XxEdit},       {XyEdit, &screen_.XyEdit},
-        {RxaEdit, &screen_.RxaEdit},     {RyaEdit, &screen_.RyaEdit},
-        {RxeEdit, &screen_.RxeEdit},     {RyeEdit, &screen_.RyeEdit},
-        {AsxpCEdit, &screen_.AsxpCEdit}, {AsypCEdit, &screen_.AsypCEdit},
-        {AsxnCEdit, &screen_.AsxnCEdit}, {AsynCEdit, &screen_.AsynCEdit},
-        {AsxpEdit, &screen_.AsxpEdit},   {AsypEdit, &screen_.AsypEdit},
-        {AsxnEdit, &screen_.AsxnEdit},   {AsynEdit, &screen_.AsynEdit},
-        {MkmaxEdit, &screen_.MkmaxEdit}, {MrEdit, &screen_.MrEdit},
-        {RominEdit, &screen_.RominEdit}, {AsminEdit, &screen_.AsminEdit},
-        {AsxpbEdit, &screen_.AsxpbEdit}, {AsypbEdit, &screen_.AsypbEdit},
-        {AsxnbEdit, &screen_.AsxnbEdit}, {AsynbEdit, &screen_.AsynbEdit},
-        {XLnEdit, &screen_.XLnEdit},     {TwdEdit, &screen_.TwdEdit},
-        {TwuEdit, &screen_.TwuEdit},     {FiEdit, &screen_.FiEdit},
-        {FadmEdit, &screen_.FadmEdit},   {FfEdit, &screen_.FfEdit},
-        {Fadm1Edit, &screen_.Fadm1Edit},
-    };
-    for (const auto& [box, text] : boxes)
-        box->setText(QString::fromStdString(*text));
+    for (const auto& [name, member] : resultsScreenBoxes)
+        screenControl<QLineEdit>(*this, name)->setText(QString::fromStdString(screen_.*member));
 
-    const std::array<std::pair<QComboBox*, const ChoiceList*>, 8> lists{{
-        {AsxpComboBox, &screen_.AsxpComboBox},
-        {AsypComboBox, &screen_.AsypComboBox},
-        {AsxnComboBox, &screen_.AsxnComboBox},
-        {AsynComboBox, &screen_.AsynComboBox},
-        {EspAsxpComboBox, &screen_.EspAsxpComboBox},
-        {EspAsypComboBox, &screen_.EspAsypComboBox},
-        {EspAsxnComboBox, &screen_.EspAsxnComboBox},
-        {EspAsynComboBox, &screen_.EspAsynComboBox},
-    }};
-    for (const auto& [box, list] : lists) {
+    for (const auto& [name, member] : resultsScreenLists) {
+        QComboBox* box = screenControl<QComboBox>(*this, name);
+        const ChoiceList* list = &(screen_.*member);
         const QSignalBlocker blocker(box);
         QStringList items;
         for (const std::string& item : list->items)

@@ -10,6 +10,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "../design/worked_example_screen.h"
+#include "design/results_screen.h"
+
 namespace lajes::cli {
 namespace {
 
@@ -91,38 +94,14 @@ TEST_F(CommandLineTest, DesignsTheEndToEndSlabAsTheScreenShowsIt) {
     EXPECT_EQ(result["outcome"], "Ready");
     EXPECT_EQ(result["messages"], json::array());
     const json& screen = result["screen"];
-    const std::pair<const char*, const char*> boxes[] = {{"MxEdit", "408,33"},
-                                                         {"MyEdit", "408,33"},
-                                                         {"XxEdit", ""},
-                                                         {"XyEdit", ""},
-                                                         {"RxaEdit", "700,00"},
-                                                         {"RyaEdit", "700,00"},
-                                                         {"RxeEdit", ""},
-                                                         {"RyeEdit", ""},
-                                                         {"AsxpCEdit", "1,62"},
-                                                         {"AsypCEdit", "1,62"},
-                                                         {"AsxnCEdit", ""},
-                                                         {"AsynCEdit", ""},
-                                                         {"AsxpEdit", "1,67"},
-                                                         {"AsypEdit", "1,67"},
-                                                         {"AsxnEdit", ""},
-                                                         {"AsynEdit", ""},
-                                                         {"MrEdit", "432,24"},
-                                                         {"RominEdit", "0,16"},
-                                                         {"AsminEdit", "1,36"},
-                                                         {"XLnEdit", "1,06"},
-                                                         {"AsxpbEdit", "33Ø5.0c12"},
-                                                         {"AsypbEdit", "33Ø5.0c12"},
-                                                         {"AsxnbEdit", ""},
-                                                         {"AsynbEdit", ""},
-                                                         {"FiEdit", "0,26"},
-                                                         {"FfEdit", "0,66"},
-                                                         {"FadmEdit", "1,33"},
-                                                         {"Fadm1Edit", "1,33"},
-                                                         {"TwdEdit", "115,29"},
-                                                         {"TwuEdit", "564,64"}};
-    for (const auto& [box, text] : boxes)
-        EXPECT_EQ(screen[box], text) << box;
+    for (const auto& [box, text] : testing_slabs::workedExampleBoxes)
+        EXPECT_EQ(screen[std::string(box)], text) << box;
+    // One key per control of the screen, no more.
+    EXPECT_EQ(screen.size(), resultsScreenBoxes.size() + resultsScreenLists.size());
+    for (const auto& control : resultsScreenBoxes)
+        EXPECT_TRUE(screen[std::string(control.name)].is_string()) << control.name;
+    for (const auto& control : resultsScreenLists)
+        EXPECT_TRUE(screen[std::string(control.name)].is_object()) << control.name;
     const json diameters = json::array({"5.0", "6.3", "8.0", "10.0"});
     EXPECT_EQ(screen["AsxpComboBox"]["items"], diameters);
     EXPECT_EQ(screen["AsxpComboBox"]["text"], "5.0");

@@ -39,7 +39,7 @@ TEST_P(EndToEndTest, ShowsTheWorkedExample) {
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_FALSE(outcome.closeScreen);
     EXPECT_FALSE(outcome.directionWithoutBar);
-    EXPECT_EQ(screen.focusedControl, "AsxpComboBox");
+    EXPECT_EQ(screen.focusedControl, ResultsFocus::AsxpComboBox);
 
     const std::vector<std::pair<const std::string*, const char*>> numbers{
         {&screen.MxEdit, "408.33"},    {&screen.MyEdit, "408.33"},  {&screen.RxaEdit, "700.00"},

@@ -10,8 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "../design/worked_example_screen.h"
 #include "analysis/slab_design_data.h"
 #include "design/bars.h"
+#include "design/results_screen.h"
 #include "design/shear.h"
 #include "ui/concreto_form.h"
 #include "ui/inserir_dados_form.h"
@@ -140,46 +142,29 @@ private slots:
     void workedExampleFillsEveryBox_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
-        const std::initializer_list<std::pair<const char*, const char*>> rows{
-            {"MxEdit", "408,33"},
-            {"MyEdit", "408,33"},
-            {"XxEdit", ""},
-            {"XyEdit", ""},
-            {"RxaEdit", "700,00"},
-            {"RyaEdit", "700,00"},
-            {"RxeEdit", ""},
-            {"RyeEdit", ""},
-            {"AsxpCEdit", "1,62"},
-            {"AsypCEdit", "1,62"},
-            {"AsxnCEdit", ""},
-            {"AsynCEdit", ""},
-            {"AsxpEdit", "1,67"},
-            {"AsypEdit", "1,67"},
-            {"AsxnEdit", ""},
-            {"AsynEdit", ""},
-            {"MrEdit", "432,24"},
-            {"RominEdit", "0,16"},
-            {"AsminEdit", "1,36"},
-            {"XLnEdit", "1,06"},
-            {"AsxpbEdit", "33Ø5.0c12"},
-            {"AsypbEdit", "33Ø5.0c12"},
-            {"AsxnbEdit", ""},
-            {"AsynbEdit", ""},
-            {"FiEdit", "0,26"},
-            {"FfEdit", "0,66"},
-            {"FadmEdit", "1,33"},
-            {"Fadm1Edit", "1,33"},
-            {"TwdEdit", "115,29"},
-            {"TwuEdit", "564,64"},
-        };
-        for (const auto& [box, text] : rows)
-            QTest::newRow(box) << QString::fromLatin1(box) << QString::fromUtf8(text);
+        for (const auto& [box, text] : testing_slabs::workedExampleBoxes)
+            QTest::newRow(std::string(box).c_str())
+                << QString::fromUtf8(box.data(), qsizetype(box.size()))
+                << QString::fromUtf8(text.data(), qsizetype(text.size()));
     }
     void workedExampleFillsEveryBox() {
         QFETCH(QString, box);
         calculateWorkedExample();
         QCOMPARE(messages(), QStringList());
         QTEST(child<QLineEdit>(results, box)->text(), "text");
+    }
+
+    // Every control of the screen model's tables is a widget of the window, of its kind.
+    void everyScreenControlIsAWidgetOfTheWindow() {
+        calculateWorkedExample();
+        for (const auto& control : resultsScreenBoxes)
+            QVERIFY2(results->findChild<QLineEdit*>(
+                         QString::fromUtf8(control.name.data(), qsizetype(control.name.size()))),
+                     control.name.data());
+        for (const auto& control : resultsScreenLists)
+            QVERIFY2(results->findChild<QComboBox*>(
+                         QString::fromUtf8(control.name.data(), qsizetype(control.name.size()))),
+                     control.name.data());
     }
 
     void workedExampleListsAndWindow() {
