@@ -95,17 +95,22 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
     analyseMoments(slab, results);
     const double MkMax = computeSectionLimits(slab, slab.d, results);
 
+    const auto rejectedAfterAnalysis = [](std::string_view message) {
+        CalculationResult result = rejected(message, FocusTarget::None);
+        result.preDimensioned = true;
+        return result;
+    };
     if (results.Mx > MkMax) {
-        return rejected("Momento Mx é maior que Mkmáx !", FocusTarget::None);
+        return rejectedAfterAnalysis("Momento Mx é maior que Mkmáx !");
     }
     if (results.My > MkMax) {
-        return rejected("Momento My é maior que Mkmáx !", FocusTarget::None);
+        return rejectedAfterAnalysis("Momento My é maior que Mkmáx !");
     }
     if (std::fabs(results.Xx) > MkMax) {
-        return rejected("Momento Xx é maior que Mkmáx !", FocusTarget::None);
+        return rejectedAfterAnalysis("Momento Xx é maior que Mkmáx !");
     }
     if (std::fabs(results.Xy) > MkMax) {
-        return rejected("Momento Xy é maior que Mkmáx !", FocusTarget::None);
+        return rejectedAfterAnalysis("Momento Xy é maior que Mkmáx !");
     }
 
     if (needsAdjacentSpan(slab.SupportCase)) {
@@ -113,11 +118,11 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
         const std::optional<double> adjacentSpan =
             requestAdjacentSpan ? requestAdjacentSpan() : std::nullopt;
         if (!adjacentSpan) {
-            return {CalculationOutcome::Cancelled, {}, FocusTarget::None};
+            return {CalculationOutcome::Cancelled, {}, FocusTarget::None, true};
         }
         slab.AdjacentSpan = *adjacentSpan;
     }
-    return {CalculationOutcome::Ready, {}, FocusTarget::None};
+    return {CalculationOutcome::Ready, {}, FocusTarget::None, true};
 }
 
 } // namespace lajes

@@ -34,6 +34,9 @@ struct CalculationResult {
     CalculationOutcome outcome = CalculationOutcome::Rejected;
     std::string message; // Rejected only; a two-line message has "\n" between its lines
     FocusTarget focus = FocusTarget::None;
+    // The run reached the pre-dimensioning step, so the suggestions it wrote are fresh; a run
+    // that stopped earlier leaves the previous suggestions standing.
+    bool preDimensioned = false;
 };
 
 // Called for every support case but 1: a non-zero adjacent span (m), or std::nullopt when

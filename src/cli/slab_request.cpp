@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
 #include "config/number_text.h"
 #include "config/settings_file.h"
@@ -172,7 +173,7 @@ SlabRequest read(const json& input, const Settings& base) {
             fail("\"Ribbed\" deve ser true ou false");
         slab.Ribbed = it->get<bool>();
     }
-    if (slab.Ribbed && slab.SupportCase != 1)
+    if (slab.Ribbed && !ribbedAllowed(slab.SupportCase))
         fail("\"Ribbed\": uma laje nervurada é sempre do caso 1 (SupportCase 1)");
 
     slab.fck = optionalNumber(input, "fck", slab.fck);
@@ -200,11 +201,12 @@ SlabRequest read(const json& input, const Settings& base) {
     slab.bf = optionalNumber(input, "bf", 0.0);
     slab.BlockDensity = optionalNumber(input, "BlockDensity", 0.0);
     if (slab.Ribbed) {
-        // The ribbed-slab dialog cannot be left with OK until all four are non-zero.
-        for (const auto& [key, value] : {std::pair{"a", slab.a}, std::pair{"bw", slab.bw},
-                                         std::pair{"hb", slab.hb}, std::pair{"bf", slab.bf}})
-            if (value == 0.0)
-                fail(std::string("\"") + key + "\" deve ser maior que zero numa laje nervurada");
+        // The ribbed-slab dialog cannot be left with OK until all four are non-zero; an
+        // absent key is a box left at 0.
+        const RibbedGeometryEntries geometry{slab.a, slab.bw, slab.hb, slab.bf, slab.BlockDensity};
+        if (const std::optional<RibbedField> missing = firstIncompleteRibbedField(geometry))
+            fail("\"" + std::string(ribbedFieldName(*missing)) +
+                 "\" deve ser maior que zero numa laje nervurada");
     }
     slab.AdjacentSpan = optionalNumber(input, "AdjacentSpan", 0.0);
 

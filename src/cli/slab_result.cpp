@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "analysis/calculate.h"
+#include "analysis/data_entry.h"
 #include "design/bar_changes.h"
 #include "design/results_driver.h"
 
@@ -133,8 +134,10 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
     run.slab = request.slab;
     PreDimensioning pre;
     const double adjacentSpan = request.slab.AdjacentSpan;
+    // The span given is typed into the additional-data dialog once; a span the dialog
+    // refuses ends the run as a cancelled dialog would.
     const AdjacentSpanRequest askAdjacentSpan = [adjacentSpan]() -> std::optional<double> {
-        if (adjacentSpan == 0.0)
+        if (!adjacentSpanAccepted(adjacentSpan))
             return std::nullopt;
         return adjacentSpan;
     };
@@ -152,7 +155,7 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
         result["focus"] = focus ? json(focus) : json(nullptr);
         // A failed moment check and the adjacent span come after the analysis: report what
         // it computed. Earlier checks stop before anything is derived.
-        if (cancelled || calculation.focus == FocusTarget::None) {
+        if (calculation.preDimensioned) {
             result["slab"] = slabJson(run.slab, pre);
             result["results"] = analysisJson(run.results);
         }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/data_entry.h"
 #include "analysis/slab_design_data.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
@@ -78,7 +79,10 @@ void TDadosAddForm::commitFocusedBox() {
 }
 
 bool TDadosAddForm::spanComplete() const {
-    return !MaiorVaodosMenoresEdit->text().isEmpty() && slab_.AdjacentSpan != 0.0;
+    const std::optional<double> typed = MaiorVaodosMenoresEdit->text().isEmpty()
+                                            ? std::nullopt
+                                            : std::optional<double>(slab_.AdjacentSpan);
+    return adjacentSpanAccepted(typed);
 }
 
 } // namespace lajes

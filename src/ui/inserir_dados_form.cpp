@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/calculate.h"
+#include "analysis/data_entry.h"
 #include "analysis/predimensioning.h"
 #include "analysis/slab_design_data.h"
 #include "config/settings.h"
@@ -31,8 +32,9 @@ namespace lajes {
 
 namespace {
 
-const QString startFck = QStringLiteral("20");
-const QString startSteelGrade = QStringLiteral("CA-50A");
+const QString startFckText = QStringLiteral("20");
+const QString startSteelGradeText =
+    QString::fromLatin1(startSteelGrade.data(), qsizetype(startSteelGrade.size()));
 
 QLabel* caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -68,14 +70,8 @@ TInserirDadosForm::TInserirDadosForm(SlabDesignData& slab, SlabResults& results,
     setWindowIcon(applicationIcon());
     buildControls();
 
-    // Start values of the slab: the screen is created once, at start-up.
-    slab_.g = 0.0;
-    slab_.q = 0.0;
-    slab_.fck = 20.0;
-    slab_.fyk = 50.0;
-    slab_.SteelGrade = startSteelGrade.toStdString();
-    slab_.SupportCase = 1;
-    slab_.Ribbed = false;
+    // The screen is created once, at start-up.
+    applyStartValues(slab_);
 }
 
 void TInserirDadosForm::buildControls() {
@@ -156,7 +152,7 @@ void TInserirDadosForm::buildControls() {
     ConcretoComboBox->addItems({QStringLiteral("12"), QStringLiteral("16"), QStringLiteral("20"),
                                 QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("35"),
                                 QStringLiteral("40"), QStringLiteral("45"), QStringLiteral("50")});
-    ConcretoComboBox->setCurrentText(startFck);
+    ConcretoComboBox->setCurrentText(startFckText);
     AcoComboBox = new QComboBox(materials);
     AcoComboBox->setObjectName(QStringLiteral("AcoComboBox"));
     makeListOnly(AcoComboBox);
@@ -164,7 +160,7 @@ void TInserirDadosForm::buildControls() {
                            QStringLiteral("CA-40B"), QStringLiteral("CA-50A"),
                            QStringLiteral("CA-50B"), QStringLiteral("CA-60A"),
                            QStringLiteral("CA-60B")});
-    AcoComboBox->setCurrentText(startSteelGrade);
+    AcoComboBox->setCurrentText(startSteelGradeText);
     auto* concreteLabel = caption(QStringLiteral("Concreto"), materials);
     concreteLabel->setBuddy(ConcretoComboBox);
     auto* steelLabel = caption(QStringLiteral("Aço"), materials);
@@ -331,8 +327,7 @@ void TInserirDadosForm::radioButtonToggled(int supportCase, bool checked) {
     if (!checked)
         return;
     slab_.SupportCase = supportCase;
-    // A ribbed slab is designed only as support case 1.
-    if (supportCase != 1 && LajeNervuradaCheckBox->isChecked())
+    if (!ribbedAllowed(supportCase) && LajeNervuradaCheckBox->isChecked())
         LajeNervuradaCheckBox->setChecked(false);
 }
 
@@ -341,7 +336,7 @@ void TInserirDadosForm::LajeNervuradaCheckBoxToggled(bool checked) {
     markInputsChanged();
     if (!checked)
         return;
-    RadioButtons[0]->setChecked(true);
+    RadioButtons[static_cast<std::size_t>(ribbedSupportCase - 1)]->setChecked(true);
     runRibbedLoop();
     LxEdit->setFocus(Qt::OtherFocusReason);
 }
@@ -473,15 +468,13 @@ void TInserirDadosForm::CalcularBitBtnClick() {
                               entry(CargaAcidEdit, slab_.q)};
     // The suggestions are refreshed only by a run that reaches the analysis; an empty record
     // afterwards means the run stopped before it, and the previous one stands.
-    const PreDimensioning previous = suggestions_;
-    suggestions_ = PreDimensioning{};
-    const CalculationResult result =
-        calculateSlab(entries, slab_, results_, suggestions_, settings_,
-                      [this] { return runAdjacentSpanLoop(); });
-    if (suggestions_.hREBA == 0.0 && suggestions_.dNBR == 0.0)
-        suggestions_ = previous;
-    else
+    PreDimensioning fresh;
+    const CalculationResult result = calculateSlab(entries, slab_, results_, fresh, settings_,
+                                                   [this] { return runAdjacentSpanLoop(); });
+    if (result.preDimensioned) {
+        suggestions_ = fresh;
         showSuggestions();
+    }
 
     switch (result.outcome) {
     case CalculationOutcome::Rejected: {
@@ -527,14 +520,12 @@ void TInserirDadosForm::resetInputs() {
     RadioButtons[0]->setFocus(Qt::OtherFocusReason);
     LajeNervuradaCheckBox->setChecked(false);
     RadioButtons[0]->setChecked(true);
-    ConcretoComboBox->setCurrentText(startFck);
-    slab_.fck = 20.0;
-    AcoComboBox->setCurrentText(startSteelGrade);
-    slab_.SteelGrade = startSteelGrade.toStdString();
+    ConcretoComboBox->setCurrentText(startFckText);
+    AcoComboBox->setCurrentText(startSteelGradeText);
     for (QLineEdit* edit :
          {LxEdit, LyEdit, LajeNBREdit, LajeREBAEdit, HEdit, CargaPermEdit, CargaAcidEdit})
         edit->clear();
-    slab_.Lx = slab_.Ly = slab_.h = slab_.g = slab_.q = 0.0;
+    resetScreenEntries(slab_);
     typedPermanentLoad_ = 0.0;
     resetting_ = false;
 }

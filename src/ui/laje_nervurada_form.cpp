@@ -236,17 +236,24 @@ void TLajeNervuradaForm::commitFocusedBox() {
         BlocoInerteEditExit();
 }
 
+RibbedGeometryEntries TLajeNervuradaForm::entries() const {
+    const auto entry = [](const QLineEdit* box, double value) -> std::optional<double> {
+        if (box->text().isEmpty())
+            return std::nullopt;
+        return value;
+    };
+    return {entry(AEdit, slab_.a), entry(BWEdit, slab_.bw), entry(HBEdit, slab_.hb),
+            entry(BFEdit, slab_.bf), entry(BlocoInerteEdit, slab_.BlockDensity)};
+}
+
 bool TLajeNervuradaForm::geometryComplete() const {
-    return !AEdit->text().isEmpty() && slab_.a != 0.0 && !BWEdit->text().isEmpty() &&
-           slab_.bw != 0.0 && !HBEdit->text().isEmpty() && slab_.hb != 0.0 &&
-           !BFEdit->text().isEmpty() && slab_.bf != 0.0;
+    return !firstIncompleteRibbedField(entries());
 }
 
 void TLajeNervuradaForm::settleBlockDensity() {
-    if (BlocoInerteEdit->text().isEmpty()) {
-        slab_.BlockDensity = 0.0;
-        BlocoInerteEdit->setText(twoDecimals(0.0));
-    }
+    slab_.BlockDensity = acceptedBlockDensity(entries());
+    if (BlocoInerteEdit->text().isEmpty())
+        BlocoInerteEdit->setText(twoDecimals(slab_.BlockDensity));
 }
 
 } // namespace lajes

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "analysis/data_entry.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -34,6 +36,8 @@ public:
 
     // Processes the box that has the focus as on leaving it (OK pressed with Enter).
     void commitFocusedBox();
+    // What the five boxes hold; an empty box is no value.
+    RibbedGeometryEntries entries() const;
     // a, bw, hb and bf each typed and non-zero.
     bool geometryComplete() const;
     // An empty block-density box means blocks of no weight: 0, shown as 0,00.
