@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../row_name.h"
 #include "config/number_text.h"
 
 namespace lajes {
@@ -134,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                          s.entries.q = 1950.0;
                      },
                      "Momento Xy é maior que Mkmáx !", FocusTarget::None}),
-    [](const testing::TestParamInfo<RejectionRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(CalculateSlab, AnalysesASimplySupportedSlabWithoutAskingForTheAdjacentSpan) {
     Screen screen;

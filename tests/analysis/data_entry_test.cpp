@@ -1,5 +1,6 @@
 #include "analysis/data_entry.h"
 
+#include "../row_name.h"
 #include <gtest/gtest.h>
 
 namespace lajes {
@@ -31,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         RibbedRow{"AllGivenBlockDensityEmpty", {40.0, 10.0, 20.0, 5.0, {}}, {}, 0.0},
         RibbedRow{"ZeroRibWidthBeforeEmptyFlange", {40.0, 0.0, 20.0, {}, {}}, RibbedField::bw, 0.0},
         RibbedRow{"NothingTyped", {}, RibbedField::a, 0.0}),
-    [](const testing::TestParamInfo<RibbedRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(DataEntry, AdjacentSpanRibbedCaseAndStartValues) {
     EXPECT_FALSE(adjacentSpanAccepted(Box{}));

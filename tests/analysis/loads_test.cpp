@@ -1,5 +1,6 @@
 #include "analysis/loads.h"
 
+#include "../row_name.h"
 #include <gtest/gtest.h>
 
 namespace lajes {
@@ -37,9 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // bf never enters: the same module with another flange weighs the same.
                     SelfWeightCase{"RibbedFlangeDoesNotCount", true, 25, 40, 10, 20, 12, 450,
                                    362.6}),
-    [](const testing::TestParamInfo<SelfWeightCase>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes

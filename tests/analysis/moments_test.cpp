@@ -4,6 +4,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "../row_name.h"
 #include "analysis/steel_grades.h"
 #include "config/number_text.h"
 
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "1000.00", "0.00", "1000.00", "0.00"},
                     CaseRow{"Case4LxLonger", 4, 6, 4, 550, "282.63", "450.30", "-819.88", "0.00",
                             "0.00", "937.20", "475.20", "0.00"}),
-    [](const testing::TestParamInfo<CaseRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(AnalyseMoments, SquareSimplySupportedSlabSharesTheLoadEqually) {
     const SlabDesignData slab = loadedSlab(1, 4, 4, 1000);
@@ -130,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ThresholdRow{"Case4Above", 4, std::nextafter(case4Limit, 1.0), false},
                     ThresholdRow{"Case5TieGoesToFirstRow", 5, case5Limit, true},
                     ThresholdRow{"Case5Above", 5, std::nextafter(case5Limit, 1.0), false}),
-    [](const testing::TestParamInfo<ThresholdRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(XiLimit, MatchesTheTableToTenDigits) {
     const std::pair<const char*, double> table[] = {
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitsRow{"Fck12CA25RaisedTo025", 12, "CA-25", 8, 10, nullptr, nullptr, 0.25, 2.00},
         LimitsRow{"EmptiedConcreteBox", 0, "CA-50A", 8, 10, "0.00", "0.00", 0.15, 1.20},
         LimitsRow{"UnknownGradeHasNoLimitMoment", 20, "CA-70", 8, 10, "0.00", nullptr, 0.16, 1.28}),
-    [](const testing::TestParamInfo<LimitsRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(FixedEdges, FollowTheSupportCases) {
     const bool x[] = {false, true, true, true, true, true};

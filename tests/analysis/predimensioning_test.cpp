@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../row_name.h"
 #include "config/number_text.h"
 
 namespace lajes {
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         PreDimRow{"Case5OneWayLxShorter", 5, 2, 5, "CA-40B", 0.6, 1.0, 1.7, 30, "4.00", "3.92"},
         // Equal spans: SmallerSpan is Ly, the first value of the cell applies.
         PreDimRow{"Case2EqualSpans", 2, 4, 4, "CA-50B", 0.7, 0.8, 1.7, 25, "11.67", "9.41"}),
-    [](const testing::TestParamInfo<PreDimRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 struct SpanRow {
     const char* name;
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SpanRow{"Case3LxLonger", 5.0, 4.0, 3, lxLonger, true},
                     SpanRow{"Case4LxLongerAccepted", 6.0, 4.0, 4, nullptr, false},
                     SpanRow{"Case1EqualSpansAccepted", 4.0, 4.0, 1, nullptr, false}),
-    [](const testing::TestParamInfo<SpanRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes

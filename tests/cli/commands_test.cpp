@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../design/worked_example_screen.h"
+#include "../row_name.h"
 #include "design/results_screen.h"
 
 namespace lajes::cli {
@@ -193,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "AdjacentSpan", true},
         RefusalCase{"NoUsableBar", R"({"SupportCase":1,"Lx":4,"Ly":4,"h":6,"g":300,"q":300})",
                     "NoBar", nullptr, nullptr, true}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST_F(CommandLineTest, NoBarStopsBeforeDeflectionAndShear) {
     const CliRun r = run({"design"}, R"({"SupportCase":1,"Lx":4,"Ly":4,"h":6,"g":300,"q":300})");
@@ -262,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"BadDecimalOption", {"design", "--decimal", ";"}, endToEndSlab, "--decimal"},
         BadInputCase{
             "DxfWithoutOutput", {"dxf", "--input", "x.json", "--name", "L1"}, "", "--output"}),
-    [](const testing::TestParamInfo<BadInputCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST_F(CommandLineTest, BatchWritesOneResultPerLineAndGoesOnAfterABadLine) {
     const std::string lines = std::string(endToEndSlab) + "\n" + "{not json\n" +

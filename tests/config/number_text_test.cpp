@@ -1,5 +1,6 @@
 #include "config/number_text.h"
 
+#include "../row_name.h"
 #include <clocale>
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{"IntegerTie", 2.5, 0, '.', "3"},
                     FixedCase{"ThreeDecimals", 0.2584, 3, '.', "0.258"},
                     FixedCase{"Large", 123456789.005, 2, '.', "123456789.00"}),
-    [](const testing::TestParamInfo<FixedCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(FormatShortest, WritesNoTrailingZerosAndTheGivenSeparator) {
     EXPECT_EQ(formatShortest(31.0, '.'), "31");
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RealCase{"ScaleOneTo75", 1000.0 / 75.0, " 1.33333333333333E+0001"},
                     RealCase{"RoundsToFifteenDigits", 0.15123, " 1.51230000000000E-0001"},
                     RealCase{"Thousands", 1234.5, " 1.23450000000000E+0003"}),
-    [](const testing::TestParamInfo<RealCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(ParseReal, ReadsPointNotationWhateverTheLocale) {
     // A comma locale must not change how file numbers are read.

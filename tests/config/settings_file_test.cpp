@@ -1,5 +1,6 @@
 #include "config/settings_file.h"
 
+#include "../row_name.h"
 #include <clocale>
 #include <csignal>
 #include <fstream>
@@ -188,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr},
         FileCase{"NegativeNumber", "4\r\n1\r\n2\r\n2\r\n1:50\r\n-0.1\r\n1\r\n2\r\n",
                  with([](Settings& s) { s.wallWidth = -0.1; }), nullptr}),
-    [](const testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(ScaleFactorFor, FollowsTheScaleTable) {
     const std::pair<const char*, double> rows[] = {{"1:10", 100.0},         {"1:20", 50.0},

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../row_name.h"
 #include "design/design_slabs.h"
 #include "design/results_driver.h"
 
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"ADiameterOutsideTheList", true, BarDirection::xp, "12.5"},
                     TypedCase{"ALockedTopColumn", true, BarDirection::xn, "6.3"},
                     TypedCase{"ALockedTopSpacing", false, BarDirection::xn, "8"}),
-    [](const testing::TestParamInfo<TypedCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 // Lx = 4, Ly = 6: the y directions count their bars across Lx.
 TEST(SpacingPicked, ColumnTwoCountsAcrossLx) {

@@ -1,5 +1,6 @@
 #include "design/bars.h"
 
+#include "../row_name.h"
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SpacingCase{"TenCappedAtSixteen", 10.0, 3.0, 8.0, 16.0, true},
                     SpacingCase{"FractionalSMax", 10.0, 3.0, 8.75, 17.5, true},
                     SpacingCase{"NoDiameter", 0.0, 3.0, 8.0, 0.0, false}),
-    [](const testing::TestParamInfo<SpacingCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(SpacingForDiameter, CountsBarsAcrossTheClearSpan) {
     // 5.0 mm at 12 cm over 4 m less a 0.15 m wall: nearest(32.08) + 1.
@@ -152,9 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     17.5,
                                     17.5,
                                     {"8", "9", "10", "11", "12", "13", "14", "15", "16", "17"}}),
-    [](const testing::TestParamInfo<SpacingListCase>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName{});
 
 struct RibCase {
     const char* name;
@@ -179,9 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BarsPerRibTest,
                                          RibCase{"AtMostOneBarGivesTwo", 10.0, 0.8, 2},
                                          RibCase{"SmallAreaGivesTwo", 10.0, 0.1, 2},
                                          RibCase{"NoAreaGivesNone", 10.0, 0.0, 0}),
-                         [](const testing::TestParamInfo<RibCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing_rows::RowName{});
 
 TEST(Ribs, CountsModulesAcrossTheClearSpan) {
     // ((4 - 0.15) x 100 - 40) / 50 = 6.9 -> 6.

@@ -1,5 +1,6 @@
 #include "design/deflection.h"
 
+#include "../row_name.h"
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -66,9 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DeflectionCase{"CrackedFiveMetres", 5, 600, 300, 3.5, true, 289816.5,
                                    289816.5 / (1.0 + 2.0 * 600.0 / 810.0), 0.21626, 101.84, 1578.35,
                                    0.00012976, 3.379, 4.277, 1.667}),
-    [](const testing::TestParamInfo<DeflectionCase>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName{});
 
 TEST(Deflection, NoCreepMakesTheFinalDeflectionTheImmediateOne) {
     for (double span : {4.0, 5.0}) {

@@ -1,5 +1,6 @@
 #include "design/flexure.h"
 
+#include "../row_name.h"
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -23,15 +24,13 @@ TEST_P(SectionRatiosTest, MatchesTheReferencePairToFiveDigits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ReferenceValues, SectionRatiosTest,
-                         testing::Values(RatioCase{"Quintic_mu0_01", 0.01, 0.04993, 0.98296},
-                                         RatioCase{"Quintic_mu0_05", 0.05, 0.11809, 0.95781},
-                                         RatioCase{"Cubic_mu0_1", 0.1, 0.18098, 0.93088},
-                                         RatioCase{"Cubic_mu0_15", 0.15, 0.24794, 0.89215},
-                                         RatioCase{"ClosedForm_mu0_2", 0.2, 0.33825, 0.85929},
+                         testing::Values(RatioCase{"QuinticMuPoint01", 0.01, 0.04993, 0.98296},
+                                         RatioCase{"QuinticMuPoint05", 0.05, 0.11809, 0.95781},
+                                         RatioCase{"CubicMuPoint1", 0.1, 0.18098, 0.93088},
+                                         RatioCase{"CubicMuPoint15", 0.15, 0.24794, 0.89215},
+                                         RatioCase{"ClosedFormMuPoint2", 0.2, 0.33825, 0.85929},
                                          RatioCase{"ZeroMoment", 0.0, 0.0, 1.0}),
-                         [](const testing::TestParamInfo<RatioCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing_rows::RowName{});
 
 // Both Newton procedures must stop from their fixed starting guesses for every mu a moment
 // below Mk máx can give, and the ratios must not jump except where the closed form takes

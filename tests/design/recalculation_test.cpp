@@ -1,5 +1,6 @@
 #include "design/recalculation.h"
 
+#include "../row_name.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                       E::Retornar, E::CalcularLaje, E::ActivateAskNo}},
         SequenceCase{"WithoutPrintingEveryActivationComputes",
                      {E::CalcularLajes, E::CalcularLaje, E::ActivateCompute, E::ActivateCompute}}),
-    [](const testing::TestParamInfo<SequenceCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(RecalculationState, StartUpState) {
     const RecalculationState state;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../row_name.h"
 #include "design/bars.h"
 #include "design/design_slabs.h"
 #include "design/shear.h"
@@ -85,9 +86,7 @@ TEST_P(EndToEndTest, ShowsTheWorkedExample) {
 
 INSTANTIATE_TEST_SUITE_P(Separators, EndToEndTest,
                          testing::Values(SeparatorCase{"Point", '.'}, SeparatorCase{"Comma", ','}),
-                         [](const testing::TestParamInfo<SeparatorCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing_rows::RowName{});
 
 TEST(ResultsComputation, SetsFykFromTheSteelGrade) {
     DesignedSlab s;
@@ -169,13 +168,13 @@ TEST_P(NoBarTest, TheFirstEmptyListShowsTheMessageAndTheRestIsSkipped) {
     EXPECT_EQ(s.results.tauD, 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Directions, NoBarTest,
-    testing::Values(NoBarCase{"BottomX", 1, 1300, 100, 0, 0, BarDirection::xp},
-                    NoBarCase{"BottomY", 1, 100, 1300, 0, 0, BarDirection::yp},
-                    NoBarCase{"TopX", 4, 100, 100, -1300, 0, BarDirection::xn},
-                    NoBarCase{"TopY", 6, 100, 100, -100, -1300, BarDirection::yn}),
-    [](const testing::TestParamInfo<NoBarCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Directions, NoBarTest,
+                         testing::Values(NoBarCase{"BottomX", 1, 1300, 100, 0, 0, BarDirection::xp},
+                                         NoBarCase{"BottomY", 1, 100, 1300, 0, 0, BarDirection::yp},
+                                         NoBarCase{"TopX", 4, 100, 100, -1300, 0, BarDirection::xn},
+                                         NoBarCase{"TopY", 6, 100, 100, -100, -1300,
+                                                   BarDirection::yn}),
+                         testing_rows::RowName{});
 
 TEST(ResultsComputation, RibbedSlabUsesBarsPerRibAndFixedTopBars) {
     DesignedSlab s;

@@ -1,5 +1,6 @@
 #include "design/shear.h"
 
+#include "../row_name.h"
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GoverningCase{"RxeWinsWithXSteel", 0, 900, 700, 0, 900, false},
                     GoverningCase{"RyeWins", 0, 900, 0, 950, 950, true},
                     GoverningCase{"FixedXEdgesOnly", 0, 800, 300, 0, 800, false}),
-    [](const testing::TestParamInfo<GoverningCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(Shear, NoReactionsNoStressNoWarning) {
     ShearSlab s;
@@ -91,9 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Psi4Test,
                                          ThicknessCase{"Sixty", 60.0, 0.45},
                                          ThicknessCase{"ThirtySevenAndAHalf", 37.5, 0.525},
                                          ThicknessCase{"Seventy", 70.0, 0.45}),
-                         [](const testing::TestParamInfo<ThicknessCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing_rows::RowName{});
 
 TEST(Shear, RibbedDepthUsesTheRibModuleAndTheFlange) {
     ShearSlab s;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "../row_name.h"
 #include "dxf/dxf_file.h"
 #include "dxf/slab_drawing.h"
 #include "dxf_test_support.h"
@@ -197,9 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                              return folder / "plain" / "L1.dxf";
                          },
                          {"I/O error 20"}}), // ENOTDIR
-    [](const testing::TestParamInfo<CreateFailureRow>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName{});
 
 // A real file output that reports a full disk after `limit` bytes, as the kernel does when
 // the disk fills half-way through the drawing. Dropping it drops the real output, which
@@ -261,11 +260,12 @@ TEST_P(HalfWayFailureTest, KeepsTheOldFileAndRemovesTheTemporaryOne) {
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HalfWayFailureTest,
-    testing::Values(HalfWayRow{"InTheFirstLine", 1}, HalfWayRow{"InTheTables", 700},
-                    HalfWayRow{"InTheEntities", 3000}, HalfWayRow{"InTheEofLine", 5584}),
-    [](const testing::TestParamInfo<HalfWayRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, HalfWayFailureTest,
+                         testing::Values(HalfWayRow{"InTheFirstLine", 1},
+                                         HalfWayRow{"InTheTables", 700},
+                                         HalfWayRow{"InTheEntities", 3000},
+                                         HalfWayRow{"InTheEofLine", 5584}),
+                         testing_rows::RowName{});
 
 // The kernel itself refuses the write: a file-size limit below the drawing's size makes
 // write() fail with EFBIG part of the way through, even for root.

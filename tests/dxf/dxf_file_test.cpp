@@ -3,6 +3,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "../row_name.h"
 #include "dxf_test_support.h"
 
 namespace lajes {
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                   " 250"},
         HeaderRow{"LayerZeroKeepsThreeCharacterColour",
                   [](Settings& s) { s.textLayerColour = "5"; }, 82, "  7"}),
-    [](const testing::TestParamInfo<HeaderRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 struct EntityRow {
     const char* name;
@@ -141,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {" 0", "LINE", "  8", "Laje", " 10", " 9.00000000000000E+0000", " 20",
                    " 7.76666666666667E+0001", " 11", "-1.33333333333333E+0001", " 21",
                    " 3.33333333333333E-0001"}}),
-    [](const testing::TestParamInfo<EntityRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 struct CodePageRow {
     const char* name;
@@ -177,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CodePageRow{"OverlongSlash", "\xC0\xAF", "??"},
                     CodePageRow{"EncodedSurrogate", "\xED\xA0\x80", "???"},
                     CodePageRow{"LineBreaksWouldSplitThePairs", "L1\r\nL2", "L1??L2"}),
-    [](const testing::TestParamInfo<CodePageRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(DxfFileTest, FinishWritesTheClosingLinesWithCrLfAfterEofAndCommitsOnce) {
     MemoryOutputLog log;
@@ -227,9 +228,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
                          testing::Values(FailureRow{"AtTheFirstByte", 0},
                                          FailureRow{"InsideTheHeader", 100},
                                          FailureRow{"InsideTheEntities", 2500}),
-                         [](const testing::TestParamInfo<FailureRow>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing_rows::RowName{});
 
 TEST(DxfFileTest, WritingWithoutAFileIsAnErrorNotACrash) {
     DxfFile file;

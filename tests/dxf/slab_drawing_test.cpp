@@ -3,6 +3,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "../row_name.h"
 #include "dxf_test_support.h"
 
 namespace lajes {
@@ -236,9 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "TTTTLLLLLLLL" RIBBED_BOTTOM},
         SupportCaseRow{"SolidCase1WithTopsDrawsThemStraight", 1, false, true, true, Top::straight,
                        Top::straight, "TTTTLLLLLLLL" SOLID_BOTTOM STRAIGHT STRAIGHT}),
-    [](const testing::TestParamInfo<SupportCaseRow>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName{});
 
 #undef SOLID_BOTTOM
 #undef RIBBED_BOTTOM
@@ -273,14 +272,16 @@ TEST_P(LegTextTest, WritesTheLegInBothTopGroups) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, LegTextTest,
-    testing::Values(LegRow{"Leg9_95RoundsToTen", 11.95, 1, '.', "10"},
-                    LegRow{"Leg9_05RoundsToNine", 11.05, 1, '.', "9"},
-                    LegRow{"Leg9_2KeepsOneDecimal", 11.2, 1, '.', "9.2"},
-                    LegRow{"Leg9_2WithComma", 11.2, 1, ',', "9,2"}, LegRow{"Leg8", 10, 1, '.', "8"},
-                    LegRow{"Leg8ComputedAs7_999", 10.2, 1.1, ',', "8"},
-                    LegRow{"Leg9_1ComputedAs9_0999IsALowerBound", 11.1, 1, '.', "9.1"},
-                    LegRow{"Leg9_9IsAnUpperBound", 11.9, 1, '.', "9.9"}),
-    [](const testing::TestParamInfo<LegRow>& info) { return std::string(info.param.name); });
+    testing::Values(LegRow{"LegNinePoint95RoundsToTen", 11.95, 1, '.', "10"},
+                    LegRow{"LegNinePoint05RoundsToNine", 11.05, 1, '.', "9"},
+                    LegRow{"LegNinePoint2KeepsOneDecimal", 11.2, 1, '.', "9.2"},
+                    LegRow{"LegNinePoint2WithComma", 11.2, 1, ',', "9,2"},
+                    LegRow{"Leg8", 10, 1, '.', "8"},
+                    LegRow{"Leg8ComputedAsSevenPoint999", 10.2, 1.1, ',', "8"},
+                    LegRow{"LegNinePoint1ComputedAsNinePoint0999IsALowerBound", 11.1, 1, '.',
+                           "9.1"},
+                    LegRow{"LegNinePoint9IsAnUpperBound", 11.9, 1, '.', "9.9"}),
+    testing_rows::RowName{});
 
 struct AdjacentSpanRow {
     const char* name;
@@ -316,9 +317,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "41\u00D88.0c12 - 181"},
                     AdjacentSpanRow{"FourPointOne", 4.10, -12, "165", "41\u00D88.0c12 - 181"},
                     AdjacentSpanRow{"WholeSteps", 3.2, -6, "120", "41\u00D88.0c12 - 136"}),
-    [](const testing::TestParamInfo<AdjacentSpanRow>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName{});
 
 struct TextRow {
     const char* name;
@@ -401,7 +400,7 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "L1", '.', 15, 10 + 20 * (2.0 / 3 + 10.0 / 12), 10 + 20 * (2.0 / 3 + 3.0 / 12) + 2,
                 "31\u00D86.3c16 - 413"}),
-    [](const testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(SlabDrawingTest, SolidSlabDrawsOneBarPerDirectionWhateverItsCounts) {
     SlabResults results = workedResults();
