@@ -81,6 +81,70 @@ constexpr std::array<LineLayout, 7> furtherLines{{
     {"Fadm1", 224.1, 99.0, 130.0, 139.0},
 }};
 
+// The names of the elements that blankReportPage lays out besides the lines.
+constexpr std::array<std::string_view, 8> labelNames{"Title",
+                                                     "DadosEntradaHeading",
+                                                     "ResultadosHeading",
+                                                     "LinhaNeutraHeading",
+                                                     "FlechaImediataHeading",
+                                                     "FlechaFinalHeading",
+                                                     "TipoLajeLabel",
+                                                     "NervuradaLabel"};
+
+template <std::size_t N>
+constexpr bool laysOut(const std::array<LineLayout, N>& lines, std::string_view name) {
+    for (const LineLayout& line : lines)
+        if (line.name == name)
+            return true;
+    return false;
+}
+
+template <std::size_t N>
+constexpr bool lists(const std::array<std::string_view, N>& names, std::string_view name) {
+    for (std::string_view known : names)
+        if (known == name)
+            return true;
+    return false;
+}
+
+constexpr bool isLineName(std::string_view name) {
+    return laysOut(inputLines, name) || laysOut(ribLines, name) || laysOut(furtherLines, name) ||
+           lists(momentNames, name) || lists(reactionNames, name) ||
+           lists(requiredAreaNames, name) || lists(effectiveAreaNames, name) ||
+           lists(limitNames, name);
+}
+
+constexpr bool isElementName(std::string_view name) {
+    if (lists(labelNames, name) || lists(descriptionNames, name))
+        return true;
+    for (std::string_view part : {"Caption", "Value", "Unit"})
+        if (name.ends_with(part) && isLineName(name.substr(0, name.size() - part.size())))
+            return true;
+    constexpr std::string_view calc = "Calc";
+    return name.ends_with(calc) &&
+           lists(requiredAreaNames, name.substr(0, name.size() - calc.size()));
+}
+
+// A line's name written in the code: a name that blankReportPage does not lay out does not
+// compile. Names taken from the layout tables themselves are known by construction.
+struct LineName {
+    std::string_view text;
+    consteval LineName(const char* name) : text(name) {
+        if (!isLineName(text))
+            throw "not a line of the report page";
+    }
+    constexpr LineName(const LineLayout& line) : text(line.name) {}
+};
+
+// The same for one element.
+struct ElementName {
+    std::string_view text;
+    consteval ElementName(const char* name) : text(name) {
+        if (!isElementName(text))
+            throw "not an element of the report page";
+    }
+};
+
 std::string named(std::string_view name, std::string_view part) {
     std::string result(name);
     result += part;
@@ -105,19 +169,23 @@ PageText& element(ReportPage& page, std::string_view name) {
     throw std::logic_error("no report element " + std::string(name));
 }
 
-void set(ReportPage& page, std::string_view name, std::string text) {
+void setElement(ReportPage& page, std::string_view name, std::string text) {
     element(page, name).text = std::move(text);
 }
 
-// Caption, value and unit of one line, or all three empty.
-void setLine(ReportPage& page, std::string_view name, std::string caption, std::string value,
-             std::string unit) {
-    set(page, named(name, "Caption"), std::move(caption));
-    set(page, named(name, "Value"), std::move(value));
-    set(page, named(name, "Unit"), std::move(unit));
+void set(ReportPage& page, ElementName name, std::string text) {
+    setElement(page, name.text, std::move(text));
 }
 
-void clearLine(ReportPage& page, std::string_view name) {
+// Caption, value and unit of one line, or all three empty.
+void setLine(ReportPage& page, LineName name, std::string caption, std::string value,
+             std::string unit) {
+    setElement(page, named(name.text, "Caption"), std::move(caption));
+    setElement(page, named(name.text, "Value"), std::move(value));
+    setElement(page, named(name.text, "Unit"), std::move(unit));
+}
+
+void clearLine(ReportPage& page, LineName name) {
     setLine(page, name, {}, {}, {});
 }
 
@@ -220,8 +288,8 @@ ReportPage fillReportPage(const ResultsScreen& screen, const SlabDesignData& sla
     setLine(page, "Asmin", "Asmin = ", fixed(results.AsMin), "cm²/m");
 
     // A quantity whose box is blank (it is 0) is left out altogether.
-    const auto blankAware = [&page](std::string_view name, const std::string& box,
-                                    std::string caption, std::string unit) {
+    const auto blankAware = [&page](LineName name, const std::string& box, std::string caption,
+                                    std::string unit) {
         if (box.empty())
             clearLine(page, name);
         else
@@ -235,17 +303,17 @@ ReportPage fillReportPage(const ResultsScreen& screen, const SlabDesignData& sla
     blankAware("Rye", screen.RyeEdit, "Rye = ", "kg/m");
 
     // Top steel: no required area in a direction leaves out all of its area lines.
-    const auto topSteel = [&page](std::string_view required, std::string_view effective,
+    const auto topSteel = [&page](LineName required, LineName effective,
                                   const std::string& requiredBox, const std::string& effectiveBox,
                                   const std::string& caption) {
-        const std::string calc = named(required, "Calc");
+        const std::string calc = named(required.text, "Calc");
         if (requiredBox.empty()) {
             clearLine(page, required);
-            set(page, calc, {});
+            setElement(page, calc, {});
             clearLine(page, effective);
         } else {
             setLine(page, required, caption, requiredBox, "cm²/m");
-            set(page, calc, "Calc.");
+            setElement(page, calc, "Calc.");
             setLine(page, effective, caption, effectiveBox, "cm²/m");
         }
     };
@@ -265,7 +333,7 @@ ReportPage fillReportPage(const ResultsScreen& screen, const SlabDesignData& sla
     } else {
         set(page, "NervuradaLabel", {});
         for (const LineLayout& line : ribLines)
-            clearLine(page, line.name);
+            clearLine(page, line);
     }
 
     // The adjacent span only enters the design of cases 2 to 6.
