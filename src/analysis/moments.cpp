@@ -16,7 +16,7 @@ void analyseMoments(const SlabDesignData& slab, SlabResults& results) {
     results.muX = results.muY = 0.0;
     results.Mx = results.My = results.Xx = results.Xy = 0.0;
 
-    const std::optional<SupportCase> row = supportCase(slab.SupportCase);
+    const std::optional<SupportCaseEntry> row = supportCaseEntry(slab.SupportCase);
     if (!row) {
         return; // no strips to share the load between
     }

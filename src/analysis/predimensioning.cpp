@@ -48,7 +48,7 @@ PreDimensioning preDimension(SlabDesignData& slab) {
     // REBA α and NBR 6118 ψ2 by support case. In cases 2, 4 and 5 the x and y directions are
     // held differently, so the factor depends on which of them is the smaller span (Ly when
     // the spans are equal).
-    if (const std::optional<SupportCase> support = supportCase(slab.SupportCase)) {
+    if (const std::optional<SupportCaseEntry> support = supportCaseEntry(slab.SupportCase)) {
         const SmallerSpanFactors smaller =
             smallerSpanFactors(lxNotShorter ? support->y : support->x);
         result.alpha = oneWay ? smaller.alphaOneWay : smaller.alphaTwoWay;

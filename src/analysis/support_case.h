@@ -19,7 +19,7 @@ enum class StripEnds { Simple, OneFixed, BothFixed };
 
 enum class Axis { x, y };
 
-struct SupportCase {
+struct SupportCaseEntry {
     int id;      // 1..6
     StripEnds x; // ends of the x strip: the x edges (left, right)
     StripEnds y; // ends of the y strip: the y edges (top, bottom)
@@ -31,7 +31,7 @@ struct SupportCase {
     double psi2TwoWayAtR2LxShorter;
 };
 
-inline constexpr std::array<SupportCase, 6> supportCases = {{
+inline constexpr std::array<SupportCaseEntry, 6> supportCases = {{
     {1, StripEnds::Simple, StripEnds::Simple, 1.5, 1.1, 1.1},
     {2, StripEnds::OneFixed, StripEnds::Simple, 1.7, 1.1, 1.4},
     {3, StripEnds::OneFixed, StripEnds::OneFixed, 1.8, 1.4, 1.4},
@@ -41,7 +41,7 @@ inline constexpr std::array<SupportCase, 6> supportCases = {{
 }};
 
 // The row of a case number; nothing for a number outside 1..6.
-constexpr std::optional<SupportCase> supportCase(int caseId) {
+constexpr std::optional<SupportCaseEntry> supportCaseEntry(int caseId) {
     if (caseId < 1 || caseId > static_cast<int>(supportCases.size())) {
         return std::nullopt;
     }
@@ -60,14 +60,14 @@ constexpr int fixedEnds(StripEnds ends) {
     return 0;
 }
 
-constexpr StripEnds endsOf(const SupportCase& row, Axis axis) {
+constexpr StripEnds endsOf(const SupportCaseEntry& row, Axis axis) {
     return axis == Axis::x ? row.x : row.y;
 }
 
 // Number of fixed edges (0, 1 or 2) across which the top steel of a direction is laid: the x
 // edges for Axis::x, the y edges for Axis::y. 0 for a number outside 1..6.
 constexpr int fixedEdges(int caseId, Axis axis) {
-    const std::optional<SupportCase> row = supportCase(caseId);
+    const std::optional<SupportCaseEntry> row = supportCaseEntry(caseId);
     return row ? fixedEnds(endsOf(*row, axis)) : 0;
 }
 
@@ -88,14 +88,14 @@ constexpr bool needsAdjacentSpan(int caseId) {
 // shorter span as Lx; where they differ, Lx is the direction with the fixed edges and may be
 // the longer span.
 constexpr bool shorterSpanMustBeLx(int caseId) {
-    const std::optional<SupportCase> row = supportCase(caseId);
+    const std::optional<SupportCaseEntry> row = supportCaseEntry(caseId);
     return row && row->x == row->y;
 }
 
 // The deflection is checked on the y strip when the directions are held differently
 // (cases 2, 4, 5) and Ly is the shorter span; otherwise on the x strip.
 constexpr bool deflectionGovernedByY(int caseId, double Lx, double Ly) {
-    const std::optional<SupportCase> row = supportCase(caseId);
+    const std::optional<SupportCaseEntry> row = supportCaseEntry(caseId);
     return row && row->x != row->y && Lx > Ly;
 }
 

@@ -73,7 +73,7 @@ DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, doubl
 
     details.cracked = !(M < results.Mr);
     if (details.cracked) {
-        const std::optional<SupportCase> row = supportCase(slab.SupportCase);
+        const std::optional<SupportCaseEntry> row = supportCaseEntry(slab.SupportCase);
         const double beta = row ? deflectionFactor(endsOf(*row, y ? Axis::y : Axis::x)) : 0.0;
         const double Lcm = 100.0 * L;
         results.immediateDeflection = beta * details.kappaI * Lcm * Lcm;
