@@ -15,7 +15,7 @@
 
 #include "cli/slab_request.h"
 #include "cli/slab_result.h"
-#include "config/atomic_file.h"
+#include "io/atomic_file.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
 #ifdef LAJES_WITH_REPORT

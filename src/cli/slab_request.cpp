@@ -6,7 +6,7 @@
 
 #include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
-#include "config/number_text.h"
+#include "text/number_text.h"
 #include "config/settings_file.h"
 
 namespace lajes::cli {

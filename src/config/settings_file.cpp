@@ -6,8 +6,8 @@
 #include <unistd.h>
 #include <utility>
 
-#include "config/atomic_file.h"
-#include "config/number_text.h"
+#include "io/atomic_file.h"
+#include "text/number_text.h"
 
 namespace lajes {
 

@@ -1,6 +1,6 @@
 #include "design/bar_changes.h"
 
-#include "config/number_text.h"
+#include "text/number_text.h"
 #include "design/bars.h"
 #include "design/deflection.h"
 #include "design/results_driver.h"

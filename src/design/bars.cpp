@@ -5,7 +5,7 @@
 #include <limits>
 #include <numbers>
 
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace lajes {
 

@@ -2,7 +2,7 @@
 
 #include "analysis/moments.h"
 #include "analysis/steel_grades.h"
-#include "config/number_text.h"
+#include "text/number_text.h"
 #include "design/bars.h"
 #include "design/deflection.h"
 #include "design/flexure.h"

@@ -2,6 +2,10 @@
 
 // Every result of the design of the current slab. Units: moments kg.m/m, reactions kg/m,
 // steel areas cm²/m, depths and deflections cm, shear stresses kN/m² per metre.
+//
+// The one deliberate edge from analysis/ back to design/: the analysis writes its moments,
+// reactions and section limits into this record, so that one record carries every figure
+// of the slab to the screens, the report, the drawing and lajes-cli.
 
 #include <array>
 #include <cstddef>

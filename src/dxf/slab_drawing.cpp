@@ -4,7 +4,7 @@
 #include <string>
 
 #include "analysis/moments.h"
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace lajes {
 

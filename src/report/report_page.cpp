@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace lajes::report {
 

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "config/atomic_file.h"
+#include "io/atomic_file.h"
 #include "report/report_painter.h"
 
 namespace lajes::report {

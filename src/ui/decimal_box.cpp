@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include "config/number_text.h"
+#include "text/number_text.h"
 #include "ui/message_boxes.h"
 
 namespace lajes {

@@ -6,7 +6,7 @@
 
 #include "../row_name.h"
 #include "analysis/steel_grades.h"
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace lajes {
 namespace {

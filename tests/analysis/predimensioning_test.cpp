@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../row_name.h"
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace lajes {
 namespace {

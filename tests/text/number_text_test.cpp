@@ -1,4 +1,4 @@
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 #include "../row_name.h"
 #include <clocale>

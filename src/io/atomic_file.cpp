@@ -1,4 +1,4 @@
-#include "config/atomic_file.h"
+#include "io/atomic_file.h"
 
 #include <cerrno>
 #include <cstdio>
