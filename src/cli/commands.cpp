@@ -15,9 +15,9 @@
 
 #include "cli/slab_request.h"
 #include "cli/slab_result.h"
-#include "io/atomic_file.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
+#include "io/file_writer.h"
 #ifdef LAJES_WITH_REPORT
 #include "cli/report_command.h"
 #endif

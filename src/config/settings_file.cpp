@@ -6,7 +6,7 @@
 #include <unistd.h>
 #include <utility>
 
-#include "io/atomic_file.h"
+#include "io/file_writer.h"
 #include "text/number_text.h"
 
 namespace lajes {
@@ -173,7 +173,7 @@ std::optional<std::string> saveSettings(const Settings& settings,
         bytes += line;
         bytes += "\r\n";
     }
-    return writeFileAtomically(file, bytes);
+    return writeFile(file, bytes);
 }
 
 } // namespace lajes

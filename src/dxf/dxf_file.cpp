@@ -3,12 +3,9 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
-#include "io/atomic_file.h"
+#include "io/file_writer.h"
 #include "text/number_text.h"
 
 namespace lajes {
@@ -197,93 +194,28 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& i) {
     return c;
 }
 
+// The program's one file writer behind the drawing's output interface.
 class ReplacingFile final : public DxfOutput {
 public:
-    ReplacingFile(std::filesystem::path target, std::string temporary, int fd)
-        : target_(std::move(target)), temporary_(std::move(temporary)), fd_(fd) {}
-    ReplacingFile(const ReplacingFile&) = delete;
-    ReplacingFile& operator=(const ReplacingFile&) = delete;
-
-    ~ReplacingFile() override { discard(); }
+    explicit ReplacingFile(FileWriter writer) : writer_(std::move(writer)) {}
 
     std::optional<std::string> append(std::string_view bytes) override {
-        if (fd_ < 0)
-            return ioErrorText(EBADF);
-        const char* data = bytes.data();
-        std::size_t left = bytes.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fd_, data, left);
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                return failWith(errno);
-            }
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
-        return std::nullopt;
+        return writer_.append(bytes);
     }
-
-    std::optional<std::string> commit() override {
-        if (fd_ < 0)
-            return ioErrorText(EBADF);
-        if (::fsync(fd_) != 0)
-            return failWith(errno);
-        // mkstemp creates the file 0600; a replaced file keeps its permissions, a new one is
-        // 0644 like the configuration file.
-        struct stat existing {};
-        ::fchmod(fd_, ::stat(target_.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644);
-        const int fd = std::exchange(fd_, -1);
-        if (::close(fd) != 0)
-            return failWith(errno);
-        if (::rename(temporary_.c_str(), target_.c_str()) != 0)
-            return failWith(errno);
-        temporary_.clear();
-        return std::nullopt;
-    }
+    std::optional<std::string> commit() override { return writer_.commit(); }
 
 private:
-    std::optional<std::string> failWith(int errorNumber) {
-        discard();
-        return ioErrorText(errorNumber);
-    }
-
-    void discard() {
-        if (fd_ >= 0)
-            ::close(std::exchange(fd_, -1));
-        if (!temporary_.empty()) {
-            ::unlink(temporary_.c_str());
-            temporary_.clear();
-        }
-    }
-
-    std::filesystem::path target_;
-    std::string temporary_; // empty once renamed or removed
-    int fd_ = -1;
+    FileWriter writer_;
 };
 
 } // namespace
 
 std::variant<std::unique_ptr<DxfOutput>, std::string>
-openReplacingFile(const std::filesystem::path& chosen) {
-    // A link is followed, so that the file it names is replaced and the link stays.
-    std::filesystem::path target = chosen;
-    std::error_code error;
-    if (std::filesystem::is_symlink(chosen, error)) {
-        std::filesystem::path linked = std::filesystem::weakly_canonical(chosen, error);
-        if (!error && !linked.empty())
-            target = std::move(linked);
-    }
-    // Renaming would replace a write-protected file that opening for writing refuses.
-    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-        return ioErrorText(errno);
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return ioErrorText(errno);
-    return std::make_unique<ReplacingFile>(target, std::move(temporary), fd);
+openReplacingFile(const std::filesystem::path& target) {
+    auto opened = FileWriter::open(target);
+    if (auto* message = std::get_if<std::string>(&opened))
+        return std::move(*message);
+    return std::make_unique<ReplacingFile>(std::move(std::get<FileWriter>(opened)));
 }
 
 std::string toWindows1252(std::string_view utf8) {

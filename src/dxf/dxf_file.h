@@ -61,11 +61,10 @@ protected:
     DxfOutput& operator=(const DxfOutput&) = default;
 };
 
-// A file that replaces `target` only when it is complete: the bytes go to a temporary file
-// in the target's folder, which commit() flushes and renames over `target`. Until then an
-// existing target keeps its content; a failed or abandoned output removes its temporary file.
-// A symbolic link is followed; a target that may not be written is refused. Returns the
-// output, or the error text when the file cannot be created.
+// The drawing's file through the program's one writer (io/file_writer.h): a regular file is
+// replaced only when it is complete, a device or pipe is written in place, a write-protected
+// file or a directory is refused. Returns the output, or the error text when the file cannot
+// be created.
 std::variant<std::unique_ptr<DxfOutput>, std::string>
 openReplacingFile(const std::filesystem::path& target);
 

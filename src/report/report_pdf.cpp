@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "io/atomic_file.h"
+#include "io/file_writer.h"
 #include "report/report_painter.h"
 
 namespace lajes::report {
@@ -41,7 +41,7 @@ std::optional<std::string> writeReportPdf(const ReportPage& page,
     const QByteArray bytes = reportPdfBytes(page);
     if (bytes.isEmpty())
         return std::string("Falha ao gerar o PDF");
-    return writeFileAtomically(target, std::string_view(bytes.constData(), bytes.size()));
+    return writeFile(target, std::string_view(bytes.constData(), bytes.size()));
 }
 
 } // namespace lajes::report

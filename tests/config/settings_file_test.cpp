@@ -1,6 +1,8 @@
 #include "config/settings_file.h"
+#include "io/file_writer.h"
 
 #include "../row_name.h"
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <fstream>
@@ -213,7 +215,7 @@ TEST_F(SettingsFileTest, UnwritableFolderReportsTheErrorAndChangesNothing) {
     std::ofstream(blocker) << "x";
     const auto error = saveSettings(Settings{}, blocker / configFileName);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "I/O error 20"); // ENOTDIR
+    EXPECT_EQ(*error, ioErrorText(ENOTDIR));
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
@@ -232,7 +234,7 @@ TEST_F(SettingsFileTest, WriteThatFailsHalfWayKeepsTheOldFile) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "I/O error 27"); // EFBIG
+    EXPECT_EQ(*error, ioErrorText(EFBIG));
     EXPECT_EQ(readRaw(), old);
     EXPECT_EQ(filesInFolder(), 1u);
 }

@@ -1,5 +1,7 @@
 #include "dxf/dxf_file.h"
+#include "io/file_writer.h"
 
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -234,7 +236,7 @@ TEST(DxfFileTest, WritingWithoutAFileIsAnErrorNotACrash) {
     DxfFile file;
     file.writeHeaderAndTables(Settings{});
     ASSERT_TRUE(file.finish().has_value());
-    EXPECT_EQ(*file.error(), "I/O error 9");
+    EXPECT_EQ(*file.error(), ioErrorText(EBADF));
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#pragma once
+
+// The one way the program writes a file (Quenvor.cfg, drawings, reports and every later
+// file), so that a failure or an interruption never leaves a truncated file in place of a
+// good one and never replaces what is not an ordinary file:
+//
+// - a regular file, or a name that does not exist yet, is written to a temporary file in the
+//   same folder (".lajes-XXXXXX.tmp", short enough for any file name the folder allows)
+//   that is renamed over the target only when it is complete and flushed; a replaced file
+//   keeps its permissions, a new one is 0644;
+// - a symbolic link is followed and the file it names is replaced that way; the link stays;
+// - a write-protected file is refused ("File access denied"), also for root;
+// - a character device, a FIFO or a socket is written in place, without a temporary file
+//   (so /dev/null discards and a pipe's reader gets the bytes);
+// - a directory, a block device and anything else is refused.
+//
+// A temporary file is removed when the writer fails, when it is destroyed uncommitted, and
+// when the process is ended by SIGINT or SIGTERM while it exists. SIGXFSZ (the file-size
+// limit) is ignored while the program writes, so the write fails with EFBIG and is reported
+// like any other I/O error.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace lajes {
+
+class FileWriter {
+public:
+    // Opens the output for `target` following the rules above. Returns the writer, or the
+    // error text to show the user when nothing can be written; nothing is touched then.
+    static std::variant<FileWriter, std::string> open(const std::filesystem::path& target);
+
+    FileWriter(FileWriter&& other) noexcept;
+    FileWriter& operator=(FileWriter&& other) noexcept;
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+    ~FileWriter(); // an uncommitted writer removes its temporary file
+
+    // Returns the error text, or nothing when all of `bytes` were written. After a failure
+    // the writer is spent: the temporary file is gone and later calls fail.
+    std::optional<std::string> append(std::string_view bytes);
+
+    // Flushes the bytes and makes them the target's content (the rename, for a regular
+    // file). Returns the error text, or nothing on success. Called once.
+    std::optional<std::string> commit();
+
+private:
+    FileWriter() = default;
+    std::optional<std::string> failWith(int errorNumber);
+    void discard();
+
+    std::filesystem::path target_;
+    std::string temporary_; // empty when written in place, and once renamed or removed
+    int fd_ = -1;
+    int slot_ = -1; // entry in the list of temporaries removed on a fatal signal
+};
+
+// Writes the whole of `bytes` as the content of `target` through a FileWriter. Returns the
+// error text to show the user, or nothing on success; on failure `target` is unchanged.
+std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes);
+
+// The user-facing text of an errno value: "File access denied", "Disk full", or
+// "I/O error <n> (<the system's reason, in the user's language>)".
+std::string ioErrorText(int errorNumber);
+
+// The system's reason for an errno value, in the language of the locale's messages.
+std::string systemReason(int errorNumber);
+
+} // namespace lajes
