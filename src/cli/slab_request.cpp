@@ -6,8 +6,8 @@
 
 #include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
-#include "text/number_text.h"
 #include "config/settings_file.h"
+#include "text/number_text.h"
 
 namespace lajes::cli {
 
@@ -78,9 +78,13 @@ Settings readSettings(const json& object, Settings settings) {
               {"wallWidth", "cover", "phiInfinity", "drawingScale", "textLayerColour",
                "slabLayerColour", "posBarLayerColour", "negBarLayerColour"},
               " em \"settings\"");
-    settings.wallWidth = optionalNumber(object, "wallWidth", settings.wallWidth);
-    settings.cover = optionalNumber(object, "cover", settings.cover);
-    settings.phiInfinity = optionalNumber(object, "phiInfinity", settings.phiInfinity);
+    for (const auto& [key, field] :
+         {std::pair{"wallWidth", &settings.wallWidth}, std::pair{"cover", &settings.cover},
+          std::pair{"phiInfinity", &settings.phiInfinity}}) {
+        *field = optionalNumber(object, key, *field);
+        if (!isAcceptedSettingNumber(*field))
+            fail(std::string("\"") + key + "\" deve ser maior que zero");
+    }
     if (const auto it = object.find("drawingScale"); it != object.end()) {
         if (!it->is_string())
             fail("\"drawingScale\" deve ser um texto como \"1:50\"");

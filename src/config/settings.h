@@ -3,6 +3,7 @@
 // Workplace settings: drawing layer colours and scale, wall width, cover and creep
 // coefficient, kept in Quenvor.cfg in the working directory.
 
+#include <cmath>
 #include <string>
 
 namespace lajes {
@@ -17,6 +18,17 @@ struct Settings {
     double wallWidth = 0.15;   // m (the user sees cm)
     double cover = 1.0;        // cm
     double phiInfinity = 2.0;  // creep coefficient for the final deflection
+
+    bool operator==(const Settings&) const = default;
 };
+
+// The one acceptance rule for the wall width, the cover and phi infinity, wherever they come
+// from (the settings dialog, Quenvor.cfg, lajes-cli's "settings"): a finite number greater
+// than zero. The dialog refuses zero and cannot take a minus sign; a negative cover would
+// make d larger than h and a negative phi infinity a final deflection below the immediate one.
+// There is no upper bound.
+inline bool isAcceptedSettingNumber(double value) {
+    return std::isfinite(value) && value > 0.0;
+}
 
 } // namespace lajes

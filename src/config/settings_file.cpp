@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -47,6 +49,7 @@ public:
     std::optional<std::string> token() {
         while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) <= 32)
             ++pos_;
+        tokenLine_ = lineAt(pos_);
         if (pos_ >= bytes_.size())
             return std::nullopt;
         std::string text;
@@ -62,7 +65,20 @@ public:
         skipLineEnd();
     }
 
+    // The line (from 1) where the last token started.
+    int tokenLine() const { return tokenLine_; }
+
 private:
+    // A line ends at LF, at CR LF or at a lone CR, as line() reads them.
+    int lineAt(std::size_t end) const {
+        int line = 1;
+        for (std::size_t i = 0; i < end && i < bytes_.size(); ++i)
+            if (bytes_[i] == '\n' ||
+                (bytes_[i] == '\r' && (i + 1 >= bytes_.size() || bytes_[i + 1] != '\n')))
+                ++line;
+        return line;
+    }
+
     void skipLineEnd() {
         if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
             ++pos_;
@@ -72,26 +88,42 @@ private:
 
     std::string bytes_;
     std::size_t pos_ = 0;
+    int tokenLine_ = 0;
 };
 
-// The whole file, or the text of the I/O error that stopped the reading.
+// The whole file, or the text of the I/O error that stopped the reading. Opened without
+// blocking, so that a named pipe cannot hang the start-up, and read only when it is a regular
+// file of a sane size, so that a link to /dev/zero cannot fill the memory.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::string& bytes) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return ioErrorText(errno);
+    const auto failWith = [fd](int errorNumber) {
+        ::close(fd);
+        return ioErrorText(errorNumber);
+    };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return failWith(errno);
+    if (S_ISDIR(info.st_mode))
+        return failWith(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return failWith(EINVAL);
+    if (static_cast<std::uintmax_t>(info.st_size) > maxConfigBytes)
+        return failWith(EFBIG);
     std::array<char, 4096> buffer{};
     for (;;) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            const int errorNumber = errno;
-            ::close(fd);
-            return ioErrorText(errorNumber);
+            return failWith(errno);
         }
         if (got == 0)
             break;
         bytes.append(buffer.data(), static_cast<std::size_t>(got));
+        if (bytes.size() > maxConfigBytes) // grew while it was read
+            return failWith(EFBIG);
     }
     ::close(fd);
     return std::nullopt;
@@ -114,18 +146,19 @@ SettingsLoad loadSettings(const std::filesystem::path& file) {
     SettingsLoad load;
 
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec))
+    if (!std::filesystem::exists(file, ec) && !std::filesystem::is_symlink(file, ec))
         return load;
 
     std::string bytes;
     if (const auto error = readWholeFile(file, bytes)) {
         load.error = *error;
+        load.complete = false;
         return load;
     }
-    return settingsFromText(std::move(bytes));
+    return settingsFromText(std::move(bytes), file.string());
 }
 
-SettingsLoad settingsFromText(std::string bytes) {
+SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     SettingsLoad load;
     Settings& s = load.settings;
     ConfigReader reader(std::move(bytes));
@@ -141,18 +174,28 @@ SettingsLoad settingsFromText(std::string bytes) {
     if (const auto scale = reader.line())
         s.drawingScale = *scale;
 
+    const auto refuse = [&](const std::string& token) {
+        load.complete = false;
+        if (!load.error)
+            load.error = "Invalid numeric input\n" + std::string(fileName) + ", linha " +
+                         std::to_string(reader.tokenLine()) + ": " + token;
+    };
     // A missing number keeps its default (a cover silently read as 0 would change every
-    // design); a token that is not a number stops the reading there.
+    // design); a token that is not a number stops the reading there; a number the settings
+    // rule refuses keeps its default and the reading goes on.
     for (double* number : {&s.wallWidth, &s.cover, &s.phiInfinity}) {
         const auto text = reader.token();
         if (!text)
             break;
         const auto value = parseReal(*text);
         if (!value) {
-            load.error = "Invalid numeric input";
+            refuse(*text);
             break;
         }
-        *number = *value;
+        if (isAcceptedSettingNumber(*value))
+            *number = *value;
+        else
+            refuse(*text);
         reader.skipRestOfLine();
     }
 
@@ -160,6 +203,10 @@ SettingsLoad settingsFromText(std::string bytes) {
     s.drawingScale = scale.scale;
     s.scaleFactor = scale.factor;
     return load;
+}
+
+bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current) {
+    return loaded.complete || current != loaded.settings;
 }
 
 std::optional<std::string> saveSettings(const Settings& settings,

@@ -3,6 +3,7 @@
 // Quenvor.cfg: nine CR LF lines (four colour numbers, the scale, wall width in m, cover in
 // cm, phi infinity, "EOF"). Numbers always use ".", whatever the locale.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,17 +23,33 @@ ScaleChoice scaleFactorFor(std::string_view drawingScale);
 
 struct SettingsLoad {
     Settings settings;
-    std::optional<std::string> error; // text to show the user; the settings are still usable
+    // Text to show the user; the settings are still usable. A number that does not convert
+    // or that the settings rule refuses reads "Invalid numeric input", then on a second line
+    // the file, the line and the value as written.
+    std::optional<std::string> error;
+    // False when the file could not be read to its end or a value in it was refused: the
+    // settings then hold defaults for what was lost, and writing them back at exit would
+    // destroy the file's good values (see settingsToWriteAtExit).
+    bool complete = true;
 };
 // Reads `file` (normally Quenvor.cfg in the working directory); a missing file gives the
-// defaults silently.
+// defaults silently. Only a regular file is read (a pipe, a device or a folder is an I/O
+// error and the defaults), and at most maxConfigBytes of it.
 SettingsLoad loadSettings(const std::filesystem::path& file = configFileName);
 
-// The same reading, from the bytes of a configuration file.
-SettingsLoad settingsFromText(std::string bytes);
+// Far more than the nine lines of a real file; a larger file is refused rather than read.
+inline constexpr std::size_t maxConfigBytes = 1 << 20;
 
-// Writes `file` atomically (temporary file in the same folder, then rename). Returns the
-// error text to show when it fails; the old file is then left as it was.
+// The same reading, from the bytes of a configuration file; `fileName` names it in messages.
+SettingsLoad settingsFromText(std::string bytes, std::string_view fileName = configFileName);
+
+// Whether the settings in force at exit are written back: always after a complete reading,
+// otherwise only when the user changed a setting during the run.
+bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current);
+
+// Writes `file` through the program's file writer (a regular file is replaced only when
+// complete, a symbolic link is followed). Returns the error text to show when it fails; the
+// old file is then left as it was.
 std::optional<std::string> saveSettings(const Settings& settings,
                                         const std::filesystem::path& file = configFileName);
 

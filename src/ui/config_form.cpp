@@ -312,11 +312,11 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
         // Every condition is tested, so the colour numbers are taken even when a number
         // keeps the dialog open.
         bool accepted = true;
-        if (ParedeEdit->text().isEmpty() || settings_.wallWidth == 0.0)
+        if (ParedeEdit->text().isEmpty() || !isAcceptedSettingNumber(settings_.wallWidth))
             accepted = false;
-        if (CobEdit->text().isEmpty() || settings_.cover == 0.0)
+        if (CobEdit->text().isEmpty() || !isAcceptedSettingNumber(settings_.cover))
             accepted = false;
-        if (FiInfinitoEdit->text().isEmpty() || settings_.phiInfinity == 0.0)
+        if (FiInfinitoEdit->text().isEmpty() || !isAcceptedSettingNumber(settings_.phiInfinity))
             accepted = false;
         bool coloursGiven = true;
         for (QLineEdit* box : colourBoxes)

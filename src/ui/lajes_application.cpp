@@ -64,7 +64,8 @@ void LajesApplication::createRemainingWindows() {
     aboutBox_ = new THelpSobreForm(main);
     additionalDialog_ = new TDadosAddForm(slab_, *messages_, dataEntry_, dataEntry_);
 
-    SettingsLoad loaded = loadSettings(configFile_);
+    loadedSettings_ = loadSettings(configFile_);
+    const SettingsLoad& loaded = loadedSettings_;
     settings_ = loaded.settings;
     configDialog_ = new TConfigForm(settings_, *messages_, dataEntry_, dataEntry_);
     if (loaded.error)
@@ -92,8 +93,12 @@ void LajesApplication::A1Click() {
 }
 
 void LajesApplication::mainWindowClosing() {
-    if (auto error = saveSettings(settings_, configFile_))
-        messages_->error(mainWindow_.get(), QString::fromStdString(*error));
+    // A file that could not be read completely is left alone unless the user changed a
+    // setting: its good values would otherwise be replaced by defaults.
+    if (settingsToWriteAtExit(loadedSettings_, settings_)) {
+        if (auto error = saveSettings(settings_, configFile_))
+            messages_->error(mainWindow_.get(), QString::fromStdString(*error));
+    }
     // Other windows may still be open; closing the main window ends the program anyway.
     QCoreApplication::quit();
 }

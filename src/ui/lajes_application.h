@@ -11,6 +11,7 @@
 #include "analysis/predimensioning.h"
 #include "analysis/slab_design_data.h"
 #include "config/settings.h"
+#include "config/settings_file.h"
 #include "design/slab_results.h"
 
 namespace lajes {
@@ -67,6 +68,7 @@ private:
     SlabDesignData slab_;
     SlabResults results_;
     Settings settings_;
+    SettingsLoad loadedSettings_; // what Quenvor.cfg gave at start-up, kept for the exit
     PreDimensioning suggestions_;
     std::unique_ptr<MessageBoxes> messages_;
     std::filesystem::path configFile_;

@@ -6,9 +6,11 @@
 #include <clocale>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lajes {
@@ -108,7 +110,8 @@ struct FileCase {
     const char* name;
     const char* bytes;
     Settings expected;
-    const char* error; // nullptr: no message
+    const char* error; // nullptr: no message; "{file}" stands for the file's path
+    bool complete = true;
 };
 
 Settings with(void (*edit)(Settings&)) {
@@ -123,10 +126,15 @@ TEST_P(SettingsReadTest, ReadsTheFile) {
     const FileCase& c = GetParam();
     writeRaw(c.bytes);
     const SettingsLoad load = loadSettings(file_);
-    if (c.error)
-        EXPECT_EQ(load.error, std::optional<std::string>(c.error));
-    else
+    if (c.error) {
+        std::string expected = c.error;
+        if (const auto at = expected.find("{file}"); at != std::string::npos)
+            expected.replace(at, 6, file_.string());
+        EXPECT_EQ(load.error, std::optional<std::string>(expected));
+    } else {
         EXPECT_FALSE(load.error.has_value()) << *load.error;
+    }
+    EXPECT_EQ(load.complete, c.complete);
     const Settings& s = load.settings;
     EXPECT_EQ(s.textLayerColour, c.expected.textLayerColour);
     EXPECT_EQ(s.slabLayerColour, c.expected.slabLayerColour);
@@ -179,9 +187,9 @@ INSTANTIATE_TEST_SUITE_P(
                      s.scaleFactor = 50.0;
                      s.wallWidth = 0.3;
                  }),
-                 "Invalid numeric input"},
+                 "Invalid numeric input\n{file}, linha 7: wide", false},
         FileCase{"CommaNumberIsNotANumber", "4\r\n1\r\n2\r\n2\r\n1:50\r\n0,2\r\n1\r\n2\r\n",
-                 Settings{}, "Invalid numeric input"},
+                 Settings{}, "Invalid numeric input\n{file}, linha 6: 0,2", false},
         FileCase{"TokensSkipBlanksAndTheRestOfTheLine",
                  "4\n1\n2\n2\n1:50\n   \t0.18 metres\n\n1e0\n+2.5E-0000 x\n", with([](Settings& s) {
                      s.wallWidth = 0.18;
@@ -189,8 +197,25 @@ INSTANTIATE_TEST_SUITE_P(
                      s.phiInfinity = 2.5;
                  }),
                  nullptr},
-        FileCase{"NegativeNumber", "4\r\n1\r\n2\r\n2\r\n1:50\r\n-0.1\r\n1\r\n2\r\n",
-                 with([](Settings& s) { s.wallWidth = -0.1; }), nullptr}),
+        // The settings rule of the dialog: a refused value keeps its default, is reported
+        // with its line, and the reading goes on.
+        FileCase{"NegativeWallWidthKeepsItsDefault",
+                 "4\r\n1\r\n2\r\n2\r\n1:50\r\n-1e300\r\n1.5\r\n2\r\n",
+                 with([](Settings& s) { s.cover = 1.5; }),
+                 "Invalid numeric input\n{file}, linha 6: -1e300", false},
+        FileCase{"NegativeCoverKeepsItsDefault",
+                 "4\r\n1\r\n2\r\n2\r\n1:50\r\n0.2\r\n-5\r\n3\r\nEOF\r\n", with([](Settings& s) {
+                     s.wallWidth = 0.2;
+                     s.phiInfinity = 3.0;
+                 }),
+                 "Invalid numeric input\n{file}, linha 7: -5", false},
+        FileCase{"NegativePhiInfinityKeepsItsDefault",
+                 "4\r\n1\r\n2\r\n2\r\n1:50\r\n0.15\r\n1\r\n-2\r\nEOF\r\n", Settings{},
+                 "Invalid numeric input\n{file}, linha 8: -2", false},
+        FileCase{"ZeroCoverKeepsItsDefault", "4\n1\n2\n2\n1:50\n0.15\n0\n2\n", Settings{},
+                 "Invalid numeric input\n{file}, linha 7: 0", false},
+        FileCase{"InfinityIsRefused", "4\r\n1\r\n2\r\n2\r\n1:50\r\n0.15\r\n1\r\ninf\r\n",
+                 Settings{}, "Invalid numeric input\n{file}, linha 8: inf", false}),
     testing_rows::RowName{});
 
 TEST(ScaleFactorFor, FollowsTheScaleTable) {
@@ -239,11 +264,57 @@ TEST_F(SettingsFileTest, WriteThatFailsHalfWayKeepsTheOldFile) {
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
-TEST_F(SettingsFileTest, UnreadableFileReportsAnErrorAndKeepsTheDefaults) {
-    fs::create_directory(file_); // exists, but cannot be read as a file
+// What is at the file's name instead of a regular file: each is the I/O error and the
+// defaults, at once (a pipe would otherwise block the start-up, /dev/zero fill the memory).
+struct NotAFileRow {
+    const char* name;
+    std::function<void(const fs::path& file)> make;
+    int errorNumber;
+};
+
+void PrintTo(const NotAFileRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class NotAFileTest : public SettingsFileTest, public testing::WithParamInterface<NotAFileRow> {};
+
+TEST_P(NotAFileTest, ReportsTheErrorAtOnceAndKeepsTheDefaults) {
+    GetParam().make(file_);
     const SettingsLoad load = loadSettings(file_);
-    ASSERT_TRUE(load.error.has_value());
+    EXPECT_EQ(load.error, std::optional<std::string>(ioErrorText(GetParam().errorNumber)));
+    EXPECT_FALSE(load.complete);
     expectDefaults(load.settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NotAFileTest,
+    testing::Values(
+        NotAFileRow{"Folder", [](const fs::path& f) { fs::create_directory(f); }, EISDIR},
+        NotAFileRow{"NamedPipe", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+                    EINVAL},
+        NotAFileRow{"LinkToDevZero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+                    EINVAL},
+        NotAFileRow{"LargerThanTheBound",
+                    [](const fs::path& f) {
+                        std::ofstream(f, std::ios::binary) << std::string(maxConfigBytes + 1, ' ');
+                    },
+                    EFBIG},
+        NotAFileRow{"DanglingLink", [](const fs::path& f) { fs::create_symlink("missing.cfg", f); },
+                    ENOENT}),
+    [](const testing::TestParamInfo<NotAFileRow>& info) { return std::string(info.param.name); });
+
+// Writing at exit: a file that was not read completely keeps its bytes unless the user
+// changed a setting, which is then what they asked for.
+TEST(SettingsToWriteAtExit, OnlyACompleteReadingOrAChangeWritesTheFile) {
+    SettingsLoad complete;
+    SettingsLoad partial;
+    partial.complete = false;
+    Settings changed;
+    changed.cover = 2.5;
+    EXPECT_TRUE(settingsToWriteAtExit(complete, Settings{}));
+    EXPECT_TRUE(settingsToWriteAtExit(complete, changed));
+    EXPECT_FALSE(settingsToWriteAtExit(partial, Settings{}));
+    EXPECT_TRUE(settingsToWriteAtExit(partial, changed));
 }
 
 } // namespace

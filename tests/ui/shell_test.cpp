@@ -180,9 +180,34 @@ private slots:
         QCOMPARE(started.messages->texts(), QStringList());
     }
 
+    // A file read only in part keeps its good values at exit (here the phi infinity of line
+    // 8 behind a refused cover on line 7), unless the user changed a setting in the run.
+    void partlyReadSettingsAreWrittenAtExitOnlyAfterAChange_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("nothing changed") << false;
+        QTest::newRow("cover changed") << true;
+    }
+    void partlyReadSettingsAreWrittenAtExitOnlyAfterAChange() {
+        QFETCH(bool, changed);
+        const QByteArray before("4\r\n1\r\n2\r\n2\r\n1:50\r\n0.15\r\n-5\r\n3.5\r\nEOF\r\n");
+        StartedApplication started(before);
+        QCOMPARE(started.messages->texts().size(), 1);
+        QCOMPARE(started.app->settings().phiInfinity, 3.5);
+        if (changed)
+            started.app->settings().cover = 2.5;
+        started.app->mainWindow()->Saida->trigger();
+        const QByteArray after = readAll(started.configPath());
+        if (changed)
+            QVERIFY(after.contains("\r\n 2.50000000000000E+0000\r\n 3.50000000000000E+0000\r\n"));
+        else
+            QCOMPARE(after, before);
+    }
+
     void unreadableSettingsAreReportedAndTheProgramGoesOn() {
         StartedApplication started(QByteArray("4\r\n1\r\n2\r\n2\r\n1:50\r\nlargura\r\n"));
-        QCOMPARE(started.messages->texts(), QStringList{"Invalid numeric input"});
+        QCOMPARE(started.messages->texts(),
+                 QStringList{QString("Invalid numeric input\n") + started.configPath() +
+                             ", linha 6: largura"});
         QCOMPARE(started.messages->shown.front().kind, ShownMessage::Error);
         QVERIFY(started.app->mainWindow()->isVisible());
         QVERIFY(started.app->configDialog() != nullptr);
