@@ -3,14 +3,20 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "cli/slab_request.h"
@@ -18,6 +24,7 @@
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
 #include "io/file_writer.h"
+#include "text/utf8.h"
 #ifdef LAJES_WITH_REPORT
 #include "cli/report_command.h"
 #endif
@@ -41,8 +48,13 @@ Cada laje é um objeto JSON com as chaves:
 Como na tela, Lx, Ly, h, g e q entram arredondados a duas casas decimais.
 As configurações vêm de Quenvor.cfg na pasta atual, se existir.
 
+Números não finitos saem como os textos "Infinity", "-Infinity" e "NaN".
+
 Saída: 0 laje pronta; 1 cálculo recusado (o JSON do resultado é impresso mesmo assim);
-2 erro de uso ou de entrada.
+2 erro de uso, de entrada, de leitura ou de escrita.
+No batch: 0 todas as linhas foram lidas e respondidas; 1 alguma linha é inválida
+({"outcome":"Invalid","line":N,"error":"..."}; as outras foram calculadas); 2 falha de
+leitura ou de escrita.
 
 Exemplo:
   echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' | lajes-cli design --decimal ,
@@ -59,20 +71,153 @@ char separatorOf(const Options& options) {
     return options.decimal == "," ? ',' : '.';
 }
 
-// Reads the whole input (a file, or standard input when no file was given).
-bool readInput(const Options& options, std::istream& in, std::string& text, std::ostream& err) {
-    if (options.input.empty()) {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+// Where the input comes from: the file of --input, or standard input. The process's own
+// standard input is read through its descriptor, so that a folder or a failed read is seen
+// with the system's reason instead of looking like an empty input; any other stream (the
+// tests') is read as a stream.
+class InputSource {
+public:
+    InputSource(const Options& options, std::istream& in) : stream_(&in) {
+        if (!options.input.empty()) {
+            name_ = "\"" + validUtf8(options.input, 200) + "\"";
+            fd_ = ::open(options.input.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+            owned_ = fd_ >= 0;
+            if (fd_ < 0)
+                errno_ = errno;
+        } else if (&in == &std::cin) {
+            fd_ = STDIN_FILENO;
+        }
+        struct stat info {};
+        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode))
+            errno_ = EISDIR;
+    }
+    InputSource(const InputSource&) = delete;
+    InputSource& operator=(const InputSource&) = delete;
+    ~InputSource() {
+        if (owned_)
+            ::close(fd_);
+    }
+
+    // The next line without its LF; false at the end of the input or after a failure.
+    bool getline(std::string& line) {
+        line.clear();
+        for (;;) {
+            const std::size_t newline = buffer_.find('\n', start_);
+            if (newline != std::string::npos) {
+                line.assign(buffer_, start_, newline - start_);
+                start_ = newline + 1;
+                return true;
+            }
+            if (!fill()) {
+                line.assign(buffer_, start_);
+                const bool any = start_ < buffer_.size();
+                buffer_.clear();
+                start_ = 0;
+                return any && !errno_;
+            }
+        }
+    }
+
+    // The whole input; false after a failure.
+    bool readAll(std::string& text) {
+        while (fill()) {
+        }
+        text = buffer_.substr(start_);
+        return !errno_;
+    }
+
+    // The message of a failed read, or nothing.
+    std::optional<std::string> error() const {
+        if (!errno_ && !streamFailed_)
+            return std::nullopt;
+        return "não foi possível ler " + name_ + ": " +
+               (errno_ ? systemReason(errno_) : std::string("falha de leitura"));
+    }
+
+private:
+    // Appends the next block of input; false at the end or on a failure.
+    bool fill() {
+        if (errno_ || ended_)
+            return false;
+        if (start_ > 0 && start_ == buffer_.size()) {
+            buffer_.clear();
+            start_ = 0;
+        }
+        std::array<char, 65536> block{};
+        if (fd_ < 0) {
+            stream_->read(block.data(), block.size());
+            const auto got = static_cast<std::size_t>(stream_->gcount());
+            buffer_.append(block.data(), got);
+            if (stream_->bad())
+                streamFailed_ = true;
+            if (!*stream_)
+                ended_ = true;
+            return got > 0 || !ended_;
+        }
+        for (;;) {
+            const ssize_t got = ::read(fd_, block.data(), block.size());
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                errno_ = errno;
+                return false;
+            }
+            if (got == 0) {
+                ended_ = true;
+                return false;
+            }
+            buffer_.append(block.data(), static_cast<std::size_t>(got));
+            return true;
+        }
+    }
+
+    std::istream* stream_;
+    std::string name_ = "a entrada padrão";
+    int fd_ = -1;
+    bool owned_ = false;
+    int errno_ = 0;
+    bool streamFailed_ = false;
+    bool ended_ = false;
+    std::string buffer_;
+    std::size_t start_ = 0;
+};
+
+// Every number of a result as JSON can hold it: an infinite or undefined value (a division
+// by zero deep in a refused design) becomes the text "Infinity", "-Infinity" or "NaN", where
+// JSON would write null and a reader could not tell it from an absent value.
+template <typename Json> void nonFiniteAsText(Json& value) {
+    if (value.is_number_float()) {
+        const double number = value.template get<double>();
+        if (std::isnan(number))
+            value = "NaN";
+        else if (std::isinf(number))
+            value = number > 0 ? "Infinity" : "-Infinity";
+    } else if (value.is_structured()) {
+        for (auto& item : value)
+            nonFiniteAsText(item);
+    }
+}
+
+// The text of a result object. Texts that are not valid UTF-8 are replaced rather than
+// thrown at: one odd byte must never cost the whole output.
+template <typename Json> std::string resultText(Json result) {
+    nonFiniteAsText(result);
+    return result.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// Flushes `out` and tells whether everything written to it arrived: a full disk, a closed
+// pipe or a closed standard output is a failure (exit status 2), never a silent success.
+bool outputWritten(std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.flush();
+    if (out)
         return true;
-    }
-    std::ifstream file(options.input, std::ios::binary);
-    if (!file) {
-        err << "lajes-cli: não foi possível ler --input \"" << options.input
-            << "\": " << std::strerror(errno) << "\n";
-        return false;
-    }
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
+    const int reason = errno;
+    err << "lajes-cli: falha ao escrever a saída";
+    if (reason != 0)
+        err << ": " << systemReason(reason);
+    err << "\n";
+    return false;
 }
 
 Settings settingsInForce(std::ostream& err) {
@@ -91,8 +236,11 @@ using SlabFileWriter =
 int designOne(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
               const SlabFileWriter& writeFile = {}) {
     std::string text;
-    if (!readInput(options, in, text, err))
+    InputSource source(options, in);
+    if (!source.readAll(text) || source.error()) {
+        err << "lajes-cli: " << source.error().value_or("falha de leitura") << "\n";
         return exitUsage;
+    }
     const auto request = parseSlabRequestText(text, settingsInForce(err));
     if (const auto* error = std::get_if<std::string>(&request)) {
         err << "lajes-cli: " << *error << "\n";
@@ -104,42 +252,52 @@ int designOne(const Options& options, std::istream& in, std::ostream& out, std::
         err << "lajes-cli: " << run.invalidChoice << "\n";
         return exitUsage;
     }
-    out << run.result.dump() << "\n";
+    out << resultText(run.result) << "\n";
+    if (!outputWritten(out, err))
+        return exitUsage;
     if (run.outcome != DesignOutcome::Ready)
         return exitRefused;
     if (writeFile) {
         if (const auto error = writeFile(run, slabRequest.settings, separatorOf(options))) {
-            err << "lajes-cli: não foi possível gravar \"" << options.output << "\": " << *error
-                << "\n";
+            err << "lajes-cli: não foi possível gravar \"" << validUtf8(options.output, 200)
+                << "\": " << *error << "\n";
             return exitUsage;
         }
     }
     return exitReady;
 }
 
-// One line of a batch: its result object as text.
-std::string batchLine(std::string line, const Settings& settings, char separator) {
+struct BatchAnswer {
+    std::string text;
+    bool invalid = false;
+};
+
+// One line of a batch: its result object as text, or the Invalid object that names the
+// line (counted from 1) and the problem.
+BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& settings,
+                      char separator) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    nlohmann::json result;
+    const auto invalid = [lineNumber](const std::string& error) {
+        nlohmann::ordered_json answer{
+            {"outcome", "Invalid"}, {"line", lineNumber}, {"error", validUtf8(error, 1000)}};
+        return BatchAnswer{resultText(std::move(answer)), true};
+    };
     const auto request = parseSlabRequestText(line, settings);
-    if (const auto* error = std::get_if<std::string>(&request)) {
-        result = nlohmann::json{{"outcome", "Invalid"}, {"error", *error}};
-    } else {
-        DesignRun run = runDesign(std::get<SlabRequest>(request), separator);
-        if (!run.invalidChoice.empty())
-            result = nlohmann::json{{"outcome", "Invalid"}, {"error", run.invalidChoice}};
-        else
-            result = std::move(run.result);
-    }
-    return result.dump();
+    if (const auto* error = std::get_if<std::string>(&request))
+        return invalid(*error);
+    DesignRun run = runDesign(std::get<SlabRequest>(request), separator);
+    if (!run.invalidChoice.empty())
+        return invalid(run.invalidChoice);
+    return BatchAnswer{resultText(std::move(run.result)), false};
 }
 
 // Designs the lines of one chunk on every core. The core keeps no shared state, so the
-// slabs are independent; the results keep the order of the input.
-void designChunk(const std::vector<std::string>& lines, std::vector<std::string>& results,
-                 const Settings& settings, char separator) {
-    results.assign(lines.size(), std::string());
+// slabs are independent; the results keep the order of the input. `firstLine` is the input
+// line number of lines[0].
+void designChunk(const std::vector<std::string>& lines, std::size_t firstLine,
+                 std::vector<BatchAnswer>& results, const Settings& settings, char separator) {
+    results.assign(lines.size(), BatchAnswer{});
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
     std::atomic<std::size_t> next{0};
     auto work = [&] {
@@ -147,7 +305,7 @@ void designChunk(const std::vector<std::string>& lines, std::vector<std::string>
         for (std::size_t first = next.fetch_add(step); first < lines.size();
              first = next.fetch_add(step))
             for (std::size_t i = first; i < std::min(first + step, lines.size()); ++i)
-                results[i] = batchLine(lines[i], settings, separator);
+                results[i] = batchLine(lines[i], firstLine + i, settings, separator);
     };
     std::vector<std::thread> threads;
     for (std::size_t i = 1; i < workers && lines.size() > 256; ++i)
@@ -158,41 +316,40 @@ void designChunk(const std::vector<std::string>& lines, std::vector<std::string>
 }
 
 int batch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    std::ifstream file;
-    std::istream* source = &in;
-    if (!options.input.empty()) {
-        file.open(options.input, std::ios::binary);
-        if (!file) {
-            err << "lajes-cli: não foi possível ler --input \"" << options.input
-                << "\": " << std::strerror(errno) << "\n";
-            return exitUsage;
-        }
-        source = &file;
+    InputSource source(options, in);
+    if (const auto error = source.error()) {
+        err << "lajes-cli: " << *error << "\n";
+        return exitUsage;
     }
     const Settings settings = settingsInForce(err);
     const char separator = separatorOf(options);
     constexpr std::size_t chunkSize = 16384;
     std::vector<std::string> lines;
-    std::vector<std::string> results;
+    std::vector<BatchAnswer> results;
+    std::size_t linesRead = 0;
+    bool anyInvalid = false;
     for (bool more = true; more;) {
         lines.clear();
         std::string line;
-        while (lines.size() < chunkSize && (more = static_cast<bool>(std::getline(*source, line))))
+        while (lines.size() < chunkSize && (more = source.getline(line)))
             lines.push_back(std::move(line));
-        designChunk(lines, results, settings, separator);
-        for (const std::string& result : results)
-            out << result << '\n';
-        if (!out) {
-            err << "lajes-cli: falha ao escrever a saída\n";
-            return exitUsage;
+        designChunk(lines, linesRead + 1, results, settings, separator);
+        linesRead += lines.size();
+        for (const BatchAnswer& result : results) {
+            out << result.text << '\n';
+            anyInvalid = anyInvalid || result.invalid;
         }
+        if (!out)
+            return outputWritten(out, err), exitUsage;
     }
-    if (source->bad()) {
-        err << "lajes-cli: falha ao ler a entrada\n";
+    if (const auto error = source.error()) {
+        outputWritten(out, err);
+        err << "lajes-cli: " << *error << " (após a linha " << linesRead << ")\n";
         return exitUsage;
     }
-    out.flush();
-    return out ? exitReady : exitUsage;
+    if (!outputWritten(out, err))
+        return exitUsage;
+    return anyInvalid ? exitRefused : exitReady;
 }
 
 int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -16,8 +16,12 @@ namespace {
 std::unique_ptr<QGuiApplication> guiApplication() {
     if (QGuiApplication::instance())
         return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A command-line tool never shows a window: whatever platform the environment names
+    // (xcb without a display over ssh or in cron, wayland, a wrong value) would only abort.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the tool's own messages only, not Qt's remarks about the
+    // environment ("XDG_RUNTIME_DIR not set"); a failed PDF is reported by its result.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     // QGuiApplication keeps references to both for its whole life.
     static int argc = 1;
     static char name[] = "lajes-cli";

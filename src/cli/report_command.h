@@ -12,7 +12,8 @@
 namespace lajes::cli {
 
 // Writes the report of `run` (its records and its results screen) to `output`, atomically.
-// Starts Qt on the offscreen platform when no application runs and no platform was chosen.
+// Starts Qt on the offscreen platform, whatever the environment says, when no application
+// runs.
 // Returns the error text, or nothing when the file was written.
 std::optional<std::string> writeReportFile(const DesignRun& run, const Settings& settings,
                                            char decimalSeparator, const std::string& output);

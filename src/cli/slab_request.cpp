@@ -1,13 +1,16 @@
 #include "cli/slab_request.h"
 
+#include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <vector>
 
 #include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
 #include "config/settings_file.h"
 #include "text/number_text.h"
+#include "text/utf8.h"
 
 namespace lajes::cli {
 
@@ -231,19 +234,90 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
     } catch (const InputError& error) {
         return error.message;
     } catch (const json::exception& error) {
-        return std::string("entrada inválida: ") + error.what();
+        return "entrada inválida: " + validUtf8(error.what(), 400);
     }
 }
 
+namespace {
+
+// The parser's message with the input it quotes replaced by at most 80 characters of the
+// input before the error, made valid UTF-8: the raw bytes it would otherwise copy may be
+// half a character, and a message must go into a JSON string.
+std::string parseErrorText(const json::parse_error& error, std::string_view text) {
+    std::string what = error.what();
+    if (const auto quoted = what.find("; last read: "); quoted != std::string::npos)
+        what.erase(quoted);
+    const std::size_t end = std::min(error.byte, text.size());
+    const std::size_t begin = end > 80 ? end - 80 : 0;
+    std::string near = validUtf8(text.substr(begin, end - begin), 80);
+    return "JSON inválido: " + validUtf8(what, 400) + "; perto de: \"" + near + "\"";
+}
+
+// Where the first object or array of `text` ends (just past its closing bracket), found by
+// counting brackets outside strings; the whole text when it does not start with one or never
+// closes. What follows is trailing content, which the parser would not always name as such
+// (it takes a NUL byte for the end of the input, and "} x" for a bad literal).
+std::size_t endOfFirstValue(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos || (text[first] != '{' && text[first] != '['))
+        return text.size();
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = first; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if ((c == '}' || c == ']') && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return text.size();
+}
+
+} // namespace
+
 std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
                                                             const Settings& base) {
+    const std::size_t end = endOfFirstValue(text);
+    const std::string_view object = text.substr(0, end);
+    // The keys seen in each open object, to refuse a repeated key instead of silently taking
+    // its last value.
+    std::vector<std::set<std::string>> keys;
+    const json::parser_callback_t noRepeatedKeys = [&keys](int, json::parse_event_t event,
+                                                           json& parsed) {
+        if (event == json::parse_event_t::object_start) {
+            keys.emplace_back();
+        } else if (event == json::parse_event_t::object_end) {
+            if (!keys.empty())
+                keys.pop_back();
+        } else if (event == json::parse_event_t::key && !keys.empty()) {
+            const std::string& key = parsed.get_ref<const std::string&>();
+            if (!keys.back().insert(key).second)
+                fail("JSON inválido: chave repetida: " + validUtf8(key, 80));
+        }
+        return true;
+    };
     json input;
     try {
-        input = json::parse(text.begin(), text.end());
-    } catch (const json::exception& error) {
+        input = json::parse(object.begin(), object.end(), noRepeatedKeys);
+    } catch (const InputError& error) {
+        return error.message;
+    } catch (const json::parse_error& error) {
         // Malformed text, or a number too large for a double.
-        return std::string("JSON inválido: ") + error.what();
+        return parseErrorText(error, object);
+    } catch (const json::exception& error) {
+        return "JSON inválido: " + validUtf8(error.what(), 400);
     }
+    if (const auto extra = text.find_first_not_of(" \t\r\n", end); extra != std::string_view::npos)
+        return "JSON inválido: conteúdo após o objeto JSON, na posição " +
+               std::to_string(extra + 1) + ": \"" + validUtf8(text.substr(extra), 80) + "\"";
     return parseSlabRequest(input, base);
 }
 
