@@ -16,8 +16,11 @@ for target in config_fuzz slab_json_fuzz; do
     mkdir -p "$corpus"
     cp -n fuzz/corpus/${target%_fuzz}/* "$corpus"/ 2>/dev/null || true
     echo "== fuzzing $target for ${seconds}s"
-    build/fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    # With pipefail the pipeline fails when the fuzzer does, whatever tail returns.
+    if ! build/fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix=build/fuzz/ \
-        -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
-    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$target found a fault"; exit 1; }
+        -print_final_stats=1 "$corpus" 2>&1 | tail -n 12; then
+        echo "$target found a fault"
+        exit 1
+    fi
 done

@@ -7,7 +7,8 @@ bash scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAJES_BUILD_TESTS=OFF \
     -DLAJES_BUILD_BENCHMARKS=OFF
 cmake --build build/release -j "$(nproc)"
-if [ -x build/release/src/ui/lajes ]; then
-    exec build/release/src/ui/lajes
+if [ ! -x build/release/src/ui/lajes ]; then
+    echo "run.sh: o programa não foi construído (falta build/release/src/ui/lajes)." >&2
+    exit 1
 fi
-echo "Construído. (A janela do programa ainda não existe nesta versão.)"
+exec build/release/src/ui/lajes

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test suite twice (normal, and with AddressSanitizer +
-# UndefinedBehaviorSanitizer) and runs both through CTest. Fails on any warning or test failure.
+# UndefinedBehaviorSanitizer) and runs both through CTest. Fails on unformatted code, on any
+# warning or test failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

@@ -1,10 +1,10 @@
 #include "design/bar_changes.h"
 
-#include "text/number_text.h"
 #include "design/bars.h"
 #include "design/deflection.h"
 #include "design/results_driver.h"
 #include "design/shear.h"
+#include "text/number_text.h"
 
 namespace lajes {
 

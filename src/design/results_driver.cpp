@@ -2,11 +2,11 @@
 
 #include "analysis/moments.h"
 #include "analysis/steel_grades.h"
-#include "text/number_text.h"
 #include "design/bars.h"
 #include "design/deflection.h"
 #include "design/flexure.h"
 #include "design/shear.h"
+#include "text/number_text.h"
 
 namespace lajes {
 
