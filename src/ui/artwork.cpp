@@ -80,13 +80,14 @@ void paintTitleArt(QPainter& p, const QRectF& area, bool compact) {
     const QString heading = QStringLiteral("Cálculo de Lajes");
     const QStringList lines{QStringLiteral("Estruturas de Concreto Armado"),
                             QStringLiteral("Lajes retangulares segundo a NBR 6118")};
-    auto fitted = [&text](QFont font, const QStringList& texts) {
+    auto fitted = [&text](QFont candidate, const QStringList& texts) {
         qreal widest = 0;
         for (const QString& t : texts)
-            widest = qMax(widest, QFontMetricsF(font).horizontalAdvance(t));
+            widest = qMax(widest, QFontMetricsF(candidate).horizontalAdvance(t));
         if (widest > text.width())
-            font.setPixelSize(qMax(8, static_cast<int>(font.pixelSize() * text.width() / widest)));
-        return font;
+            candidate.setPixelSize(
+                qMax(8, static_cast<int>(candidate.pixelSize() * text.width() / widest)));
+        return candidate;
     };
     QFont title = p.font();
     title.setItalic(false);

@@ -16,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "../row_name.h"
+
 namespace lajes::cli {
 namespace {
 
@@ -163,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                      goodSlab + " junk\n",
                  1,
                  {{"Invalid", 1}, {"Invalid", 2}}}),
-    [](const testing::TestParamInfo<BatchRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 // Past the first block of 16,384 lines every line still comes out, whole. The lines before
 // the bad one are cheap Invalid ones, so that the test does not design 20,000 slabs.
@@ -303,9 +305,7 @@ std::vector<FailureRow> failureRows() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FailureTest, testing::ValuesIn(failureRows()),
-                         [](const testing::TestParamInfo<FailureRow>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing_rows::RowName{});
 
 // Infinite values are texts, never null, which a reader could not tell from an absent value.
 TEST_F(ExecutableTest, NonFiniteNumbersAreWrittenAsTexts) {

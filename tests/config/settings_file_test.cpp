@@ -304,7 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EFBIG},
         NotAFileRow{"DanglingLink", [](const fs::path& f) { fs::create_symlink("missing.cfg", f); },
                     ENOENT}),
-    [](const testing::TestParamInfo<NotAFileRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 // Writing at exit: a file that was not read completely keeps its bytes unless the user
 // changed a setting, which is then what they asked for.

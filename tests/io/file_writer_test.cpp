@@ -17,6 +17,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "../row_name.h"
+
 namespace lajes {
 namespace {
 
@@ -176,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
         TargetRow{"MissingFolderIsReportedWithItsReason",
                   [](const fs::path& f) { return f / "missing" / "a.dxf"; }, ioErrorText(ENOENT),
                   [](const fs::path& f) { EXPECT_FALSE(fs::exists(f / "missing")); }}),
-    [](const testing::TestParamInfo<TargetRow>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST_F(FileWriterTest, NamedPipeIsWrittenInPlaceAndItsReaderGetsTheBytes) {
     const fs::path pipe = folder_ / "pipe";
@@ -251,8 +253,8 @@ TEST_P(SignalTest, RemovesTheTemporaryFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SignalTest, testing::Values(SIGINT, SIGTERM),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return std::string(info.param == SIGINT ? "SIGINT" : "SIGTERM");
+                         [](const testing::TestParamInfo<int>& row) {
+                             return std::string(row.param == SIGINT ? "SIGINT" : "SIGTERM");
                          });
 
 // The numbered error carries the system's reason in the language of the messages.

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--input", "slab.json", "--output", "nowhere/relatorio.pdf"},
                 2,
                 false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace lajes::report

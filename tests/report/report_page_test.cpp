@@ -258,7 +258,7 @@ TEST_P(FillReportPage, DrawsThePictureOfTheSupportCase) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, FillReportPage, ::testing::ValuesIn(fillCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // A diameter change in the governing direction (x in case 1) moves the deflections with the
 // effective area: the sheet shows the new ones, not those of the first computation.
@@ -343,7 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"TwdCaption", 60.3, 187.1}, Placement{"TwuCaption", 105.3, 187.1},
         Placement{"XLnCaption", 110.1, 195.5}, Placement{"FadmCaption", 99.5, 209.3},
         Placement{"Fadm1Caption", 99.0, 224.1}),
-    [](const auto& info) { return std::string(info.param.element); });
+    [](const auto& row) { return std::string(row.param.element); });
 
 TEST(ReportSheet, HasItsFramesAndPicture) {
     const ReportPage page = blankReportPage();

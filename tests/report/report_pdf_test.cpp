@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordAt{"432,24", 73.0, 177.0}, WordAt{"Flecha", 48.7, 209.3}, WordAt{"0,26", 77.0, 209.3},
         WordAt{"1,33", 130.0, 209.3}, WordAt{"0,66", 77.0, 224.1}, WordAt{"1,33", 130.0, 224.1},
         WordAt{"Final:", 99.8, 218.5}),
-    [](const auto& info) { return "Word" + std::to_string(info.index); });
+    [](const auto& row) { return "Word" + std::to_string(row.index); });
 
 // Texts printed empty leave nothing on the sheet.
 TEST_F(EndToEndPdf, LeavesOutTheBlankLines) {

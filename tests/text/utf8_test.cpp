@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../row_name.h"
+
 namespace lajes {
 namespace {
 
@@ -36,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "b"},
                     // The bound counts characters, not bytes: "é" is two bytes.
                     Utf8Row{"BoundInCharacters", "éééé", 3, "ééé"}),
-    [](const testing::TestParamInfo<Utf8Row>& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes
