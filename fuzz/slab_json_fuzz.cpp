@@ -3,13 +3,13 @@
 #include <string_view>
 #include <variant>
 
-#include "cli/slab_request.h"
+#include "slabfile/slab_request.h"
 #include "cli/slab_result.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto request = lajes::cli::parseSlabRequestText(text, lajes::Settings{});
-    if (const auto* parsed = std::get_if<lajes::cli::SlabRequest>(&request)) {
+    const auto request = lajes::parseSlabRequestText(text, lajes::Settings{});
+    if (const auto* parsed = std::get_if<lajes::SlabRequest>(&request)) {
         const lajes::cli::DesignRun run = lajes::cli::runDesign(*parsed, ',');
         (void)run.result.dump();
     }

@@ -19,11 +19,11 @@
 #include <unistd.h>
 #include <vector>
 
-#include "cli/slab_request.h"
 #include "cli/slab_result.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
 #include "io/file_writer.h"
+#include "slabfile/slab_request.h"
 #include "text/utf8.h"
 #ifdef LAJES_WITH_REPORT
 #include "cli/report_command.h"
@@ -63,7 +63,7 @@ Exemplo:
 struct Options {
     std::string input;
     std::string decimal = ".";
-    std::string name;
+    std::optional<std::string> name;
     std::string output;
 };
 
@@ -228,13 +228,13 @@ Settings settingsInForce(std::ostream& err) {
 }
 
 // What a command makes of a Ready slab besides its result object: a file, or nothing.
-using SlabFileWriter =
-    std::function<std::optional<std::string>(const DesignRun&, const Settings&, char)>;
+using SlabFileWriter = std::function<std::optional<std::string>(
+    const SlabRequest&, const DesignRun&, const Settings&, char)>;
 
 // Designs the one slab of the input, prints its result object and, when it is Ready, writes
 // the command's file. The exit status follows the outcome.
 int designOne(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
-              const SlabFileWriter& writeFile = {}) {
+              const SlabFileWriter& writeFile = {}, bool needsName = false) {
     std::string text;
     InputSource source(options, in);
     if (!source.readAll(text) || source.error()) {
@@ -247,6 +247,10 @@ int designOne(const Options& options, std::istream& in, std::ostream& out, std::
         return exitUsage;
     }
     const SlabRequest& slabRequest = std::get<SlabRequest>(request);
+    if (needsName && !options.name && !slabRequest.name) {
+        err << "lajes-cli: falta --name (a laje não tem \"name\")\n";
+        return exitUsage;
+    }
     const DesignRun run = runDesign(slabRequest, separatorOf(options));
     if (!run.invalidChoice.empty()) {
         err << "lajes-cli: " << run.invalidChoice << "\n";
@@ -258,7 +262,8 @@ int designOne(const Options& options, std::istream& in, std::ostream& out, std::
     if (run.outcome != DesignOutcome::Ready)
         return exitRefused;
     if (writeFile) {
-        if (const auto error = writeFile(run, slabRequest.settings, separatorOf(options))) {
+        if (const auto error =
+                writeFile(slabRequest, run, slabRequest.settings, separatorOf(options))) {
             err << "lajes-cli: não foi possível gravar \"" << validUtf8(options.output, 200)
                 << "\": " << *error << "\n";
             return exitUsage;
@@ -353,18 +358,23 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
 }
 
 int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    return designOne(options, in, out, err,
-                     [&](const DesignRun& run, const Settings& settings, char separator) {
-                         return exportDrawing(options.output, options.name, run.slab, run.results,
-                                              settings, separator);
-                     });
+    return designOne(
+        options, in, out, err,
+        [&](const SlabRequest& request, const DesignRun& run, const Settings& settings,
+            char separator) -> std::optional<std::string> {
+            // A .laje file names its slab; --name, when given, wins.
+            return exportDrawing(options.output, options.name ? *options.name : *request.name,
+                                 run.slab, run.results, settings, separator);
+        },
+        true);
 }
 
 #ifdef LAJES_WITH_REPORT
 // The one-page calculation sheet of the designed slab as a PDF.
 int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
     return designOne(options, in, out, err,
-                     [&](const DesignRun& run, const Settings& settings, char separator) {
+                     [&](const SlabRequest&, const DesignRun& run, const Settings& settings,
+                         char separator) {
                          return writeReportFile(run, settings, separator, options.output);
                      });
 }
@@ -399,7 +409,8 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
 
     CLI::App* designCommand =
         app.add_subcommand("design", "Calcula uma laje (objeto JSON) e imprime o resultado");
-    designCommand->add_option("--input", options.input, "Arquivo JSON (padrão: entrada padrão)")
+    designCommand
+        ->add_option("--input", options.input, "Arquivo JSON ou .laje (padrão: entrada padrão)")
         ->type_name("ARQUIVO");
     addDecimal(designCommand);
 
@@ -414,9 +425,10 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
     dxfCommand->add_option("--input", options.input, "Arquivo JSON da laje")
         ->type_name("ARQUIVO")
         ->required();
-    dxfCommand->add_option("--name", options.name, "Nome da laje no desenho")
-        ->type_name("NOME")
-        ->required();
+    dxfCommand
+        ->add_option("--name", options.name,
+                     "Nome da laje no desenho (padrão: o \"name\" do arquivo .laje)")
+        ->type_name("NOME");
     dxfCommand->add_option("--output", options.output, "Arquivo .dxf a gravar")
         ->type_name("ARQUIVO")
         ->required();

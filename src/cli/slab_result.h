@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/slab_request.h"
+#include "slabfile/slab_request.h"
 #include "design/results_screen.h"
 #include "design/slab_results.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// One slab as the command-line tool reads it: a JSON object whose keys are the names of the
-// slab's fields. Everything the windows cannot produce (negative numbers, strings where a
+// One slab as lajes-cli and the desktop program's .laje files hold it: a JSON object whose
+// keys are the names of the slab's fields. Everything the windows cannot produce (negative numbers, strings where a
 // number belongs, unknown keys, a ribbed slab on a case other than 1) is refused here with a
 // message that names the key.
 
@@ -15,23 +15,25 @@
 #include "analysis/calculate.h"
 #include "analysis/slab_design_data.h"
 #include "config/settings.h"
+#include "design/bar_picks.h"
 #include "design/slab_results.h"
 
-namespace lajes::cli {
-
-// A pick on the results screen: a diameter list text ("8.0") or a spacing (whole cm).
-struct BarPick {
-    BarDirection direction = BarDirection::xp;
-    std::optional<std::string> diameter;
-    std::optional<int> spacing;
-};
+namespace lajes {
 
 struct SlabRequest {
     SlabDesignData slab;
-    SlabEntries entries;
+    SlabEntries entries; // rounded to two decimals, as the boxes hold them when calculating
+    SlabEntries typed;   // the same values as given, before that rounding
     Settings settings;
     std::vector<BarPick> choices;
+    std::optional<std::string> name; // "name": the slab's name in the drawing
 };
+
+// The "format" of a slab file and the highest "version" this program reads and writes.
+inline constexpr const char* slabFileFormat = "lajes";
+inline constexpr int slabFileVersion = 1;
+inline constexpr const char* newerVersionMessage =
+    "Este arquivo foi gravado por uma versão mais nova do programa.";
 
 // `base` is the settings in force (Quenvor.cfg or the defaults); the request's "settings"
 // object overrides single fields. Returns the request or the error text.
@@ -42,4 +44,4 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
 std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
                                                             const Settings& base);
 
-} // namespace lajes::cli
+} // namespace lajes

@@ -1,4 +1,4 @@
-#include "cli/slab_request.h"
+#include "slabfile/slab_request.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@
 #include "text/number_text.h"
 #include "text/utf8.h"
 
-namespace lajes::cli {
+namespace lajes {
 
 namespace {
 
@@ -43,11 +43,37 @@ double asTypedInBox(double v) {
     return *parseReal(formatFixed(v, 2, '.'));
 }
 
-std::optional<double> boxEntry(const json& object, const char* key) {
+std::optional<double> typedEntry(const json& object, const char* key) {
     const auto it = object.find(key);
     if (it == object.end() || it->is_null())
         return std::nullopt;
-    return asTypedInBox(number(*it, key));
+    return number(*it, key);
+}
+
+std::optional<double> boxEntry(const std::optional<double>& typed) {
+    if (!typed)
+        return std::nullopt;
+    return asTypedInBox(*typed);
+}
+
+// "format", "version" and "name" of a slab file; a plain slab object has none of them.
+void readFileKeys(const json& input, SlabRequest& request) {
+    if (const auto it = input.find("format"); it != input.end())
+        if (!it->is_string() || it->get<std::string>() != slabFileFormat)
+            fail("\"format\" deve ser \"lajes\"");
+    if (const auto it = input.find("version"); it != input.end()) {
+        if (!it->is_number_integer() && !it->is_number_unsigned())
+            fail("\"version\" deve ser um número inteiro");
+        if (it->is_number_unsigned() && it->get<std::uint64_t>() > slabFileVersion)
+            fail(newerVersionMessage);
+        if (it->get<std::int64_t>() < 1)
+            fail("\"version\" deve ser 1 ou maior");
+    }
+    if (const auto it = input.find("name"); it != input.end() && !it->is_null()) {
+        if (!it->is_string())
+            fail("\"name\" deve ser um texto");
+        request.name = it->get<std::string>();
+    }
 }
 
 double optionalNumber(const json& object, const char* key, double fallback) {
@@ -158,11 +184,14 @@ std::vector<BarPick> readChoices(const json& list) {
 SlabRequest read(const json& input, const Settings& base) {
     if (!input.is_object())
         fail("a entrada deve ser um objeto JSON");
-    checkKeys(input,
-              {"SupportCase", "Ribbed", "fck", "SteelGrade", "Lx", "Ly", "h", "g", "q", "a", "bw",
-               "hb", "bf", "BlockDensity", "AdjacentSpan", "settings", "choices"},
-              "");
+    // A version this program does not know is reported before any key it may have added.
     SlabRequest request;
+    readFileKeys(input, request);
+    checkKeys(input,
+              {"format", "version", "name", "SupportCase", "Ribbed", "fck", "SteelGrade", "Lx",
+               "Ly", "h", "g", "q", "a", "bw", "hb", "bf", "BlockDensity", "AdjacentSpan",
+               "settings", "choices"},
+              "");
     SlabDesignData& slab = request.slab;
 
     const auto supportCase = input.find("SupportCase");
@@ -191,11 +220,16 @@ SlabRequest read(const json& input, const Settings& base) {
         slab.SteelGrade = it->get<std::string>();
     }
 
-    request.entries.Lx = boxEntry(input, "Lx");
-    request.entries.Ly = boxEntry(input, "Ly");
-    request.entries.h = boxEntry(input, "h");
-    request.entries.g = boxEntry(input, "g");
-    request.entries.q = boxEntry(input, "q");
+    request.typed.Lx = typedEntry(input, "Lx");
+    request.typed.Ly = typedEntry(input, "Ly");
+    request.typed.h = typedEntry(input, "h");
+    request.typed.g = typedEntry(input, "g");
+    request.typed.q = typedEntry(input, "q");
+    request.entries.Lx = boxEntry(request.typed.Lx);
+    request.entries.Ly = boxEntry(request.typed.Ly);
+    request.entries.h = boxEntry(request.typed.h);
+    request.entries.g = boxEntry(request.typed.g);
+    request.entries.q = boxEntry(request.typed.q);
     slab.Lx = request.entries.Lx.value_or(0.0);
     slab.Ly = request.entries.Ly.value_or(0.0);
     slab.h = request.entries.h.value_or(0.0);
@@ -321,4 +355,4 @@ std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view tex
     return parseSlabRequest(input, base);
 }
 
-} // namespace lajes::cli
+} // namespace lajes

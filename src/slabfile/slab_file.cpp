@@ -1,0 +1,183 @@
+#include "slabfile/slab_file.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <system_error>
+
+#include "config/atomic_file.h"
+
+namespace lajes {
+
+namespace {
+
+// The shortest text that reads back to the same double (std::to_chars without a format),
+// which never depends on the locale: "4", "0.15", "2.5", "1e+22".
+std::string shortest(double value) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0);
+    if (error != std::errc())
+        return "0";
+    return std::string(buffer, end);
+}
+
+std::string quoted(const std::string& text) {
+    // nlohmann escapes quotes, backslashes and control characters and keeps UTF-8 as it is;
+    // a text that is not UTF-8 has its bad bytes replaced rather than refused.
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string optionalNumber(const std::optional<double>& value) {
+    return value ? shortest(*value) : std::string("null");
+}
+
+const char* directionKey(BarDirection direction) {
+    switch (direction) {
+    case BarDirection::xp:
+        return "xp";
+    case BarDirection::yp:
+        return "yp";
+    case BarDirection::xn:
+        return "xn";
+    case BarDirection::yn:
+        return "yn";
+    }
+    return "xp";
+}
+
+std::string readFailure(const std::filesystem::path& path, const std::string& reason) {
+    return "Não foi possível abrir \"" + path.filename().string() + "\":\n" + reason;
+}
+
+std::string unreadable(int errorNumber) {
+    if (errorNumber == ENOENT)
+        return "O arquivo não existe.";
+    if (errorNumber == EACCES || errorNumber == EPERM)
+        return "O acesso ao arquivo foi negado.";
+    return "O arquivo não pôde ser lido (erro de E/S " + std::to_string(errorNumber) + ").";
+}
+
+// Why `text` is no JSON at all, or nothing when it is one JSON value.
+std::optional<std::string> notJson(const std::string& text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return "O arquivo está vazio.";
+    try {
+        [[maybe_unused]] const auto parsed = nlohmann::json::parse(text);
+        return std::nullopt;
+    } catch (const nlohmann::json::parse_error& error) {
+        if (error.byte >= text.size())
+            return std::string("O arquivo está incompleto: o texto JSON termina antes do fim.");
+        std::size_t line = 1;
+        std::size_t column = 1;
+        for (std::size_t i = 0; i + 1 < error.byte && i < text.size(); ++i) {
+            if (text[i] == '\n') {
+                ++line;
+                column = 1;
+            } else {
+                ++column;
+            }
+        }
+        return "O conteúdo não é JSON (erro na linha " + std::to_string(line) + ", coluna " +
+               std::to_string(column) + ").";
+    } catch (const nlohmann::json::exception&) {
+        return std::string("O conteúdo não é JSON.");
+    }
+}
+
+} // namespace
+
+std::string slabFileText(const SlabRequest& request) {
+    const SlabDesignData& slab = request.slab;
+    std::string out = "{\n";
+    auto field = [&out](const char* key, const std::string& value, bool last = false) {
+        out += "  \"";
+        out += key;
+        out += "\": ";
+        out += value;
+        out += last ? "\n" : ",\n";
+    };
+    field("format", quoted(slabFileFormat));
+    field("version", std::to_string(slabFileVersion));
+    field("name", quoted(request.name.value_or("")));
+    field("SupportCase", std::to_string(slab.SupportCase));
+    field("Ribbed", slab.Ribbed ? "true" : "false");
+    field("fck", shortest(slab.fck));
+    field("SteelGrade", quoted(slab.SteelGrade));
+    field("Lx", optionalNumber(request.typed.Lx));
+    field("Ly", optionalNumber(request.typed.Ly));
+    field("h", optionalNumber(request.typed.h));
+    field("g", optionalNumber(request.typed.g));
+    field("q", optionalNumber(request.typed.q));
+    field("a", shortest(slab.a));
+    field("bw", shortest(slab.bw));
+    field("hb", shortest(slab.hb));
+    field("bf", shortest(slab.bf));
+    field("BlockDensity", shortest(slab.BlockDensity));
+    field("AdjacentSpan", shortest(slab.AdjacentSpan));
+    const Settings& settings = request.settings;
+    field("settings", "{\"wallWidth\": " + shortest(settings.wallWidth) +
+                          ", \"cover\": " + shortest(settings.cover) +
+                          ", \"phiInfinity\": " + shortest(settings.phiInfinity) + "}");
+    std::string choices = "[";
+    for (std::size_t i = 0; i < request.choices.size(); ++i) {
+        const BarPick& pick = request.choices[i];
+        choices += i == 0 ? "\n    " : ",\n    ";
+        choices += "{\"direction\": " + quoted(directionKey(pick.direction)) + ", ";
+        if (pick.diameter)
+            choices += "\"diameter\": " + quoted(*pick.diameter) + "}";
+        else
+            choices += "\"spacing\": " + std::to_string(pick.spacing.value_or(0)) + "}";
+    }
+    choices += request.choices.empty() ? "]" : "\n  ]";
+    field("choices", choices, true);
+    out += "}\n";
+    return out;
+}
+
+std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
+                                         const SlabRequest& slab) {
+    return writeFileAtomically(path, slabFileText(slab));
+}
+
+std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path& path,
+                                                    const Settings& base) {
+    // The type is checked before opening: opening a pipe for reading would wait for a writer.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error)
+        return readFailure(path, unreadable(error.value()));
+    if (!std::filesystem::is_regular_file(status))
+        return readFailure(path, "Não é um arquivo comum (é uma pasta, um dispositivo ou um "
+                                 "canal).");
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::string tooLarge = "O arquivo tem mais de 1 MiB: não é um arquivo de laje.";
+    if (!error && size > maxSlabFileBytes)
+        return readFailure(path, tooLarge);
+
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return readFailure(path, unreadable(errno != 0 ? errno : EIO));
+    // At most one byte more than the limit: a file that grows while it is read is refused too.
+    std::string text(maxSlabFileBytes + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.bad())
+        return readFailure(path, unreadable(errno != 0 ? errno : EIO));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (text.size() > maxSlabFileBytes)
+        return readFailure(path, tooLarge);
+
+    if (const auto reason = notJson(text))
+        return readFailure(path, *reason);
+    auto request = parseSlabRequestText(text, base);
+    if (const auto* message = std::get_if<std::string>(&request)) {
+        if (*message == newerVersionMessage)
+            return *message;
+        return readFailure(path, *message);
+    }
+    return request;
+}
+
+} // namespace lajes
