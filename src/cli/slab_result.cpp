@@ -5,7 +5,7 @@
 
 #include "analysis/calculate.h"
 #include "analysis/data_entry.h"
-#include "design/bar_changes.h"
+#include "design/bar_picks.h"
 #include "design/results_driver.h"
 
 namespace lajes::cli {
@@ -170,24 +170,19 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
 
     // The picks are made on the screen, which a no-bar failure closes at once.
     if (!noBar) {
-        for (const BarPick& pick : request.choices) {
-            const BarChangeOutcome change =
-                pick.diameter
-                    ? pickDiameter(pick.direction, *pick.diameter, run.slab, run.results,
-                                   request.settings, run.screen, decimalSeparator)
-                    : pickSpacing(pick.direction, std::to_string(*pick.spacing), run.slab,
-                                  run.results, request.settings, run.screen, decimalSeparator);
-            if (!change.applied) {
-                run.invalidChoice =
-                    std::string("\"choices\": a lista ") +
-                    (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
-                    directionName(pick.direction) + "\" não oferece \"" +
-                    (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) + "\"";
-                return run;
-            }
-            for (const ScreenMessage& message : change.messages)
-                result["messages"].push_back(message.text);
+        const BarPicksOutcome picks = applyBarPicks(request.choices, run.slab, run.results,
+                                                    request.settings, run.screen, decimalSeparator);
+        if (!picks.skipped.empty()) {
+            const BarPick& pick = picks.skipped.front();
+            run.invalidChoice =
+                std::string("\"choices\": a lista ") +
+                (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
+                directionName(pick.direction) + "\" não oferece \"" +
+                (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) + "\"";
+            return run;
         }
+        for (const ScreenMessage& message : picks.messages)
+            result["messages"].push_back(message.text);
     }
 
     run.outcome = noBar ? DesignOutcome::NoBar : DesignOutcome::Ready;

@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "config/atomic_file.h"
 
@@ -156,16 +158,27 @@ std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path&
     if (!error && size > maxSlabFileBytes)
         return readFailure(path, tooLarge);
 
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return readFailure(path, unreadable(errno != 0 ? errno : EIO));
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        return readFailure(path, unreadable(errno));
     // At most one byte more than the limit: a file that grows while it is read is refused too.
     std::string text(maxSlabFileBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad())
-        return readFailure(path, unreadable(errno != 0 ? errno : EIO));
-    text.resize(static_cast<std::size_t>(file.gcount()));
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+        const ::ssize_t count = ::read(descriptor, text.data() + filled, text.size() - filled);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            const int readError = errno;
+            ::close(descriptor);
+            return readFailure(path, unreadable(readError));
+        }
+        if (count == 0)
+            break;
+        filled += static_cast<std::size_t>(count);
+    }
+    ::close(descriptor);
+    text.resize(filled);
     if (text.size() > maxSlabFileBytes)
         return readFailure(path, tooLarge);
 

@@ -262,7 +262,11 @@ INSTANTIATE_TEST_SUITE_P(
             "UnreadableFile", {"design", "--input", "no-such-file.json"}, "", "no-such-file.json"},
         BadInputCase{"BadDecimalOption", {"design", "--decimal", ";"}, endToEndSlab, "--decimal"},
         BadInputCase{
-            "DxfWithoutOutput", {"dxf", "--input", "x.json", "--name", "L1"}, "", "--output"}),
+            "DxfWithoutOutput", {"dxf", "--input", "x.json", "--name", "L1"}, "", "--output"},
+        BadInputCase{"NewerSlabFileVersion",
+                     {"design"},
+                     R"({"format":"lajes","version":2,"SupportCase":1})",
+                     "Este arquivo foi gravado por uma versão mais nova do programa."}),
     testing_rows::RowName{});
 
 TEST_F(CommandLineTest, BatchWritesOneResultPerLineAndGoesOnAfterABadLine) {
@@ -302,6 +306,34 @@ TEST_F(CommandLineTest, DxfOfTheWorkedSlabEqualsTheExpectedDrawing) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(read("L1.dxf"),
               read(fs::path(LAJES_SOURCE_DIR) / "tests/dxf/golden/case3_solid.dxf"));
+}
+
+// A .laje file is designed like the slab object it holds; its "name" names the drawing.
+TEST_F(CommandLineTest, SlabFileDesignsAndDrawsAsItsSlabObject) {
+    const fs::path example = fs::path(LAJES_SOURCE_DIR) / "examples/L3-caso3.laje";
+    write("slab.json", case3Slab);
+    const CliRun fromFile = run({"design", "--input", example.string(), "--decimal", ","});
+    const CliRun fromJson = run({"design", "--input", "slab.json", "--decimal", ","});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, fromJson.out);
+
+    ASSERT_EQ(run({"dxf", "--input", example.string(), "--output", "file.dxf"}).status, 0);
+    ASSERT_EQ(run({"dxf", "--input", "slab.json", "--name", "L3", "--output", "json.dxf"}).status,
+              0);
+    EXPECT_EQ(read("file.dxf"), read("json.dxf"));
+    ASSERT_EQ(
+        run({"dxf", "--input", example.string(), "--name", "L1", "--output", "named.dxf"}).status,
+        0);
+    EXPECT_EQ(read("named.dxf"),
+              read(fs::path(LAJES_SOURCE_DIR) / "tests/dxf/golden/case3_solid.dxf"));
+}
+
+TEST_F(CommandLineTest, DxfOfASlabWithoutANameNeedsTheNameOption) {
+    write("slab.json", endToEndSlab);
+    const CliRun r = run({"dxf", "--input", "slab.json", "--output", "L1.dxf"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--name"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists("L1.dxf"));
 }
 
 TEST_F(CommandLineTest, DxfOfARefusedSlabWritesNoFile) {
