@@ -3,8 +3,8 @@
 #include <string_view>
 #include <variant>
 
-#include "slabfile/slab_request.h"
 #include "cli/slab_result.h"
+#include "slabfile/slab_request.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -372,11 +372,11 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
 #ifdef LAJES_WITH_REPORT
 // The one-page calculation sheet of the designed slab as a PDF.
 int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    return designOne(options, in, out, err,
-                     [&](const SlabRequest&, const DesignRun& run, const Settings& settings,
-                         char separator) {
-                         return writeReportFile(run, settings, separator, options.output);
-                     });
+    return designOne(
+        options, in, out, err,
+        [&](const SlabRequest&, const DesignRun& run, const Settings& settings, char separator) {
+            return writeReportFile(run, settings, separator, options.output);
+        });
 }
 #endif
 

@@ -174,11 +174,11 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
                                                     request.settings, run.screen, decimalSeparator);
         if (!picks.skipped.empty()) {
             const BarPick& pick = picks.skipped.front();
-            run.invalidChoice =
-                std::string("\"choices\": a lista ") +
-                (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
-                directionName(pick.direction) + "\" não oferece \"" +
-                (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) + "\"";
+            run.invalidChoice = std::string("\"choices\": a lista ") +
+                                (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
+                                directionName(pick.direction) + "\" não oferece \"" +
+                                (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) +
+                                "\"";
             return run;
         }
         for (const ScreenMessage& message : picks.messages)

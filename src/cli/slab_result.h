@@ -5,9 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "slabfile/slab_request.h"
 #include "design/results_screen.h"
 #include "design/slab_results.h"
+#include "slabfile/slab_request.h"
 
 namespace lajes::cli {
 

@@ -32,8 +32,8 @@ void BarPickLog::record(const BarPick& pick) {
 }
 
 BarPicksOutcome applyBarPicks(const std::vector<BarPick>& picks, const SlabDesignData& slab,
-                              SlabResults& results, const Settings& settings,
-                              ResultsScreen& screen, char decimalSeparator) {
+                              SlabResults& results, const Settings& settings, ResultsScreen& screen,
+                              char decimalSeparator) {
     BarPicksOutcome outcome;
     for (const BarPick& pick : picks) {
         const BarChangeOutcome change =

@@ -45,8 +45,8 @@ struct BarPicksOutcome {
 
 // Applies `picks` in order through pickDiameter and pickSpacing, as the screen would.
 BarPicksOutcome applyBarPicks(const std::vector<BarPick>& picks, const SlabDesignData& slab,
-                              SlabResults& results, const Settings& settings,
-                              ResultsScreen& screen, char decimalSeparator);
+                              SlabResults& results, const Settings& settings, ResultsScreen& screen,
+                              char decimalSeparator);
 
 // The one information message for the picks of a file that the new lists do not offer, one
 // line each, naming the column ("Asx+") and the value.

@@ -37,6 +37,16 @@ bool designSettingsAcceptable(const Settings& settings) {
     return settings.wallWidth != 0.0 && settings.cover != 0.0 && settings.phiInfinity != 0.0;
 }
 
+std::string refusedSettingsMessage(const std::filesystem::path& file) {
+    return "Não foi possível abrir \"" + file.filename().string() +
+           "\":\nAs configurações do arquivo não são aceitas: parede, cobrimento e φ∞ devem "
+           "ser maiores que zero.";
+}
+
+std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error) {
+    return "Não foi possível gravar \"" + file.filename().string() + "\":\n" + error;
+}
+
 std::string settingsQuestion(const Settings& fromFile, char decimalSeparator) {
     return "Esta laje foi calculada com outras configurações (parede " +
            formatFixed(fromFile.wallWidth * 100.0, 2, decimalSeparator) + " cm, cobrimento " +

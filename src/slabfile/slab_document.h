@@ -48,6 +48,12 @@ bool sameDesignSettings(const Settings& a, const Settings& b);
 // Whether the settings dialog would accept these three values (none of them zero).
 bool designSettingsAcceptable(const Settings& settings);
 
+// Why a file whose settings the settings dialog would refuse is not opened.
+std::string refusedSettingsMessage(const std::filesystem::path& file);
+
+// The message when a file could not be written: the file and the writer's error text.
+std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error);
+
 // The question asked once when a file's settings differ from those in force, with the file's
 // values in the two-decimal form of the settings dialog (wall width in cm).
 std::string settingsQuestion(const Settings& fromFile, char decimalSeparator);

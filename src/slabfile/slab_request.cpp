@@ -181,17 +181,20 @@ std::vector<BarPick> readChoices(const json& list) {
     return picks;
 }
 
+// Every key of a slab object; "format", "version" and "name" are those of a .laje file.
+// clang-format off
+const std::set<std::string> slabKeys{
+    "format", "version", "name", "SupportCase", "Ribbed", "fck", "SteelGrade", "Lx", "Ly", "h",
+    "g", "q", "a", "bw", "hb", "bf", "BlockDensity", "AdjacentSpan", "settings", "choices"};
+// clang-format on
+
 SlabRequest read(const json& input, const Settings& base) {
     if (!input.is_object())
         fail("a entrada deve ser um objeto JSON");
     // A version this program does not know is reported before any key it may have added.
     SlabRequest request;
     readFileKeys(input, request);
-    checkKeys(input,
-              {"format", "version", "name", "SupportCase", "Ribbed", "fck", "SteelGrade", "Lx",
-               "Ly", "h", "g", "q", "a", "bw", "hb", "bf", "BlockDensity", "AdjacentSpan",
-               "settings", "choices"},
-              "");
+    checkKeys(input, slabKeys, "");
     SlabDesignData& slab = request.slab;
 
     const auto supportCase = input.find("SupportCase");

@@ -1,9 +1,9 @@
 #pragma once
 
 // One slab as lajes-cli and the desktop program's .laje files hold it: a JSON object whose
-// keys are the names of the slab's fields. Everything the windows cannot produce (negative numbers, strings where a
-// number belongs, unknown keys, a ribbed slab on a case other than 1) is refused here with a
-// message that names the key.
+// keys are the names of the slab's fields. Everything the windows cannot produce (negative numbers,
+// strings where a number belongs, unknown keys, a ribbed slab on a case other than 1) is refused
+// here with a message that names the key.
 
 #include <optional>
 #include <string>

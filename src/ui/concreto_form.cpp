@@ -32,6 +32,22 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(applicationIcon());
 
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Arquivos"));
+    AbrirLaje = files->addAction(QStringLiteral("&Abrir Laje…"));
+    AbrirLaje->setObjectName(QStringLiteral("AbrirLaje"));
+    AbrirLaje->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    SalvarLaje = files->addAction(QStringLiteral("&Salvar Laje"));
+    SalvarLaje->setObjectName(QStringLiteral("SalvarLaje"));
+    SalvarLaje->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SalvarLajeComo = files->addAction(QStringLiteral("Salvar Laje &Como…"));
+    SalvarLajeComo->setObjectName(QStringLiteral("SalvarLajeComo"));
+    RecentSeparator = files->addSeparator();
+    RecentSeparator->setVisible(false);
+    for (std::size_t i = 0; i < RecentFiles.size(); ++i) {
+        RecentFiles[i] = files->addAction(QString());
+        RecentFiles[i]->setObjectName(QStringLiteral("ArquivoRecente%1").arg(i + 1));
+        RecentFiles[i]->setVisible(false);
+    }
+    files->addSeparator();
     Saida = files->addAction(QStringLiteral("&Saída"));
     Saida->setObjectName(QStringLiteral("Saida"));
     CalcularLajes = menuBar()->addAction(QStringLiteral("&Calcular Lajes"));
@@ -61,6 +77,10 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TConcretoForm::closeEvent(QCloseEvent* event) {
+    if (confirmClose && !confirmClose()) {
+        event->ignore();
+        return;
+    }
     emit closing();
     QMainWindow::closeEvent(event);
 }

@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+
 class QAction;
 
 namespace lajes {
@@ -13,10 +16,19 @@ class TConcretoForm final : public QMainWindow {
 public:
     explicit TConcretoForm(QWidget* parent = nullptr);
 
+    // The slab file commands; the data-entry screen's "&Arquivo" menu shows the same actions.
+    QAction* AbrirLaje;
+    QAction* SalvarLaje;
+    QAction* SalvarLajeComo;
+    QAction* RecentSeparator;
+    std::array<QAction*, 4> RecentFiles{}; // hidden while unused; data() is the path
     QAction* Saida;
     QAction* CalcularLajes;
     QAction* Contedo1;
     QAction* A1;
+
+    // Asked before the window closes; false keeps it open (the user cancelled).
+    std::function<bool()> confirmClose;
 
 signals:
     // The window is closing: the settings are written, then the program ends.

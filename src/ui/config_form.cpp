@@ -333,4 +333,13 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
     }
 }
 
+void TConfigForm::adoptDesignSettings(const Settings& fromFile) {
+    settings_.wallWidth = fromFile.wallWidth;
+    settings_.cover = fromFile.cover;
+    settings_.phiInfinity = fromFile.phiInfinity;
+    ParedeEdit->setText(twoDecimals(settings_.wallWidth * 100.0));
+    CobEdit->setText(twoDecimals(settings_.cover));
+    FiInfinitoEdit->setText(twoDecimals(settings_.phiInfinity));
+}
+
 } // namespace lajes

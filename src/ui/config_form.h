@@ -53,6 +53,10 @@ public:
     void FiInfinitoEditExit();
     void EscComboBoxExit();
 
+    // Takes the wall width, cover and φ∞ of a slab file as if they had been typed here and
+    // confirmed with OK: held in full, shown with two decimals, a change of the design.
+    void adoptDesignSettings(const Settings& fromFile);
+
 signals:
     // A number that enters the design changed (wall width, cover, phi infinity).
     void inputsChanged();

@@ -85,4 +85,14 @@ bool TDadosAddForm::spanComplete() const {
     return adjacentSpanAccepted(typed);
 }
 
+void TDadosAddForm::typeValue(double adjacentSpan) {
+    if (adjacentSpan == 0.0) {
+        MaiorVaodosMenoresEdit->clear();
+        slab_.AdjacentSpan = 0.0;
+        return;
+    }
+    typeIntoBox(MaiorVaodosMenoresEdit, adjacentSpan);
+    MaiorVaodosMenoresEditExit();
+}
+
 } // namespace lajes

@@ -25,6 +25,9 @@ public:
 
     void MaiorVaodosMenoresEditExit();
 
+    // The adjacent span of a slab file, typed into the box; a 0 leaves the box empty.
+    void typeValue(double adjacentSpan);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -136,4 +136,12 @@ bool FocusWatcher::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void typeIntoBox(QLineEdit* box, std::optional<double> value) {
+    if (!value) {
+        box->clear();
+        return;
+    }
+    box->setText(QString::fromStdString(formatShortest(*value, localeDecimalSeparator())));
+}
+
 } // namespace lajes

@@ -54,6 +54,10 @@ std::optional<double> commitDecimalBox(QLineEdit* box, MessageBoxes& messages, b
 // "%0.2f" with the locale's decimal separator.
 QString twoDecimals(double value);
 
+// Puts `value` into `box` as the user would type it (every digit, the locale's separator);
+// the caller then runs the box's leaving handler. Nothing empties the box.
+void typeIntoBox(QLineEdit* box, std::optional<double> value);
+
 // Calls `onExit` when the focus leaves `box` for another widget of the same window, and
 // `onEnter` when it arrives from one by Tab, Backtab, a mouse click or a shortcut. Focus
 // moves caused by another window opening or closing (a message box, a dialog) are not

@@ -18,8 +18,10 @@
 #include "analysis/data_entry.h"
 #include "analysis/predimensioning.h"
 #include "analysis/slab_design_data.h"
+#include "config/number_text.h"
 #include "config/settings.h"
 #include "design/slab_results.h"
+#include "slabfile/slab_request.h"
 #include "ui/config_form.h"
 #include "ui/dados_add_form.h"
 #include "ui/decimal_box.h"
@@ -334,7 +336,8 @@ void TInserirDadosForm::radioButtonToggled(int supportCase, bool checked) {
 void TInserirDadosForm::LajeNervuradaCheckBoxToggled(bool checked) {
     slab_.Ribbed = checked;
     markInputsChanged();
-    if (!checked)
+    // A file's ribbed slab brings its geometry with it: no dialog.
+    if (!checked || filling_)
         return;
     RadioButtons[static_cast<std::size_t>(ribbedSupportCase - 1)]->setChecked(true);
     runRibbedLoop();
@@ -405,7 +408,10 @@ void TInserirDadosForm::ConcretoComboBoxExit() {
 }
 
 void TInserirDadosForm::commitFocusedBox() {
-    QWidget* focused = focusWidget();
+    commitBox(focusWidget());
+}
+
+void TInserirDadosForm::commitBox(QWidget* focused) {
     if (focused == LxEdit)
         LxEditExit();
     else if (focused == LyEdit)
@@ -531,8 +537,64 @@ void TInserirDadosForm::resetInputs() {
 }
 
 void TInserirDadosForm::closeEvent(QCloseEvent* event) {
+    if (isVisible() && confirmClose && !confirmClose()) {
+        event->ignore();
+        return;
+    }
     resetInputs();
     QMainWindow::closeEvent(event);
+    emit inputsReset();
+}
+
+// ---- Slab files ---------------------------------------------------------------------------
+
+void TInserirDadosForm::addFileMenu(const QList<QAction*>& actions) {
+    auto* menu = new QMenu(QStringLiteral("&Arquivo"), menuBar());
+    menu->setObjectName(QStringLiteral("ArquivoMenu"));
+    menu->addActions(actions);
+    QAction* settingsAction = findChild<QAction*>(QStringLiteral("ConfiguraeseDesenho1"));
+    menuBar()->insertMenu(settingsAction, menu);
+}
+
+void TInserirDadosForm::fillFrom(const SlabRequest& file) {
+    resetInputs();
+    filling_ = true;
+    if (ribbedForm_)
+        ribbedForm_->typeValues(file.slab);
+    if (additionalForm_)
+        additionalForm_->typeValue(file.slab.AdjacentSpan);
+    selectSupportCase(file.slab.SupportCase);
+    ConcretoComboBox->setCurrentText(
+        QString::fromStdString(formatShortest(file.slab.fck, localeDecimalSeparator())));
+    ConcretoComboBoxExit();
+    AcoComboBox->setCurrentText(QString::fromStdString(file.slab.SteelGrade));
+    const std::array<std::pair<QLineEdit*, std::optional<double>>, 5> boxes{{
+        {LxEdit, file.typed.Lx},
+        {LyEdit, file.typed.Ly},
+        {HEdit, file.typed.h},
+        {CargaPermEdit, file.typed.g},
+        {CargaAcidEdit, file.typed.q},
+    }};
+    for (const auto& [box, value] : boxes) {
+        typeIntoBox(box, value);
+        if (value)
+            commitBox(box);
+    }
+    if (file.slab.Ribbed)
+        LajeNervuradaCheckBox->setChecked(true);
+    filling_ = false;
+}
+
+SlabRequest TInserirDadosForm::typedSlab() {
+    if (isActiveWindow())
+        commitFocusedBox();
+    SlabRequest file;
+    file.slab = slab_;
+    file.slab.g = typedPermanentLoad_;
+    file.typed =
+        SlabEntries{entry(LxEdit, slab_.Lx), entry(LyEdit, slab_.Ly), entry(HEdit, slab_.h),
+                    entry(CargaPermEdit, typedPermanentLoad_), entry(CargaAcidEdit, slab_.q)};
+    return file;
 }
 
 } // namespace lajes

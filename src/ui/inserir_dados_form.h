@@ -7,8 +7,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -24,6 +26,7 @@ class TDadosAddForm;
 class TLajeNervuradaForm;
 struct PreDimensioning;
 struct SlabDesignData;
+struct SlabRequest;
 struct SlabResults;
 struct Settings;
 
@@ -54,6 +57,19 @@ public:
     void CalcularBitBtnClick();
     void ConfiguraeseDesenho1Click();
 
+    // The menu "&Arquivo" before "Con&figurações", with the main window's file commands.
+    void addFileMenu(const QList<QAction*>& actions);
+
+    // A slab file's content, put into the screen and its two dialogs as if the user had typed
+    // it, after the inputs went back to their start values. Marks the inputs as changed.
+    void fillFrom(const SlabRequest& slab);
+    // What the screen and its dialogs hold, as a slab file stores it (the settings, the bar
+    // choices and the name are the caller's). The box being typed in is committed first.
+    SlabRequest typedSlab();
+
+    // Asked before the screen closes (and resets its inputs); false keeps it open.
+    std::function<bool()> confirmClose;
+
     // The dialog loops: true when the rib geometry is complete; the adjacent span, or nothing
     // when the user cancelled.
     bool runRibbedLoop();
@@ -65,6 +81,8 @@ signals:
     // The slab passed every check: the results screen sets its recalculate flag and shows
     // itself over this screen.
     void showResults();
+    // The screen closed and its inputs went back to their start values.
+    void inputsReset();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +94,7 @@ private:
     void radioButtonToggled(int supportCase, bool checked);
     void LajeNervuradaCheckBoxToggled(bool checked);
     void commitFocusedBox();
+    void commitBox(QWidget* box);
     void resetInputs();
     std::optional<double> entry(const QLineEdit* box, double value) const;
     void showSuggestions();
@@ -94,6 +113,7 @@ private:
     double typedPermanentLoad_ = 0.0;
     bool hEditPressedWithFocus_ = false;
     bool resetting_ = false;
+    bool filling_ = false;
 
     QCheckBox* LajeNervuradaCheckBox;
     std::array<QRadioButton*, 6> RadioButtons{};

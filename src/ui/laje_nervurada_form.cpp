@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
+#include <tuple>
+
 #include "analysis/slab_design_data.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
@@ -254,6 +257,25 @@ void TLajeNervuradaForm::settleBlockDensity() {
     slab_.BlockDensity = acceptedBlockDensity(entries());
     if (BlocoInerteEdit->text().isEmpty())
         BlocoInerteEdit->setText(twoDecimals(slab_.BlockDensity));
+}
+
+void TLajeNervuradaForm::typeValues(const SlabDesignData& from) {
+    const std::array<std::tuple<QLineEdit*, double, double*, void (TLajeNervuradaForm::*)()>, 5>
+        boxes{{{AEdit, from.a, &slab_.a, &TLajeNervuradaForm::AEditExit},
+               {BWEdit, from.bw, &slab_.bw, &TLajeNervuradaForm::BWEditExit},
+               {HBEdit, from.hb, &slab_.hb, &TLajeNervuradaForm::HBEditExit},
+               {BFEdit, from.bf, &slab_.bf, &TLajeNervuradaForm::BFEditExit},
+               {BlocoInerteEdit, from.BlockDensity, &slab_.BlockDensity,
+                &TLajeNervuradaForm::BlocoInerteEditExit}}};
+    for (const auto& [box, value, field, leave] : boxes) {
+        if (value == 0.0) {
+            box->clear();
+            *field = 0.0;
+        } else {
+            typeIntoBox(box, value);
+            (this->*leave)();
+        }
+    }
 }
 
 } // namespace lajes

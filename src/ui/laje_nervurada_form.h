@@ -43,6 +43,10 @@ public:
     // An empty block-density box means blocks of no weight: 0, shown as 0,00.
     void settleBlockDensity();
 
+    // The geometry of a slab file, typed into the boxes; a 0 leaves its box empty, which
+    // every rule of the dialog treats as 0.
+    void typeValues(const SlabDesignData& from);
+
     void AEditExit();
     void BWEditExit();
     void HBEditExit();

@@ -1,10 +1,15 @@
 #include "ui/lajes_application.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
 
 #include "config/settings_file.h"
 #include "report/report_preview.h"
+#include "slabfile/slab_file.h"
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
 #include "ui/concreto_form.h"
@@ -17,12 +22,29 @@
 #include "ui/message_boxes.h"
 #include "ui/nome_laje_form.h"
 #include "ui/resultados_form.h"
+#include "ui/slab_file_dialogs.h"
 
 namespace lajes {
 
+namespace {
+
+std::filesystem::path pathOf(const QString& file) {
+    return std::filesystem::path(file.toStdU16String());
+}
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The recent-files list in the program's own settings; never in Quenvor.cfg.
+const QString recentFilesKey = QStringLiteral("recentFiles");
+
+} // namespace
+
 LajesApplication::LajesApplication(std::unique_ptr<MessageBoxes> messages,
                                    std::filesystem::path configFile)
-    : messages_(std::move(messages)), configFile_(std::move(configFile)) {}
+    : messages_(std::move(messages)), configFile_(std::move(configFile)),
+      ownFileDialogs_(std::make_unique<QtSlabFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {}
 
 LajesApplication::~LajesApplication() = default;
 
@@ -36,6 +58,17 @@ void LajesApplication::start() {
     connect(mainWindow_->Contedo1, &QAction::triggered, this, &LajesApplication::Contedo1Click);
     connect(mainWindow_->A1, &QAction::triggered, this, &LajesApplication::A1Click);
     connect(mainWindow_.get(), &TConcretoForm::closing, this, &LajesApplication::mainWindowClosing);
+    connect(mainWindow_->AbrirLaje, &QAction::triggered, this, [this] {
+        if (const auto file = fileDialogs_->fileToOpen(messageParent()))
+            openSlabFile(*file);
+    });
+    connect(mainWindow_->SalvarLaje, &QAction::triggered, this, [this] { saveSlab(); });
+    connect(mainWindow_->SalvarLajeComo, &QAction::triggered, this, [this] { saveSlabAs(); });
+    for (QAction* recent : mainWindow_->RecentFiles)
+        connect(recent, &QAction::triggered, this,
+                [this, recent] { openSlabFile(recent->data().toString()); });
+    mainWindow_->confirmClose = [this] { return confirmDiscard(); };
+    updateRecentMenu();
 
     splash_->exec();
     mainWindow_->showMaximized();
@@ -75,10 +108,190 @@ void LajesApplication::createRemainingWindows() {
     // A setting that enters the design counts as a change of the input.
     connect(configDialog_, &TConfigForm::inputsChanged, dataEntry_,
             &TInserirDadosForm::markInputsChanged);
+
+    // Slab files: the same commands in the data-entry screen's menu, Ctrl+S also on the
+    // results screen; every change of what a file holds marks the slab as changed.
+    dataEntry_->addFileMenu({mainWindow_->AbrirLaje, mainWindow_->SalvarLaje,
+                             mainWindow_->SalvarLajeComo, mainWindow_->RecentSeparator,
+                             mainWindow_->RecentFiles[0], mainWindow_->RecentFiles[1],
+                             mainWindow_->RecentFiles[2], mainWindow_->RecentFiles[3]});
+    resultsScreen_->addAction(mainWindow_->SalvarLaje);
+    dataEntryCaption_ = dataEntry_->windowTitle();
+    resultsCaption_ = resultsScreen_->windowTitle();
+    connect(dataEntry_, &TInserirDadosForm::inputsChanged, this, [this] {
+        if (markingFromMenu_)
+            return;
+        resultsScreen_->forgetPicks();
+        slabChanged();
+    });
+    for (QWidget* dialog : std::initializer_list<QWidget*>{ribbedDialog_, additionalDialog_})
+        for (QLineEdit* box : dialog->findChildren<QLineEdit*>())
+            connect(box, &QLineEdit::textChanged, this, &LajesApplication::slabChanged);
+    connect(namePrompt_->NomeLajeEdit, &QLineEdit::textChanged, this,
+            &LajesApplication::slabChanged);
+    connect(resultsScreen_, &TResultadosForm::barsPicked, this, &LajesApplication::slabChanged);
+    dataEntry_->confirmClose = [this] { return confirmDiscard(); };
+    connect(dataEntry_, &TInserirDadosForm::inputsReset, this, [this] {
+        resultsScreen_->setFileChoices({});
+        document_.closed();
+        updateTitles();
+    });
+}
+
+void LajesApplication::setFileDialogs(SlabFileDialogs* dialogs) {
+    fileDialogs_ = dialogs ? dialogs : ownFileDialogs_.get();
+}
+
+QWidget* LajesApplication::messageParent() const {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return mainWindow_.get();
+}
+
+void LajesApplication::slabChanged() {
+    document_.changed();
+    updateTitles();
+}
+
+void LajesApplication::updateTitles() {
+    if (!dataEntry_)
+        return;
+    dataEntry_->setWindowTitle(qText(document_.title(dataEntryCaption_.toStdString())));
+    resultsScreen_->setWindowTitle(qText(document_.title(resultsCaption_.toStdString())));
+}
+
+bool LajesApplication::confirmDiscard() {
+    if (!document_.mustAskBeforeDiscarding())
+        return true;
+    switch (messages_->askSave(messageParent(), qText(document_.saveQuestion()))) {
+    case SaveAnswer::Save:
+        return saveSlab();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool LajesApplication::openSlabFile(const QString& path) {
+    if (!dataEntry_ || !confirmDiscard())
+        return false;
+    QWidget* parent = messageParent();
+    const std::filesystem::path file = pathOf(path);
+    auto read = readSlabFile(file, settings_);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        messages_->error(parent, qText(*message));
+        // A recent file that is gone leaves the list; any other stays as it was.
+        if (!QFileInfo::exists(path))
+            rememberRecentFile(QFileInfo(path).absoluteFilePath(), false);
+        return false;
+    }
+    const SlabRequest& slab = std::get<SlabRequest>(read);
+    if (!designSettingsAcceptable(slab.settings)) {
+        messages_->error(parent, qText(refusedSettingsMessage(file)));
+        return false;
+    }
+    if (!sameDesignSettings(slab.settings, settings_) &&
+        messages_->confirm(parent,
+                           qText(settingsQuestion(slab.settings, localeDecimalSeparator()))))
+        configDialog_->adoptDesignSettings(slab.settings);
+
+    // The results on screen belong to the slab being replaced.
+    if (resultsScreen_->isVisible())
+        resultsScreen_->close();
+    dataEntry_->fillFrom(slab);
+    namePrompt_->NomeLajeEdit->setText(qText(slab.name.value_or(std::string())));
+    resultsScreen_->setFileChoices(slab.choices);
+    document_.opened(pathOf(QFileInfo(path).absoluteFilePath()));
+    rememberRecentFile(QFileInfo(path).absoluteFilePath(), true);
+    updateTitles();
+    dataEntry_->showScreen();
+    return true;
+}
+
+bool LajesApplication::saveSlab() {
+    if (!document_.hasFile())
+        return saveSlabAs();
+    return saveTo(QString::fromStdU16String(document_.path().u16string()));
+}
+
+bool LajesApplication::saveSlabAs() {
+    const QString current =
+        document_.hasFile() ? QString::fromStdU16String(document_.path().u16string()) : QString();
+    const auto file = fileDialogs_->fileToSave(messageParent(), current);
+    return file && saveTo(*file);
+}
+
+bool LajesApplication::saveTo(const QString& path) {
+    if (!dataEntry_)
+        return false;
+    SlabRequest slab = dataEntry_->typedSlab();
+    slab.settings = settings_;
+    slab.choices = resultsScreen_->choicesToSave();
+    slab.name = namePrompt_->NomeLajeEdit->text().toStdString();
+    const std::filesystem::path file = pathOf(path);
+    if (const auto error = writeSlabFile(file, slab)) {
+        messages_->error(messageParent(), qText(saveFailureMessage(file, *error)));
+        return false;
+    }
+    document_.saved(pathOf(QFileInfo(path).absoluteFilePath()));
+    rememberRecentFile(QFileInfo(path).absoluteFilePath(), true);
+    updateTitles();
+    return true;
+}
+
+QStringList LajesApplication::recentFiles() const {
+    const auto settings =
+        programSettingsPath_.isEmpty()
+            ? std::make_unique<QSettings>()
+            : std::make_unique<QSettings>(programSettingsPath_, QSettings::IniFormat);
+    return settings->value(recentFilesKey).toStringList();
+}
+
+// `keep`: the file was opened or saved (it goes first); otherwise it is gone and leaves the list.
+void LajesApplication::rememberRecentFile(const QString& path, bool keep) {
+    std::vector<std::string> list;
+    for (const QString& file : recentFiles())
+        list.push_back(file.toStdString());
+    if (keep)
+        list = withRecentFile(std::move(list), path.toStdString());
+    else
+        std::erase(list, path.toStdString());
+    QStringList files;
+    for (const std::string& file : list)
+        files << qText(file);
+    const auto settings =
+        programSettingsPath_.isEmpty()
+            ? std::make_unique<QSettings>()
+            : std::make_unique<QSettings>(programSettingsPath_, QSettings::IniFormat);
+    settings->setValue(recentFilesKey, files);
+    settings->sync();
+    updateRecentMenu();
+}
+
+void LajesApplication::updateRecentMenu() {
+    const QStringList files = recentFiles();
+    mainWindow_->RecentSeparator->setVisible(!files.isEmpty());
+    for (std::size_t i = 0; i < mainWindow_->RecentFiles.size(); ++i) {
+        QAction* action = mainWindow_->RecentFiles[i];
+        const bool used = static_cast<qsizetype>(i) < files.size();
+        action->setVisible(used);
+        if (!used)
+            continue;
+        const QString& file = files.at(static_cast<qsizetype>(i));
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+        action->setData(file);
+        action->setToolTip(file);
+        action->setStatusTip(file);
+    }
 }
 
 void LajesApplication::CalcularLajesClick() {
+    // Marks the inputs for the results screen; the slab itself is unchanged.
+    markingFromMenu_ = true;
     dataEntry_->markInputsChanged();
+    markingFromMenu_ = false;
     dataEntry_->showScreen();
 }
 

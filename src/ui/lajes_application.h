@@ -4,6 +4,8 @@
 // writes the settings when the main window closes.
 
 #include <QObject>
+#include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <memory>
@@ -13,10 +15,12 @@
 #include "config/settings.h"
 #include "config/settings_file.h"
 #include "design/slab_results.h"
+#include "slabfile/slab_document.h"
 
 namespace lajes {
 
 class MessageBoxes;
+class SlabFileDialogs;
 class TAberturaForm;
 class TAjudaForm;
 class TConcretoForm;
@@ -39,6 +43,22 @@ public:
     // screen modally (its timer creates the other windows) and shows the main window
     // maximised. The caller then runs the event loop.
     void start();
+
+    // The program's own settings (the recent files) go to this INI file instead of the
+    // user's configuration folder; for tests. Call before start().
+    void setProgramSettingsFile(const QString& path) { programSettingsPath_ = path; }
+    // Replaces the "Abrir Laje" and "Salvar Laje" dialogs (nullptr: the real ones).
+    void setFileDialogs(SlabFileDialogs* dialogs);
+
+    // Opens a .laje file into the screens (after the question about unsaved changes, and the
+    // settings question when its settings differ). A file that cannot be taken gives one
+    // message and changes nothing. True when the slab was opened.
+    bool openSlabFile(const QString& path);
+    // "&Salvar Laje" and "Salvar Laje &Como…"; true when the file was written.
+    bool saveSlab();
+    bool saveSlabAs();
+    const SlabDocument& document() const { return document_; }
+    QStringList recentFiles() const;
 
     SlabDesignData& slab() { return slab_; }
     SlabResults& results() { return results_; }
@@ -63,6 +83,13 @@ private:
     void Contedo1Click();
     void A1Click();
     void mainWindowClosing();
+    QWidget* messageParent() const;
+    bool saveTo(const QString& path);
+    bool confirmDiscard();
+    void slabChanged();
+    void updateTitles();
+    void rememberRecentFile(const QString& path, bool keep);
+    void updateRecentMenu();
 
     // The records outlive the windows that refer to them.
     SlabDesignData slab_;
@@ -72,6 +99,13 @@ private:
     PreDimensioning suggestions_;
     std::unique_ptr<MessageBoxes> messages_;
     std::filesystem::path configFile_;
+    SlabDocument document_;
+    QString programSettingsPath_;
+    std::unique_ptr<SlabFileDialogs> ownFileDialogs_;
+    SlabFileDialogs* fileDialogs_ = nullptr;
+    QString dataEntryCaption_;
+    QString resultsCaption_;
+    bool markingFromMenu_ = false; // "&Calcular Lajes" marks the inputs without changing them
 
     std::unique_ptr<TConcretoForm> mainWindow_; // parent of every other window
     TAberturaForm* splash_ = nullptr;

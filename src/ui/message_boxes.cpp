@@ -41,4 +41,22 @@ void QtMessageBoxes::error(QWidget* parent, const QString& text) {
     runBox(parent, QMessageBox::Critical, text, false);
 }
 
+SaveAnswer QtMessageBoxes::askSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Lajes"), text, QMessageBox::NoButton,
+                    parent);
+    box.setObjectName(QStringLiteral("SalvarAlteracoesBox"));
+    QPushButton* save = box.addButton(QStringLiteral("&Salvar"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("&Descartar"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    if (box.clickedButton() == discard)
+        return SaveAnswer::Discard;
+    return SaveAnswer::Cancel;
+}
+
 } // namespace lajes

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace lajes {
 
+// The answer to "Salvar as alterações de L7.laje?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -20,6 +23,8 @@ public:
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
     // An error box with "OK" (a number that does not convert, a file that cannot be written).
     virtual void error(QWidget* parent, const QString& text) = 0;
+    // A question with "Salvar", "Descartar" and "Cancelar" (Esc and the close box cancel).
+    virtual SaveAnswer askSave(QWidget* parent, const QString& text) = 0;
 };
 
 // The real boxes: QMessageBox with Portuguese buttons and the program's name as title.
@@ -29,6 +34,7 @@ public:
     void warning(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
+    SaveAnswer askSave(QWidget* parent, const QString& text) override;
 };
 
 } // namespace lajes

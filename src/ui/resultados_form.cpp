@@ -1,6 +1,7 @@
 #include "ui/resultados_form.h"
 
 #include <QAbstractItemView>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 #include "design/bar_changes.h"
 #include "design/results_driver.h"
@@ -345,6 +347,15 @@ void TResultadosForm::buildControls() {
     connect(SairBitBtn, &QPushButton::clicked, this, &TResultadosForm::SairBitBtnClick);
 }
 
+void TResultadosForm::setFileChoices(std::vector<BarPick> choices) {
+    fileChoices_ = std::move(choices);
+    pickLog_.clear();
+}
+
+std::vector<BarPick> TResultadosForm::choicesToSave() const {
+    return fileChoices_ ? *fileChoices_ : pickLog_.picks();
+}
+
 void TResultadosForm::setDxfDialogs(DxfExportDialogs* dialogs) {
     dxfDialogs_ = dialogs ? dialogs : ownDxfDialogs_.get();
 }
@@ -404,8 +415,22 @@ void TResultadosForm::FormActivate() {
     case ActivationDecision::Compute:
         break;
     }
-    const ComputeOutcome outcome =
-        computeResults(slab_, results_, settings_, screen_, localeDecimalSeparator());
+    const char separator = localeDecimalSeparator();
+    ComputeOutcome outcome = computeResults(slab_, results_, settings_, screen_, separator);
+    pickLog_.clear();
+    if (fileChoices_ && !outcome.closeScreen) {
+        const BarPicksOutcome picks =
+            applyBarPicks(*fileChoices_, slab_, results_, settings_, screen_, separator);
+        for (const BarPick& pick : *fileChoices_)
+            if (std::find(picks.skipped.begin(), picks.skipped.end(), pick) == picks.skipped.end())
+                pickLog_.record(pick);
+        outcome.messages.insert(outcome.messages.end(), picks.messages.begin(),
+                                picks.messages.end());
+        if (!picks.skipped.empty())
+            outcome.messages.push_back(
+                {MessageKind::Information, skippedPicksMessage(picks.skipped)});
+    }
+    fileChoices_.reset();
     showScreenModel();
     switch (screen_.focusedControl) {
     case ResultsFocus::AsxpComboBox:
@@ -456,6 +481,11 @@ void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const
     showScreenModel();
     if (!outcome.applied)
         return;
+    if (spacing)
+        pickLog_.record(BarPick{direction, std::nullopt, text.toInt()});
+    else
+        pickLog_.record(BarPick{direction, picked, std::nullopt});
+    emit barsPicked();
     OwnWindow own(*this);
     showMessages(outcome.messages);
 }

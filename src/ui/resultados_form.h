@@ -10,7 +10,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "design/bar_picks.h"
 #include "design/recalculation.h"
 #include "design/results_screen.h"
 
@@ -51,6 +54,15 @@ public:
     // Shows the screen maximised over the data-entry screen; it computes on activation.
     void showScreen();
 
+    // The bar choices of an opened file: the next computation applies them through the same
+    // pick functions as the lists, skipping (with one message) what the new lists do not offer.
+    void setFileChoices(std::vector<BarPick> choices);
+    // The choices to save: the picks since the last computation, or the opened file's choices
+    // while no computation has applied them yet.
+    std::vector<BarPick> choicesToSave() const;
+    // The slab changed: its next activation recomputes, so the picks made so far are gone.
+    void forgetPicks() { pickLog_.clear(); }
+
     // Replaces the prompt and the save dialog of the drawing export (tests answer them).
     void setDxfDialogs(DxfExportDialogs* dialogs);
 
@@ -78,6 +90,8 @@ public:
 signals:
     // "&Sair": the data-entry screen closes with this screen.
     void leaveCalculation();
+    // The user picked a diameter or a spacing (the slab's file no longer holds its choices).
+    void barsPicked();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -103,6 +117,8 @@ private:
     DxfExportDialogs* dxfDialogs_ = nullptr;
 
     RecalculationState recalculation_;
+    BarPickLog pickLog_;
+    std::optional<std::vector<BarPick>> fileChoices_;
     ResultsScreen screen_;
     int ownWindowDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;

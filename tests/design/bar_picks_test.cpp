@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         LogCase{"LaterSpacingReplacesEarlierSpacing",
                 {diameter(xp, "8.0"), spacing(xp, 12), spacing(xp, 9)},
                 {diameter(xp, "8.0"), spacing(xp, 9)}},
-        LogCase{"SpacingOfTheProposedDiameter", {spacing(yp, 12), spacing(yp, 10)}, {spacing(yp, 10)}},
+        LogCase{
+            "SpacingOfTheProposedDiameter", {spacing(yp, 12), spacing(yp, 10)}, {spacing(yp, 10)}},
         LogCase{"ColumnsAreIndependent",
                 {diameter(xp, "8.0"), diameter(yp, "6.3"), spacing(xp, 12), diameter(yp, "8.0")},
                 {diameter(xp, "8.0"), spacing(xp, 12), diameter(yp, "8.0")}}),

@@ -26,39 +26,40 @@ TEST_P(SlabDocumentTest, TitleAndQuestionFollowTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Histories, SlabDocumentTest,
-    testing::Values(
-        TitleCase{"NeverAFileKeepsTheCaption", [](SlabDocument& d) { d.changed(); },
-                  "Cálculo de Lajes", "Cálculo de Lajes", false},
-        TitleCase{"OpenedAndUnchanged", [](SlabDocument& d) { d.opened("/tmp/obra/L7.laje"); },
-                  "Cálculo de Lajes", "Cálculo de Lajes — L7.laje", false},
-        TitleCase{"ChangedSinceOpening",
-                  [](SlabDocument& d) {
-                      d.opened("/tmp/obra/L7.laje");
-                      d.changed();
-                  },
-                  "Cálculo de Lajes", "Cálculo de Lajes — L7.laje *", true},
-        TitleCase{"ResultsCaptionLosesItsTrailingBlank",
-                  [](SlabDocument& d) {
-                      d.changed();
-                      d.saved("L8.laje");
-                      d.changed();
-                  },
-                  "Resultado do Cálculo de Lajes ", "Resultado do Cálculo de Lajes — L8.laje *",
-                  true},
-        TitleCase{"SavedAgain",
-                  [](SlabDocument& d) {
-                      d.opened("L7.laje");
-                      d.changed();
-                      d.saved("L9.laje");
-                  },
-                  "Cálculo de Lajes", "Cálculo de Lajes — L9.laje", false},
-        TitleCase{"ClosedAfterChanges",
-                  [](SlabDocument& d) {
-                      d.opened("L7.laje");
-                      d.changed();
-                      d.closed();
-                  },
-                  "Resultado do Cálculo de Lajes ", "Resultado do Cálculo de Lajes ", false}),
+    testing::Values(TitleCase{"NeverAFileKeepsTheCaption", [](SlabDocument& d) { d.changed(); },
+                              "Cálculo de Lajes", "Cálculo de Lajes", false},
+                    TitleCase{"OpenedAndUnchanged",
+                              [](SlabDocument& d) { d.opened("/tmp/obra/L7.laje"); },
+                              "Cálculo de Lajes", "Cálculo de Lajes — L7.laje", false},
+                    TitleCase{"ChangedSinceOpening",
+                              [](SlabDocument& d) {
+                                  d.opened("/tmp/obra/L7.laje");
+                                  d.changed();
+                              },
+                              "Cálculo de Lajes", "Cálculo de Lajes — L7.laje *", true},
+                    TitleCase{"ResultsCaptionLosesItsTrailingBlank",
+                              [](SlabDocument& d) {
+                                  d.changed();
+                                  d.saved("L8.laje");
+                                  d.changed();
+                              },
+                              "Resultado do Cálculo de Lajes ",
+                              "Resultado do Cálculo de Lajes — L8.laje *", true},
+                    TitleCase{"SavedAgain",
+                              [](SlabDocument& d) {
+                                  d.opened("L7.laje");
+                                  d.changed();
+                                  d.saved("L9.laje");
+                              },
+                              "Cálculo de Lajes", "Cálculo de Lajes — L9.laje", false},
+                    TitleCase{"ClosedAfterChanges",
+                              [](SlabDocument& d) {
+                                  d.opened("L7.laje");
+                                  d.changed();
+                                  d.closed();
+                              },
+                              "Resultado do Cálculo de Lajes ", "Resultado do Cálculo de Lajes ",
+                              false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SlabDocumentQuestionsTest, NameTheFileAndTheFileSettings) {

@@ -49,6 +49,16 @@ public:
     void error(QWidget*, const QString& text) override {
         shown.push_back({ShownMessage::Error, text});
     }
+    // Answered from saveAnswers (default Cancel), recorded as a question.
+    std::deque<SaveAnswer> saveAnswers;
+    SaveAnswer askSave(QWidget*, const QString& text) override {
+        shown.push_back({ShownMessage::Question, text});
+        if (saveAnswers.empty())
+            return SaveAnswer::Cancel;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
     QStringList texts() const {
         QStringList list;
         for (const ShownMessage& message : shown)
