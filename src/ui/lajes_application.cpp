@@ -62,7 +62,13 @@ void LajesApplication::start() {
         if (const auto file = fileDialogs_->fileToOpen(messageParent()))
             openSlabFile(*file);
     });
-    connect(mainWindow_->SalvarLaje, &QAction::triggered, this, [this] { saveSlab(); });
+    connect(mainWindow_->SalvarLaje, &QAction::triggered, this, [this] {
+        // Ctrl+S on the results screen keeps the bars it shows.
+        if (resultsScreen_ && resultsScreen_->isActiveWindow())
+            resultsScreen_->runWithOwnWindows([this] { saveSlab(); });
+        else
+            saveSlab();
+    });
     connect(mainWindow_->SalvarLajeComo, &QAction::triggered, this, [this] { saveSlabAs(); });
     for (QAction* recent : mainWindow_->RecentFiles)
         connect(recent, &QAction::triggered, this,

@@ -356,6 +356,11 @@ std::vector<BarPick> TResultadosForm::choicesToSave() const {
     return fileChoices_ ? *fileChoices_ : pickLog_.picks();
 }
 
+void TResultadosForm::runWithOwnWindows(const std::function<void()>& action) {
+    OwnWindow own(*this);
+    action();
+}
+
 void TResultadosForm::setDxfDialogs(DxfExportDialogs* dialogs) {
     dxfDialogs_ = dialogs ? dialogs : ownDxfDialogs_.get();
 }

@@ -63,6 +63,11 @@ public:
     // The slab changed: its next activation recomputes, so the picks made so far are gone.
     void forgetPicks() { pickLog_.clear(); }
 
+    // Runs `action`, whose dialogs and messages (the "Salvar Laje" dialog of Ctrl+S) count as
+    // this screen's own windows: their closing gives the activation back without a
+    // computation, so the user's choices stay on the screen.
+    void runWithOwnWindows(const std::function<void()>& action);
+
     // Replaces the prompt and the save dialog of the drawing export (tests answer them).
     void setDxfDialogs(DxfExportDialogs* dialogs);
 

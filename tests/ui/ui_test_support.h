@@ -138,9 +138,12 @@ struct StartedApplication {
         messages = recorder.get();
         app = std::make_unique<LajesApplication>(std::move(recorder),
                                                  std::filesystem::path(configPath().toStdString()));
+        // The recent files go to this folder, never to the developer's own settings.
+        app->setProgramSettingsFile(programSettingsPath());
         app->start();
     }
     QString configPath() const { return folder.filePath(QStringLiteral("Quenvor.cfg")); }
+    QString programSettingsPath() const { return folder.filePath(QStringLiteral("Lajes.ini")); }
 };
 
 // Makes `window` the active window, so that focus changes inside it send focus events.
