@@ -27,7 +27,8 @@ trap 'rm -rf "$stage" "$work"' EXIT
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 for f in bin/lajes bin/lajes-cli share/applications/lajes.desktop \
     share/icons/hicolor/scalable/apps/lajes.svg share/man/man1/lajes-cli.1.gz \
-    share/man/man1/lajes.1.gz share/doc/lajes/copyright share/doc/lajes/changelog.gz; do
+    share/man/man1/lajes.1.gz share/doc/lajes/copyright share/doc/lajes/changelog.gz \
+    share/mime/packages/lajes.xml share/doc/lajes/examples/L3-caso3.laje; do
     [ -e "$stage/usr/$f" ] || fail "cmake --install did not install usr/$f"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -37,6 +38,13 @@ done
 desktop-file-validate "$stage/usr/share/applications/lajes.desktop"
 grep -qx 'Name=Cálculo de Lajes' "$stage/usr/share/applications/lajes.desktop" ||
     fail "the menu entry is not named Cálculo de Lajes"
+# A double-click on a .laje file opens it in the program.
+grep -qx 'Exec=lajes %f' "$stage/usr/share/applications/lajes.desktop" ||
+    fail "the menu entry does not pass the file to the program"
+grep -qx 'MimeType=application/x-lajes;' "$stage/usr/share/applications/lajes.desktop" ||
+    fail "the menu entry does not claim the .laje files"
+grep -q '<glob pattern="\*.laje"/>' "$stage/usr/share/mime/packages/lajes.xml" ||
+    fail "the file type does not match *.laje"
 echo "== install tree and menu entry: ok"
 
 # The package.
@@ -88,6 +96,15 @@ set -e
 [ "$status" -eq 0 ] || fail "lajes-cli design ended with $status: $output"
 grep -qF '"AsxpbEdit":"33Ø5.0c12"' <<<"$output" || fail "lajes-cli design: $output"
 echo "== /usr/bin/lajes-cli design: AsxpbEdit 33Ø5.0c12"
+example=/usr/share/doc/lajes/examples/L3-caso3.laje
+/usr/bin/lajes-cli dxf --input "$example" --output L3.dxf >/dev/null || fail "lajes-cli dxf $example"
+grep -qx 'L3' L3.dxf || fail "lajes-cli dxf did not take the name of $example"
+echo "== /usr/bin/lajes-cli dxf of $example: named L3"
+if [ -f /usr/share/mime/globs2 ]; then
+    grep -q '^[0-9]*:application/x-lajes:\*\.laje$' /usr/share/mime/globs2 ||
+        fail "the MIME database does not know *.laje"
+    echo "== MIME database: *.laje is application/x-lajes"
+fi
 
 if /usr/bin/lajes-cli --help | grep -q '^  report '; then
     echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' >slab.json
@@ -108,6 +125,17 @@ set -e
 [ "$status" -eq 0 ] || fail "lajes ended with $status"
 [ "$(tail -n 1 Quenvor.cfg | tr -d '\r')" = EOF ] || fail "lajes did not write Quenvor.cfg on exit"
 echo "== /usr/bin/lajes: main window reached, left through Saída, Quenvor.cfg written"
+# Opened with a slab file, as a double-click does; the recent files go to the program's own
+# settings, not to Quenvor.cfg.
+set +e
+XDG_CONFIG_HOME=$work QT_QPA_PLATFORM=offscreen LAJES_TEST_QUIT_AFTER_SHOWN=1 timeout 60 \
+    /usr/bin/lajes "$example"
+status=$?
+set -e
+[ "$status" -eq 0 ] || fail "lajes $example ended with $status"
+grep -qF "$example" "$work/Lajes/Lajes.conf" || fail "lajes did not open $example"
+[ "$(grep -c . Quenvor.cfg)" -eq 9 ] || fail "Quenvor.cfg does not have nine lines"
+echo "== /usr/bin/lajes $example: opened, in the recent files"
 cd - >/dev/null
 
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get purge -y -qq lajes >/dev/null

@@ -56,6 +56,34 @@ private slots:
         QCOMPARE(written.count("\r\n"), 9);
         QTEST(written, "after");
     }
+
+    // `lajes FILE.laje`: the file is opened after the start-up sequence (it joins the recent
+    // files in the program's own settings); Quenvor.cfg keeps its nine lines.
+    void programOpensTheFileOnItsCommandLine() {
+        QTemporaryDir folder;
+        const QString slab = QStringLiteral(LAJES_EXAMPLES_DIR "/L3-caso3.laje");
+        QProcess lajes;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("LAJES_TEST_QUIT_AFTER_SHOWN"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+        lajes.setProcessEnvironment(environment);
+        lajes.setWorkingDirectory(folder.path());
+        lajes.start(QStringLiteral(LAJES_EXECUTABLE), {slab});
+        QVERIFY2(lajes.waitForFinished(30000), "the program did not end");
+        QCOMPARE(lajes.exitCode(), 0);
+        QFile recent(folder.filePath(QStringLiteral("Lajes/Lajes.conf")));
+        QVERIFY(recent.open(QIODevice::ReadOnly));
+        QVERIFY(recent.readAll().contains(slab.toUtf8()));
+        QFile config(folder.filePath(QStringLiteral("Quenvor.cfg")));
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        QCOMPARE(config.readAll().count("\r\n"), 9);
+
+        lajes.start(QStringLiteral(LAJES_EXECUTABLE), {slab, slab});
+        QVERIFY(lajes.waitForFinished(30000));
+        QCOMPARE(lajes.exitCode(), 2);
+        QVERIFY(lajes.readAllStandardError().endsWith("Uso: lajes [ARQUIVO.laje]\n"));
+    }
 };
 
 QTEST_MAIN(StartupProcessTest)
