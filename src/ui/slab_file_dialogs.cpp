@@ -7,9 +7,14 @@ namespace lajes {
 
 namespace {
 
-void prepare(QFileDialog& dialog, const char* objectName, const QString& accept) {
+// The captions after the modes: setting the accept mode resets the buttons' texts.
+void prepare(QFileDialog& dialog, const char* objectName, QFileDialog::AcceptMode mode,
+             const QString& accept) {
     dialog.setObjectName(QString::fromLatin1(objectName));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Lajes (*.laje)"));
     dialog.setDefaultSuffix(QStringLiteral("laje"));
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Examinar:"));
@@ -31,9 +36,7 @@ std::optional<QString> run(QFileDialog& dialog, QString& lastFolder) {
 
 std::optional<QString> QtSlabFileDialogs::fileToOpen(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("Abrir Laje"));
-    prepare(dialog, "AbrirLajeDialog", QStringLiteral("&Abrir"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, "AbrirLajeDialog", QFileDialog::AcceptOpen, QStringLiteral("&Abrir"));
     if (!lastFolder_.isEmpty())
         dialog.setDirectory(lastFolder_);
     return run(dialog, lastFolder_);
@@ -41,9 +44,7 @@ std::optional<QString> QtSlabFileDialogs::fileToOpen(QWidget* parent) {
 
 std::optional<QString> QtSlabFileDialogs::fileToSave(QWidget* parent, const QString& current) {
     QFileDialog dialog(parent, QStringLiteral("Salvar Laje"));
-    prepare(dialog, "SalvarLajeDialog", QStringLiteral("&Salvar"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    prepare(dialog, "SalvarLajeDialog", QFileDialog::AcceptSave, QStringLiteral("&Salvar"));
     if (!current.isEmpty()) {
         dialog.setDirectory(QFileInfo(current).absolutePath());
         dialog.selectFile(QFileInfo(current).fileName());
