@@ -1,7 +1,6 @@
 #include "ui/resultados_form.h"
 
 #include <QAbstractItemView>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+
 #include <algorithm>
 
 #include "design/bar_changes.h"

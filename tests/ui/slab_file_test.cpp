@@ -405,6 +405,27 @@ private slots:
         QCOMPARE(lines.at(5).chopped(1), configLine6);
     }
 
+    void choiceTheNewListsDoNotOfferIsSkippedWithOneMessage() {
+        const QString file = path(QStringLiteral("L1.laje"));
+        writeFile(file, example("L1-macica.laje")
+                            .replace("\"choices\": []",
+                                     "\"choices\": [{\"direction\": \"xp\", \"diameter\": "
+                                     "\"12.5\"}, {\"direction\": \"yp\", \"diameter\": \"8.0\"}]"));
+        StartedApplication s;
+        QVERIFY(s.app->openSlabFile(file));
+        QVERIFY(activate(s.app->dataEntry()));
+        QTest::mouseClick(s.app->dataEntry()->findChild<QPushButton*>("CalcularBitBtn"),
+                          Qt::LeftButton);
+        TResultadosForm* results = s.app->resultsScreen();
+        QTRY_VERIFY(!results->AsxpbEdit->text().isEmpty());
+        QCOMPARE(s.messages->texts(), QStringList{"A bitola 12.5 de Asx+ gravada no arquivo não "
+                                                  "está na lista e não foi aplicada."});
+        QCOMPARE(results->AsxpbEdit->text(), QStringLiteral("33Ø5.0c12")); // the proposal
+        QCOMPARE(results->AsypComboBox->currentText(), QStringLiteral("8.0"));
+        // Applying the file's choices is not a change of the slab.
+        QCOMPARE(results->windowTitle(), QStringLiteral("Resultado do Cálculo de Lajes — L1.laje"));
+    }
+
     void unsavedChangesAreAskedForBeforeTheSlabIsDiscarded() {
         const QString file = path(QStringLiteral("L7.laje"));
         writeFile(file, example("L1-macica.laje"));
