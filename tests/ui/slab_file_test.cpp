@@ -24,6 +24,7 @@
 #include "ui/concreto_form.h"
 #include "ui/config_form.h"
 #include "ui/inserir_dados_form.h"
+#include "ui/laje_nervurada_form.h"
 #include "ui/nome_laje_form.h"
 #include "ui/resultados_form.h"
 #include "ui/support_case_picture.h"
@@ -403,6 +404,32 @@ private slots:
         const QList<QByteArray> lines = contents(s.configPath()).split('\n');
         QCOMPARE(lines.size(), 10); // nine lines and the end of the last
         QCOMPARE(lines.at(5).chopped(1), configLine6);
+    }
+
+    void ctrlOOpensTheFileTypedInTheOpenDialog() {
+        writeFile(path(QStringLiteral("L2.laje")), example("L2-nervurada.laje"));
+        StartedApplication s;
+        QVERIFY(activate(s.app->mainWindow()));
+        ModalScript script;
+        script.then([this](QDialog* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            QVERIFY(files);
+            QCOMPARE(files->objectName(), QStringLiteral("AbrirLajeDialog"));
+            QCOMPARE(files->windowTitle(), QStringLiteral("Abrir Laje"));
+            QCOMPARE(files->nameFilters(), QStringList{"Lajes (*.laje)"});
+            QCOMPARE(files->defaultSuffix(), QStringLiteral("laje"));
+            QCOMPARE(files->acceptMode(), QFileDialog::AcceptOpen);
+            typeFile(dialog, path(QStringLiteral("L2")));
+        });
+        QTest::keyClick(s.app->mainWindow(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(script.remaining(), 0);
+        QCOMPARE(s.messages->texts(), QStringList());
+        QVERIFY(s.app->dataEntry()->isVisible());
+        QCOMPARE(s.app->dataEntry()->windowTitle(), QStringLiteral("Cálculo de Lajes — L2.laje"));
+        QVERIFY(s.app->slab().Ribbed);
+        QCOMPARE(s.app->slab().BlockDensity, 450.0);
+        QCOMPARE(s.app->ribbedDialog()->findChild<QLineEdit*>("BlocoInerteEdit")->text(),
+                 QStringLiteral("450,00"));
     }
 
     void choiceTheNewListsDoNotOfferIsSkippedWithOneMessage() {
