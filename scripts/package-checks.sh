@@ -98,7 +98,7 @@ grep -qF '"AsxpbEdit":"33Ø5.0c12"' <<<"$output" || fail "lajes-cli design: $out
 echo "== /usr/bin/lajes-cli design: AsxpbEdit 33Ø5.0c12"
 example=/usr/share/doc/lajes/examples/L3-caso3.laje
 /usr/bin/lajes-cli dxf --input "$example" --output L3.dxf >/dev/null || fail "lajes-cli dxf $example"
-grep -qx 'L3' L3.dxf || fail "lajes-cli dxf did not take the name of $example"
+tr -d '\r' <L3.dxf | grep -qx 'L3' || fail "lajes-cli dxf did not take the name of $example"
 echo "== /usr/bin/lajes-cli dxf of $example: named L3"
 if [ -f /usr/share/mime/globs2 ]; then
     grep -q '^[0-9]*:application/x-lajes:\*\.laje$' /usr/share/mime/globs2 ||
