@@ -1,5 +1,7 @@
 #include "design/bar_picks.h"
 
+#include "../row_name.h"
+
 #include <gtest/gtest.h>
 
 #include "design/design_slabs.h"
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         LogCase{"ColumnsAreIndependent",
                 {diameter(xp, "8.0"), diameter(yp, "6.3"), spacing(xp, 12), diameter(yp, "8.0")},
                 {diameter(xp, "8.0"), spacing(xp, 12), diameter(yp, "8.0")}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 void expectSameBars(const DesignedSlab& a, const DesignedSlab& b) {
     for (BarDirection direction : allBarDirections) {

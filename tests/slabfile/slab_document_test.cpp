@@ -1,5 +1,7 @@
 #include "slabfile/slab_document.h"
 
+#include "../row_name.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -60,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               "Resultado do Cálculo de Lajes ", "Resultado do Cálculo de Lajes ",
                               false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(SlabDocumentQuestionsTest, NameTheFileAndTheFileSettings) {
     SlabDocument document;

@@ -1,5 +1,7 @@
 #include "slabfile/slab_file.h"
 
+#include "../row_name.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -54,21 +56,25 @@ protected:
 
 // The three example files, written by hand, are exactly what the writer writes for the slab
 // each holds: the key order, the indentation and the number forms.
-class ExampleFileTest : public testing::TestWithParam<const char*> {};
+struct ExampleCase {
+    const char* name;
+    const char* file;
+};
+
+class ExampleFileTest : public testing::TestWithParam<ExampleCase> {};
 
 TEST_P(ExampleFileTest, WriterReproducesTheExampleByteForByte) {
-    const fs::path path = fs::path(LAJES_EXAMPLES_DIR) / GetParam();
+    const fs::path path = fs::path(LAJES_EXAMPLES_DIR) / GetParam().file;
     const std::string original = bytesOf(path);
     ASSERT_FALSE(original.empty());
     EXPECT_EQ(slabFileText(read(path)), original);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleFileTest,
-                         testing::Values("L1-macica.laje", "L2-nervurada.laje", "L3-caso3.laje"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             return name.substr(0, 2);
-                         });
+                         testing::Values(ExampleCase{"SolidCase1", "L1-macica.laje"},
+                                         ExampleCase{"Ribbed", "L2-nervurada.laje"},
+                                         ExampleCase{"Case3WithTopBarPick", "L3-caso3.laje"}),
+                         testing_rows::RowName{});
 
 struct NumberCase {
     const char* name;
@@ -111,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"SumOfTenths", 0.1 + 0.2, "0.30000000000000004"},
                     NumberCase{"Small", 1e-7, "1e-07"},
                     NumberCase{"Third", 1.0 / 3.0, "0.3333333333333333"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 TEST(SlabFileTextTest, EmptyBoxesAndTheNameReadBackAsTheyWere) {
     SlabRequest request;
@@ -278,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
                         return fileWith(folder, exampleWith("\"q\": 200", "\"q\": -200"));
                     },
                     "Não foi possível abrir \"L7.laje\":\n\"q\" não pode ser negativo"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes
