@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/number_text.h"
+#include "text/number_text.h"
 
 namespace lajes {
 
@@ -31,16 +31,6 @@ std::string SlabDocument::saveQuestion() const {
 
 bool sameDesignSettings(const Settings& a, const Settings& b) {
     return a.wallWidth == b.wallWidth && a.cover == b.cover && a.phiInfinity == b.phiInfinity;
-}
-
-bool designSettingsAcceptable(const Settings& settings) {
-    return settings.wallWidth != 0.0 && settings.cover != 0.0 && settings.phiInfinity != 0.0;
-}
-
-std::string refusedSettingsMessage(const std::filesystem::path& file) {
-    return "Não foi possível abrir \"" + file.filename().string() +
-           "\":\nAs configurações do arquivo não são aceitas: parede, cobrimento e φ∞ devem "
-           "ser maiores que zero.";
 }
 
 std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error) {

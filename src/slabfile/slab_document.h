@@ -45,12 +45,6 @@ private:
 // The three settings that enter the design: wall width, cover and φ∞.
 bool sameDesignSettings(const Settings& a, const Settings& b);
 
-// Whether the settings dialog would accept these three values (none of them zero).
-bool designSettingsAcceptable(const Settings& settings);
-
-// Why a file whose settings the settings dialog would refuse is not opened.
-std::string refusedSettingsMessage(const std::filesystem::path& file);
-
 // The message when a file could not be written: the file and the writer's error text.
 std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error);
 

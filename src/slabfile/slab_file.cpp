@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "config/atomic_file.h"
+#include "io/file_writer.h"
 
 namespace lajes {
 
@@ -140,7 +140,7 @@ std::string slabFileText(const SlabRequest& request) {
 
 std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
                                          const SlabRequest& slab) {
-    return writeFileAtomically(path, slabFileText(slab));
+    return writeFile(path, slabFileText(slab));
 }
 
 std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path& path,

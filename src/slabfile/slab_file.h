@@ -24,7 +24,8 @@ inline constexpr std::uintmax_t maxSlabFileBytes = 1024 * 1024;
 // three that enter the design are written.
 std::string slabFileText(const SlabRequest& slab);
 
-// Writes the file through the program's one file writer (temporary file, then rename).
+// Writes the file through the program's one file writer (temporary file, then rename; a
+// device or a pipe in place).
 // Returns the error text to show, or nothing.
 std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
                                          const SlabRequest& slab);

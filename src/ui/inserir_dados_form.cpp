@@ -18,7 +18,7 @@
 #include "analysis/data_entry.h"
 #include "analysis/predimensioning.h"
 #include "analysis/slab_design_data.h"
-#include "config/number_text.h"
+#include "text/number_text.h"
 #include "config/settings.h"
 #include "design/slab_results.h"
 #include "slabfile/slab_request.h"

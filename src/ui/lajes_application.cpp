@@ -194,10 +194,7 @@ bool LajesApplication::openSlabFile(const QString& path) {
         return false;
     }
     const SlabRequest& slab = std::get<SlabRequest>(read);
-    if (!designSettingsAcceptable(slab.settings)) {
-        messages_->error(parent, qText(refusedSettingsMessage(file)));
-        return false;
-    }
+    // The schema has refused settings the settings dialog would not accept.
     if (!sameDesignSettings(slab.settings, settings_) &&
         messages_->confirm(parent,
                            qText(settingsQuestion(slab.settings, localeDecimalSeparator()))))
