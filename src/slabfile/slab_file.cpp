@@ -122,6 +122,9 @@ std::string slabFileText(const SlabRequest& request) {
     field("settings", "{\"wallWidth\": " + shortest(settings.wallWidth) +
                           ", \"cover\": " + shortest(settings.cover) +
                           ", \"phiInfinity\": " + shortest(settings.phiInfinity) + "}");
+    // Hook for the NBR 6118:2014 verification: its "nbr6118" parameters go here, between
+    // "settings" and "choices", once SlabRequest carries them (the reader then takes the key
+    // through the same schema).
     std::string choices = "[";
     for (std::size_t i = 0; i < request.choices.size(); ++i) {
         const BarPick& pick = request.choices[i];
