@@ -37,11 +37,11 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A ruled table from `top`: the first column's texts left-aligned, the others right-aligned
-// (numbers), the header bold. Returns the bottom of the table.
+// A ruled table from `top`: numbers right-aligned, the first column left-aligned when it
+// holds names, the header bold. Returns the bottom of the table.
 double addTable(ScheduleSheet& sheet, double top, const std::vector<double>& widths,
                 const std::vector<std::string>& header,
-                const std::vector<std::vector<std::string>>& rows) {
+                const std::vector<std::vector<std::string>>& rows, bool firstColumnNames) {
     std::vector<double> x{left};
     for (double width : widths)
         x.push_back(x.back() + width);
@@ -54,7 +54,7 @@ double addTable(ScheduleSheet& sheet, double top, const std::vector<double>& wid
         sheet.lines.push_back({column, top, column, bottom});
     const auto addRow = [&](const std::vector<std::string>& cells, double y, bool bold) {
         for (std::size_t c = 0; c < cells.size() && c + 1 < x.size(); ++c) {
-            const bool first = c == 0;
+            const bool first = c == 0 && firstColumnNames;
             sheet.texts.push_back({first ? x[c] + cellPadding : x[c + 1] - cellPadding,
                                    y + textDrop, cells[c], defaultPointSize, bold, !first});
         }
@@ -94,12 +94,13 @@ ScheduleSheet fillScheduleSheet(const SteelSchedule& schedule, const SlabDesignD
          (slab.Ribbed ? " (laje nervurada)" : ""));
 
     const ScheduleTexts texts = scheduleTexts(schedule, sep);
-    y = addTable(sheet, y + 4.0, {22, 20, 20, 36, 36, 32}, texts.positionHeader,
-                 texts.positionRows);
+    y = addTable(sheet, y + 4.0, {22, 20, 20, 36, 36, 32}, texts.positionHeader, texts.positionRows,
+                 true);
     y += 8.0;
     sheet.texts.push_back(
         {left, y, std::string(diameterSummaryTitle), defaultPointSize, true, false});
-    y = addTable(sheet, y + lineStep + 1.0, {22, 36, 32}, texts.diameterHeader, texts.diameterRows);
+    y = addTable(sheet, y + lineStep + 1.0, {22, 36, 32}, texts.diameterHeader, texts.diameterRows,
+                 false);
     y += 8.0;
     for (const ScheduleTotal& total : texts.totals) {
         const bool mass = total.unit == "kg";

@@ -321,11 +321,12 @@ void TResultadosForm::buildControls() {
     buttons->addStretch(1);
     grid->addLayout(buttons, row, 0, 1, 12);
 
-    // Tab order: the diameter lists, the buttons, then the spacing lists.
-    const QList<QWidget*> order{AsxpComboBox,   AsypComboBox,    AsxnComboBox,    AsynComboBox,
-                                RetornarBitBtn, DXFBitBtn,       ImprimirBitBtn,  TabelaAcoBitBtn,
-                                SairBitBtn,     EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox,
-                                EspAsynComboBox};
+    // Tab order: the diameter lists, the buttons, then the spacing lists; the steel-table
+    // button comes last so that the screen's own order stays as it was.
+    const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
+                                RetornarBitBtn,  DXFBitBtn,       ImprimirBitBtn,  SairBitBtn,
+                                EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox,
+                                TabelaAcoBitBtn};
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -375,7 +376,10 @@ void TResultadosForm::changeEvent(QEvent* event) {
             if (!isActiveWindow())
                 deactivatedByOwnWindow_ = true;
         } else if (!isActiveWindow()) {
-            deactivatedByOwnWindow_ = isScheduleWindow(QGuiApplication::focusWindow());
+            // The window system may announce the new focus window before or after this event;
+            // the widget that became active is known here already.
+            deactivatedByOwnWindow_ = isScheduleWindow(QGuiApplication::focusWindow()) ||
+                                      isScheduleWidget(QApplication::activeWindow());
         } else {
             const bool handedBack = deactivatedByOwnWindow_;
             deactivatedByOwnWindow_ = false;
@@ -549,6 +553,13 @@ void TResultadosForm::TabelaAcoBitBtnClick() {
     TabelaAcoForm->show();
     TabelaAcoForm->raise();
     TabelaAcoForm->activateWindow();
+}
+
+bool TResultadosForm::isScheduleWidget(const QWidget* widget) const {
+    for (; widget; widget = widget->parentWidget())
+        if (widget == TabelaAcoForm)
+            return true;
+    return false;
 }
 
 bool TResultadosForm::isScheduleWindow(const QWindow* window) const {

@@ -100,6 +100,7 @@ private:
     void scheduleActivation();
     // The steel-table window or a dialog it opened: going there and back is no activation.
     bool isScheduleWindow(const QWindow* window) const;
+    bool isScheduleWidget(const QWidget* widget) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;

@@ -56,16 +56,19 @@ void fitToContents(QTableWidget* widget) {
     widget->setFixedSize(width, height);
 }
 
-// Rows of texts; every column but the first (a name or a caption) is a number, right-aligned.
-void fill(QTableWidget* widget, const std::vector<std::vector<std::string>>& rows) {
+// Rows of texts, numbers right-aligned; the first column left-aligned when it holds names
+// or captions.
+void fill(QTableWidget* widget, const std::vector<std::vector<std::string>>& rows,
+          bool firstColumnNames) {
     widget->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < widget->rowCount(); ++row) {
         const auto& cells = rows[static_cast<std::size_t>(row)];
         for (int column = 0; column < widget->columnCount(); ++column) {
             const std::size_t c = static_cast<std::size_t>(column);
             auto* item = new QTableWidgetItem(c < cells.size() ? qText(cells[c]) : QString());
-            item->setTextAlignment(Qt::AlignVCenter |
-                                   (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            item->setTextAlignment(
+                Qt::AlignVCenter |
+                (column == 0 && firstColumnNames ? Qt::AlignLeft : Qt::AlignRight));
             widget->setItem(row, column, item);
         }
     }
@@ -146,13 +149,13 @@ void TTabelaAcoForm::refresh(bool designComplete) {
     const bool shown = schedule_.has_value();
     const ScheduleTexts texts =
         scheduleTexts(shown ? *schedule_ : SteelSchedule{}, localeDecimalSeparator());
-    fill(PosicoesTable, shown ? texts.positionRows : std::vector<std::vector<std::string>>{});
-    fill(ResumoTable, shown ? texts.diameterRows : std::vector<std::vector<std::string>>{});
+    fill(PosicoesTable, shown ? texts.positionRows : std::vector<std::vector<std::string>>{}, true);
+    fill(ResumoTable, shown ? texts.diameterRows : std::vector<std::vector<std::string>>{}, false);
     std::vector<std::vector<std::string>> totals;
     if (shown)
         for (const ScheduleTotal& total : texts.totals)
             totals.push_back({total.caption, total.value, total.unit});
-    fill(TotaisTable, totals);
+    fill(TotaisTable, totals, true);
     for (int row = 0; row < TotaisTable->rowCount(); ++row)
         TotaisTable->item(row, 2)->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     for (QPushButton* button : {CopiarBitBtn, SalvarCsvBitBtn, ImprimirBitBtn})
