@@ -1,5 +1,7 @@
 #include "cli/schedule_json.h"
 
+#include <cmath>
+
 namespace lajes::cli {
 
 namespace {
@@ -31,7 +33,11 @@ nlohmann::json scheduleJson(const SteelSchedule& schedule) {
         entry["direction"] = directionKey(p.direction);
         entry["diameter"] = p.diameter;
         entry["quantity"] = p.quantity;
-        entry["length"] = static_cast<long long>(p.unitLength);
+        // A whole number of centimetres, written as an integer while one holds it exactly.
+        if (std::fabs(p.unitLength) < 9.0e15)
+            entry["length"] = static_cast<long long>(p.unitLength);
+        else
+            entry["length"] = p.unitLength;
         entry["totalLength"] = p.totalLength;
         entry["mass"] = p.mass;
     }

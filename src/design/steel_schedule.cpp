@@ -93,7 +93,7 @@ std::optional<SteelSchedule> steelSchedule(const SlabDesignData& slab, const Sla
         position.name = "N" + std::to_string(schedule.positions.size() + 1);
         position.direction = direction;
         position.diameter = bars.diameter;
-        position.quantity = static_cast<int>(bars.quantity);
+        position.quantity = bars.quantity;
         position.unitLength = wholeCentimetres(bars.length);
         position.totalLength = static_cast<double>(bars.quantity) * position.unitLength / 100;
         position.mass = position.totalLength * linearMass;

@@ -27,7 +27,7 @@ struct SchedulePosition {
     std::string name; // "N1", "N2", ...
     BarDirection direction = BarDirection::xp;
     double diameter = 0.0;    // mm
-    int quantity = 0;         // bars
+    long long quantity = 0;   // bars (no input has an upper bound, so no int)
     double unitLength = 0.0;  // C, whole cm: the number of the drawing's bar label
     double totalLength = 0.0; // m, quantity × C / 100
     double mass = 0.0;        // kg
