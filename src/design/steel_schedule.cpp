@@ -16,14 +16,6 @@ namespace {
 constexpr std::array<double, barTable.size()> linearMasses{0.154, 0.245, 0.395, 0.617, 0.963,
                                                            1.578, 2.466, 3.853, 6.313, 9.865};
 
-// Top bars are laid over every fixed edge of their direction: x edges bound Lx, y edges Ly.
-int fixedEdgesOfDirection(int supportCase, BarDirection direction) {
-    const FixedEdges edges = fixedEdgesOf(supportCase);
-    if (direction == BarDirection::xn)
-        return int(edges.left) + int(edges.right);
-    return int(edges.top) + int(edges.bottom);
-}
-
 // Quantity, diameter (mm) and unit length (m) of one direction.
 struct DirectionBars {
     long long quantity = 0;
@@ -46,7 +38,7 @@ DirectionBars barsOf(BarDirection direction, const SlabDesignData& slab, const S
     }
     if (top)
         return {static_cast<long long>(bar.count) *
-                    fixedEdgesOfDirection(slab.SupportCase, direction),
+                    fixedEdges(slab.SupportCase, x ? Axis::x : Axis::y),
                 bar.diameter, lengths.Ln};
     return {bar.count, bar.diameter, bottomLength};
 }
