@@ -16,8 +16,8 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include "config/atomic_file.h"
-#include "config/number_text.h"
+#include "io/file_writer.h"
+#include "text/number_text.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
 #include "report/report_preview.h"
@@ -168,7 +168,7 @@ std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
     const QByteArray bytes = scheduleSheetPdf(sheet);
     if (bytes.isEmpty())
         return std::string("Falha ao gerar o PDF");
-    return writeFileAtomically(
+    return writeFile(
         target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "config/atomic_file.h"
+#include "io/file_writer.h"
 #include "report/schedule_sheet.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
@@ -194,7 +194,7 @@ void TTabelaAcoForm::SalvarCsvBitBtnClick() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString file = dialog.selectedFiles().constFirst();
-    if (const auto error = writeFileAtomically(file.toStdU16String(),
+    if (const auto error = writeFile(file.toStdU16String(),
                                                scheduleCsv(*schedule_, localeDecimalSeparator())))
         messages_.error(this, QString::fromStdString(*error));
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../row_name.h"
 #include "design/bar_changes.h"
 #include "design/design_slabs.h"
 #include "design/results_driver.h"
@@ -167,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                      1.952,
                      100.63984 / 16,
                      100.63984 / 1.952}),
-    [](const testing::TestParamInfo<ScheduleCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName());
 
 // The texts of the window, the printout and the CSV, with the rounded figures.
 TEST(SteelScheduleTextTest, EndToEndSlabAsACsvFileForABrazilianSpreadsheet) {
