@@ -4,9 +4,9 @@
 #include <string>
 
 #include "analysis/support_case.h"
-#include "text/number_text.h"
 #include "design/bar_lengths.h"
 #include "design/bars.h"
+#include "text/number_text.h"
 
 namespace lajes {
 

@@ -17,10 +17,10 @@
 #include <QToolBar>
 
 #include "io/file_writer.h"
-#include "text/number_text.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
 #include "report/report_preview.h"
+#include "text/number_text.h"
 
 namespace lajes::report {
 
@@ -168,8 +168,8 @@ std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
     const QByteArray bytes = scheduleSheetPdf(sheet);
     if (bytes.isEmpty())
         return std::string("Falha ao gerar o PDF");
-    return writeFile(
-        target, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return writeFile(target,
+                     std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 namespace {

@@ -194,8 +194,8 @@ void TTabelaAcoForm::SalvarCsvBitBtnClick() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString file = dialog.selectedFiles().constFirst();
-    if (const auto error = writeFile(file.toStdU16String(),
-                                               scheduleCsv(*schedule_, localeDecimalSeparator())))
+    if (const auto error =
+            writeFile(file.toStdU16String(), scheduleCsv(*schedule_, localeDecimalSeparator())))
         messages_.error(this, QString::fromStdString(*error));
 }
 
