@@ -19,6 +19,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "cli/schedule_json.h"
 #include "cli/slab_result.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
@@ -50,6 +51,10 @@ As configurações vêm de Quenvor.cfg na pasta atual, se existir.
 
 Números não finitos saem como os textos "Infinity", "-Infinity" e "NaN".
 
+Tabela de aço: --schedule em design e batch acrescenta ao resultado "schedule" (posições
+N1, N2..., com bitola, quantidade, comprimentos e massa; resumo por bitola; massa total, com
+10% de perdas; área, volume de concreto e taxas em kg/m² e kg/m³); em dxf, desenha a tabela.
+
 Saída: 0 laje pronta; 1 cálculo recusado (o JSON do resultado é impresso mesmo assim);
 2 erro de uso, de entrada, de leitura ou de escrita.
 No batch: 0 todas as linhas foram lidas e respondidas; 1 alguma linha é inválida
@@ -65,6 +70,7 @@ struct Options {
     std::string decimal = ".";
     std::optional<std::string> name;
     std::string output;
+    bool schedule = false; // --schedule: the steel table in the result (and the drawing)
 };
 
 char separatorOf(const Options& options) {
@@ -251,11 +257,13 @@ int designOne(const Options& options, std::istream& in, std::ostream& out, std::
         err << "lajes-cli: falta --name (a laje não tem \"name\")\n";
         return exitUsage;
     }
-    const DesignRun run = runDesign(slabRequest, separatorOf(options));
+    DesignRun run = runDesign(slabRequest, separatorOf(options));
     if (!run.invalidChoice.empty()) {
         err << "lajes-cli: " << run.invalidChoice << "\n";
         return exitUsage;
     }
+    if (options.schedule)
+        addSchedule(run, slabRequest.settings);
     out << resultText(run.result) << "\n";
     if (!outputWritten(out, err))
         return exitUsage;
@@ -280,7 +288,7 @@ struct BatchAnswer {
 // One line of a batch: its result object as text, or the Invalid object that names the
 // line (counted from 1) and the problem.
 BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& settings,
-                      char separator) {
+                      char separator, bool withSchedule) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     const auto invalid = [lineNumber](const std::string& error) {
@@ -291,9 +299,12 @@ BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& 
     const auto request = parseSlabRequestText(line, settings);
     if (const auto* error = std::get_if<std::string>(&request))
         return invalid(*error);
-    DesignRun run = runDesign(std::get<SlabRequest>(request), separator);
+    const SlabRequest& slabRequest = std::get<SlabRequest>(request);
+    DesignRun run = runDesign(slabRequest, separator);
     if (!run.invalidChoice.empty())
         return invalid(run.invalidChoice);
+    if (withSchedule)
+        addSchedule(run, slabRequest.settings);
     return BatchAnswer{resultText(std::move(run.result)), false};
 }
 
@@ -301,7 +312,8 @@ BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& 
 // slabs are independent; the results keep the order of the input. `firstLine` is the input
 // line number of lines[0].
 void designChunk(const std::vector<std::string>& lines, std::size_t firstLine,
-                 std::vector<BatchAnswer>& results, const Settings& settings, char separator) {
+                 std::vector<BatchAnswer>& results, const Settings& settings, char separator,
+                 bool withSchedule) {
     results.assign(lines.size(), BatchAnswer{});
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
     std::atomic<std::size_t> next{0};
@@ -310,7 +322,7 @@ void designChunk(const std::vector<std::string>& lines, std::size_t firstLine,
         for (std::size_t first = next.fetch_add(step); first < lines.size();
              first = next.fetch_add(step))
             for (std::size_t i = first; i < std::min(first + step, lines.size()); ++i)
-                results[i] = batchLine(lines[i], firstLine + i, settings, separator);
+                results[i] = batchLine(lines[i], firstLine + i, settings, separator, withSchedule);
     };
     std::vector<std::thread> threads;
     for (std::size_t i = 1; i < workers && lines.size() > 256; ++i)
@@ -338,7 +350,7 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
         std::string line;
         while (lines.size() < chunkSize && (more = source.getline(line)))
             lines.push_back(std::move(line));
-        designChunk(lines, linesRead + 1, results, settings, separator);
+        designChunk(lines, linesRead + 1, results, settings, separator, options.schedule);
         linesRead += lines.size();
         for (const BatchAnswer& result : results) {
             out << result.text << '\n';
@@ -362,9 +374,11 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
         options, in, out, err,
         [&](const SlabRequest& request, const DesignRun& run, const Settings& settings,
             char separator) -> std::optional<std::string> {
+            const auto schedule = options.schedule ? scheduleOf(run, settings) : std::nullopt;
             // A .laje file names its slab; --name, when given, wins.
             return exportDrawing(options.output, options.name ? *options.name : *request.name,
-                                 run.slab, run.results, settings, separator);
+                                 run.slab, run.results, settings, separator,
+                                 schedule ? &*schedule : nullptr);
         },
         true);
 }
@@ -436,6 +450,14 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
 
     for (CLI::App* command : {designCommand, batchCommand, dxfCommand})
         command->group("Comandos");
+    designCommand->add_flag("--schedule", options.schedule,
+                            "Inclui no resultado a tabela de aço (posições, resumo por bitola, "
+                            "massas e taxas)");
+    batchCommand->add_flag("--schedule", options.schedule,
+                           "Inclui a tabela de aço no resultado de cada laje");
+    dxfCommand->add_flag("--schedule", options.schedule,
+                         "Desenha a tabela de aço e as marcas das posições (e a inclui no "
+                         "resultado)");
 #ifdef LAJES_WITH_REPORT
     CLI::App* reportCommand =
         app.add_subcommand("report", "Calcula uma laje e grava o relatório de uma página em PDF");

@@ -1,6 +1,7 @@
 #include "dxf/dxf_export.h"
 
 #include "dxf/dxf_file.h"
+#include "dxf/schedule_drawing.h"
 #include "dxf/slab_drawing.h"
 
 namespace lajes {
@@ -8,12 +9,14 @@ namespace lajes {
 std::optional<std::string> exportDrawing(const std::filesystem::path& path,
                                          std::string_view slabName, const SlabDesignData& slab,
                                          const SlabResults& results, const Settings& settings,
-                                         char decimalSeparator) {
+                                         char decimalSeparator, const SteelSchedule* schedule) {
     DxfFile file;
     if (auto error = file.create(path))
         return error;
     file.writeHeaderAndTables(settings);
     drawSlab(file, slab, results, settings, slabName, decimalSeparator);
+    if (schedule)
+        drawSteelSchedule(file, slab, results, settings, *schedule, decimalSeparator);
     return file.finish();
 }
 

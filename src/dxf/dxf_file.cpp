@@ -119,6 +119,8 @@ std::string_view layerName(DxfLayer layer) {
         return "Ferr-Pos";
     case DxfLayer::FerrNeg:
         return "Ferr-Neg";
+    case DxfLayer::Texto:
+        return "Texto";
     }
     return "Laje";
 }

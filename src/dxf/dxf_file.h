@@ -17,9 +17,10 @@
 
 namespace lajes {
 
-// The three layers that hold lines. The bottom-bar lines name their layer "Ferr-Pos" while
-// the layer table defines "Ferr-pos": DXF readers match layer names without regard to case.
-enum class DxfLayer { Laje, FerrPos, FerrNeg };
+// The layers that hold lines. The bottom-bar lines name their layer "Ferr-Pos" while the
+// layer table defines "Ferr-pos": DXF readers match layer names without regard to case.
+// "Texto" holds the lines of the steel table beside its texts.
+enum class DxfLayer { Laje, FerrPos, FerrNeg, Texto };
 
 // Text heights in drawing units (paper mm), not scaled: 5.0 for the slab name, 2.5 for the
 // labels.

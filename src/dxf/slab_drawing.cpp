@@ -4,24 +4,16 @@
 #include <string>
 
 #include "analysis/moments.h"
+#include "design/bar_lengths.h"
 #include "text/number_text.h"
 
 namespace lajes {
 
 namespace {
 
-// Unit length a of the top bars over an edge, in metres: AdjacentSpan / 8 rounded up to a
-// whole number of 5 cm steps, except that an excess of at most 0.01 step (0.05 cm) is dropped.
-double topBarUnit(double adjacentSpan) {
-    const double q = adjacentSpan * 100 * 0.5 * 0.25 * 0.2; // 5 cm steps in AdjacentSpan / 8
-    const double whole = std::trunc(q);
-    const double aCm = (q - whole > 0.01) ? whole * 5 + 5 : whole * 5;
-    return aCm * 0.01;
-}
-
 // Bar description, " - ", and the bar length in whole centimetres ("31Ø6.3c10 - 413").
 std::string barLabel(const std::string& description, double lengthM, char decimalSeparator) {
-    return description + " - " + formatFixed(lengthM * 100, 0, decimalSeparator);
+    return description + " - " + formatFixed(wholeCentimetres(lengthM), 0, decimalSeparator);
 }
 
 // Leg height in cm: one decimal when its fractional part lies between 0.1 and 0.9 inclusive,
@@ -35,7 +27,60 @@ std::string legText(double vM, char decimalSeparator) {
     return formatFixed(cm, oneDecimal ? 1 : 0, decimalSeparator);
 }
 
+// The placing of the drawing, lengths in metres.
+struct Geometry {
+    double w = 0.0; // half wall width
+    double k = 0.0; // base distance of the bars from the axes: the smaller span / 6
+    double t = 0.0; // step between the lines of a bundle, k / 8
+    BarLengths lengths;
+    int nX = 1, nY = 1;        // lines of the bottom bundles
+    double y1 = 0.0, y2 = 0.0; // the staggered top bars in x
+    double x1 = 0.0, x2 = 0.0; // the staggered top bars in y
+};
+
+Geometry geometryOf(const SlabDesignData& slab, const SlabResults& results,
+                    const Settings& settings) {
+    Geometry g;
+    const double Lx = slab.Lx;
+    const double Ly = slab.Ly;
+    g.w = settings.wallWidth * 0.5;
+    g.k = Lx < Ly ? Lx / 6 : Ly / 6;
+    g.t = g.k * 0.25 * 0.5;
+    g.lengths = barLengths(slab, settings);
+    g.nX = slab.Ribbed ? results.barsPerRibX : 1;
+    g.nY = slab.Ribbed ? results.barsPerRibY : 1;
+    g.y1 = Ly - g.k - g.t;
+    g.y2 = Ly - g.k * 3 * 0.5;
+    g.x1 = Lx - g.k - g.t;
+    g.x2 = Lx - g.k * 3 * 0.5;
+    return g;
+}
+
 } // namespace
+
+std::array<BarLabelPlace, 4> barLabelPlaces(const SlabDesignData& slab, const SlabResults& results,
+                                            const Settings& settings) {
+    const double s = settings.scaleFactor;
+    const auto P = [s](double metres) { return metres * s + 10; };
+    const Geometry g = geometryOf(slab, results, settings);
+    const double k = g.k, t = g.t, a = g.lengths.a;
+    std::array<BarLabelPlace, 4> places{};
+    places[0] = {true, P(k + (g.nY + 10) * t), P(k + g.nX * t) + 2, false};
+    places[1] = {true, P(k + t) - 2, P(k + (g.nX + 10) * t), true};
+    if (!results.bar(BarDirection::xn).text.empty()) {
+        if (hasFixedXEdge(slab.SupportCase))
+            places[2] = {true, P(-a * 0.5) - 20, P(g.y1) + 2, false};
+        else
+            places[2] = {true, P(k + (g.nY + 10) * t), P(g.y1) + 2, false};
+    }
+    if (!results.bar(BarDirection::yn).text.empty()) {
+        if (hasFixedYEdge(slab.SupportCase))
+            places[3] = {true, P(g.x2) - 2, P(slab.Ly - a * 0.5) - 20, true};
+        else
+            places[3] = {true, P(g.x1) - 2, P(k + (g.nX + 10) * t), true};
+    }
+    return places;
+}
 
 void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResults& results,
               const Settings& settings, std::string_view slabName, char decimalSeparator) {
@@ -44,18 +89,15 @@ void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResul
     const double s = settings.scaleFactor; // drawing units (paper mm) per metre
     const auto P = [s](double metres) { return metres * s + 10; };
 
-    const double w = settings.wallWidth * 0.5;
-    const double k = Lx < Ly ? Lx / 6 : Ly / 6;
-    const double t = k * 0.25 * 0.5;
-    // A bottom bar ends one cover short of the wall's outer face.
-    const double e = (settings.wallWidth * 100 - settings.cover) * 0.01;
-    const double Lbx = Lx - settings.wallWidth + 2 * e;
-    const double Lby = Ly - settings.wallWidth + 2 * e;
-    const double v = (slab.h - 2 * settings.cover) * 0.01;
-    const double a = topBarUnit(slab.AdjacentSpan);
-    const double Ln = 3 * a + 2 * v;
-    const int nX = slab.Ribbed ? results.barsPerRibX : 1;
-    const int nY = slab.Ribbed ? results.barsPerRibY : 1;
+    const Geometry g = geometryOf(slab, results, settings);
+    const double w = g.w, k = g.k, t = g.t;
+    const double e = g.lengths.e, v = g.lengths.v, a = g.lengths.a;
+    const int nX = g.nX, nY = g.nY;
+    const std::array<BarLabelPlace, 4> places = barLabelPlaces(slab, results, settings);
+    const auto label = [&](BarDirection direction, const std::string& text) {
+        const BarLabelPlace& place = places[static_cast<std::size_t>(direction)];
+        file.writeText(place.x, place.y, DxfTextHeight::Label, place.rotated, text);
+    };
 
     // Title and outline.
     file.writeText(10, P(Ly) + 30, DxfTextHeight::Name, false, slabName);
@@ -78,22 +120,21 @@ void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResul
     line(DxfLayer::Laje, Lx + w, Ly + w, -w, Ly + w);
     line(DxfLayer::Laje, -w, Ly + w, -w, -w);
 
-    // Bottom bars, k + i·t from the lower and left axes.
+    // Bottom bars, k + i·t from the lower and left axes; a bottom bar ends one cover short of
+    // the wall's outer face.
     for (int i = 1; i <= nX; ++i)
         line(DxfLayer::FerrPos, w - e, k + i * t, Lx - w + e, k + i * t);
     for (int j = 1; j <= nY; ++j)
         line(DxfLayer::FerrPos, k + j * t, w - e, k + j * t, Ly - w + e);
-    const std::string& xp = results.bar(BarDirection::xp).text;
-    const std::string& yp = results.bar(BarDirection::yp).text;
-    file.writeText(P(k + (nY + 10) * t), P(k + nX * t) + 2, DxfTextHeight::Label, false,
-                   barLabel(xp, Lbx, decimalSeparator));
-    file.writeText(P(k + t) - 2, P(k + (nX + 10) * t), DxfTextHeight::Label, true,
-                   barLabel(yp, Lby, decimalSeparator));
+    label(BarDirection::xp,
+          barLabel(results.bar(BarDirection::xp).text, g.lengths.Lbx, decimalSeparator));
+    label(BarDirection::yp,
+          barLabel(results.bar(BarDirection::yp).text, g.lengths.Lby, decimalSeparator));
 
     // Top bars in x, over the x edge at X = 0: a staggered pair with legs hanging in -Y.
     const std::string& xn = results.bar(BarDirection::xn).text;
-    const double y1 = Ly - k - t;
-    const double y2 = Ly - k * 3 * 0.5;
+    const double y1 = g.y1;
+    const double y2 = g.y2;
     if (!xn.empty()) {
         if (hasFixedXEdge(slab.SupportCase)) {
             line(DxfLayer::FerrNeg, -2 * a, y1, a, y1);
@@ -102,23 +143,21 @@ void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResul
             line(DxfLayer::FerrNeg, a, y1, a, y1 - v);
             line(DxfLayer::FerrNeg, -a, y2, -a, y2 - v);
             line(DxfLayer::FerrNeg, 2 * a, y2, 2 * a, y2 - v);
-            file.writeText(P(-a * 0.5) - 20, P(y1) + 2, DxfTextHeight::Label, false,
-                           barLabel(xn, Ln, decimalSeparator));
+            label(BarDirection::xn, barLabel(xn, g.lengths.Ln, decimalSeparator));
             file.writeText(P(-a * 2 / 3), P(y1) - 4, DxfTextHeight::Label, false,
                            formatFixed(3 * a * 100, 0, decimalSeparator));
             file.writeText(P(a) + 1, P(y1 - v) - 1, DxfTextHeight::Label, false,
                            legText(v, decimalSeparator));
         } else {
             line(DxfLayer::FerrNeg, w - e, y1, Lx - w + e, y1);
-            file.writeText(P(k + (nY + 10) * t), P(y1) + 2, DxfTextHeight::Label, false,
-                           barLabel(xn, Lbx, decimalSeparator));
+            label(BarDirection::xn, barLabel(xn, g.lengths.Lbx, decimalSeparator));
         }
     }
 
     // Top bars in y, over the y edge at Y = Ly: the same pair a quarter turn on, legs in +X.
     const std::string& yn = results.bar(BarDirection::yn).text;
-    const double x1 = Lx - k - t;
-    const double x2 = Lx - k * 3 * 0.5;
+    const double x1 = g.x1;
+    const double x2 = g.x2;
     if (!yn.empty()) {
         if (hasFixedYEdge(slab.SupportCase)) {
             line(DxfLayer::FerrNeg, x1, Ly + 2 * a, x1, Ly - a);
@@ -127,16 +166,14 @@ void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResul
             line(DxfLayer::FerrNeg, x1, Ly - a, x1 + v, Ly - a);
             line(DxfLayer::FerrNeg, x2, Ly + a, x2 + v, Ly + a);
             line(DxfLayer::FerrNeg, x2, Ly - 2 * a, x2 + v, Ly - 2 * a);
-            file.writeText(P(x2) - 2, P(Ly - a * 0.5) - 20, DxfTextHeight::Label, true,
-                           barLabel(yn, Ln, decimalSeparator));
+            label(BarDirection::yn, barLabel(yn, g.lengths.Ln, decimalSeparator));
             file.writeText(P(x2 + v) + 1, P(Ly + a) + 1, DxfTextHeight::Label, true,
                            legText(v, decimalSeparator));
             file.writeText(P(x2) + 4, P(Ly - a * 2 / 3), DxfTextHeight::Label, true,
                            formatFixed(3 * a * 100, 0, decimalSeparator));
         } else {
             line(DxfLayer::FerrNeg, x1, w - e, x1, Ly - w + e);
-            file.writeText(P(x1) - 2, P(k + (nX + 10) * t), DxfTextHeight::Label, true,
-                           barLabel(yn, Lby, decimalSeparator));
+            label(BarDirection::yn, barLabel(yn, g.lengths.Lby, decimalSeparator));
         }
     }
 }

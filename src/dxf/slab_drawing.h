@@ -5,6 +5,7 @@
 // X = 0 and the fixed y edge at Y = Ly, each bar group with its label. A schematic plan: one
 // representative bar per direction (solid slab) or the bars of one rib (ribbed slab).
 
+#include <array>
 #include <string_view>
 
 #include "analysis/slab_design_data.h"
@@ -20,6 +21,19 @@ namespace lajes {
 // `settings`. `slabName` is the name the user typed (UTF-8); `decimalSeparator` is the
 // locale's, used in the thickness and leg texts. Nothing is checked: the inputs are drawn as
 // they are.
+// Where drawSlab writes the label of a bar direction, in drawing units: the left end of the
+// text's base line and whether it is rotated. `drawn` is false for a top direction whose
+// description is empty (no label at all).
+struct BarLabelPlace {
+    bool drawn = false;
+    double x = 0.0, y = 0.0;
+    bool rotated = false;
+};
+
+// Indexed by BarDirection.
+std::array<BarLabelPlace, 4> barLabelPlaces(const SlabDesignData& slab, const SlabResults& results,
+                                            const Settings& settings);
+
 void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResults& results,
               const Settings& settings, std::string_view slabName, char decimalSeparator);
 

@@ -1,5 +1,6 @@
 #include "ui/dxf_export_command.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -80,6 +81,10 @@ std::optional<QString> QtDxfExportDialogs::targetFile(QWidget* resultsWindow) {
     return lastFile_;
 }
 
+bool QtDxfExportDialogs::includeSchedule() const {
+    return prompt_ && prompt_->IncluirTabelaAcoCheckBox->isChecked();
+}
+
 void exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs, MessageBoxes& messages,
                const SlabDesignData& slab, const SlabResults& results, const Settings& settings) {
     const std::optional<QString> name = dialogs.slabName(resultsWindow);
@@ -89,9 +94,11 @@ void exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs, MessageBoxes& 
     if (!file)
         return;
     // The bar descriptions are those of SlabResults, which the description boxes show.
+    const std::optional<SteelSchedule> schedule =
+        dialogs.includeSchedule() ? steelSchedule(slab, results, settings) : std::nullopt;
     const std::optional<std::string> error =
         exportDrawing(std::filesystem::path(file->toStdU16String()), name->toStdString(), slab,
-                      results, settings, localeDecimalSeparator());
+                      results, settings, localeDecimalSeparator(), schedule ? &*schedule : nullptr);
     if (error)
         messages.error(resultsWindow, QString::fromStdString(*error));
 }

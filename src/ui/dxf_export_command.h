@@ -26,6 +26,8 @@ public:
     virtual std::optional<QString> slabName(QWidget* resultsWindow) = 0;
     // The file to write, or nothing when the save dialog was cancelled.
     virtual std::optional<QString> targetFile(QWidget* resultsWindow) = 0;
+    // Whether the drawing carries the steel table ("Incluir tabela de aço" of the prompt).
+    virtual bool includeSchedule() const { return false; }
 };
 
 // DXFSaveDialog: a save dialog that refuses a file in a folder that does not exist.
@@ -48,6 +50,7 @@ public:
 
     std::optional<QString> slabName(QWidget* resultsWindow) override;
     std::optional<QString> targetFile(QWidget* resultsWindow) override;
+    bool includeSchedule() const override;
 
     // Created at the first export, parented to the results window.
     TDxfSaveDialog* saveDialog() const { return dialog_; }

@@ -1,5 +1,6 @@
 #include "ui/nome_laje_form.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@ namespace lajes {
 
 TNomeLajeForm::TNomeLajeForm(QWidget* parent)
     : QDialog(parent), NomeLajeEdit(new QLineEdit(this)),
+      IncluirTabelaAcoCheckBox(new QCheckBox(QStringLiteral("Incluir tabela de aço"), this)),
       OkBitBtn(new QPushButton(tickGlyph(), QStringLiteral("OK"), this)),
       CancelBitBtn(new QPushButton(cancelGlyph(), QStringLiteral("Cancelar"), this)) {
     setObjectName(QStringLiteral("NomeLajeForm"));
@@ -21,6 +23,7 @@ TNomeLajeForm::TNomeLajeForm(QWidget* parent)
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(NomeLajeEdit);
     NomeLajeEdit->setObjectName(QStringLiteral("NomeLajeEdit"));
+    IncluirTabelaAcoCheckBox->setObjectName(QStringLiteral("IncluirTabelaAcoCheckBox"));
     OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
     CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
     OkBitBtn->setDefault(true);
@@ -37,10 +40,13 @@ TNomeLajeForm::TNomeLajeForm(QWidget* parent)
     layout->setContentsMargins(40, 24, 40, 20);
     layout->addWidget(label);
     layout->addWidget(NomeLajeEdit);
+    layout->addSpacing(6);
+    layout->addWidget(IncluirTabelaAcoCheckBox);
     layout->addSpacing(16);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setTabOrder(NomeLajeEdit, OkBitBtn);
+    setTabOrder(NomeLajeEdit, IncluirTabelaAcoCheckBox);
+    setTabOrder(IncluirTabelaAcoCheckBox, OkBitBtn);
     setTabOrder(OkBitBtn, CancelBitBtn);
 }
 

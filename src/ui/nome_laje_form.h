@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -15,6 +16,8 @@ public:
     explicit TNomeLajeForm(QWidget* parent = nullptr);
 
     QLineEdit* NomeLajeEdit;
+    // "Incluir tabela de aço": unticked at first, kept while the program runs.
+    QCheckBox* IncluirTabelaAcoCheckBox;
     QPushButton* OkBitBtn;
     QPushButton* CancelBitBtn;
 };

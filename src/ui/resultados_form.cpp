@@ -22,6 +22,7 @@
 #include "ui/dxf_export_command.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
+#include "ui/tabela_aco_form.h"
 
 namespace lajes {
 
@@ -120,12 +121,13 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
     connect(CloseResultTimer, &QTimer::timeout, this, &TResultadosForm::CloseResultTimerTimer);
 
     buildControls();
+    TabelaAcoForm = new TTabelaAcoForm(slab, results, settings, messages, namePrompt, this);
 
     // Any other window taking the focus after one of ours closed means the next activation
-    // comes from outside again.
+    // comes from outside again; the steel-table window is one of ours.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
         if (window && ownWindowDepth_ == 0 && window != windowHandle())
-            deactivatedByOwnWindow_ = false;
+            deactivatedByOwnWindow_ = isScheduleWindow(window);
     });
 }
 
@@ -304,13 +306,16 @@ void TResultadosForm::buildControls() {
     DXFBitBtn = new QPushButton(QStringLiteral("&Gerar DXF"), this);
     ImprimirBitBtn = new QPushButton(QStringLiteral("&Imprimir"), this);
     SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), this);
+    TabelaAcoBitBtn = new QPushButton(QStringLiteral("&Tabela de Aço"), this);
+    TabelaAcoBitBtn->setObjectName(QStringLiteral("TabelaAcoBitBtn"));
     RetornarBitBtn->setObjectName(QStringLiteral("RetornarBitBtn"));
     DXFBitBtn->setObjectName(QStringLiteral("DXFBitBtn"));
     ImprimirBitBtn->setObjectName(QStringLiteral("ImprimirBitBtn"));
     SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, SairBitBtn}) {
+    for (QPushButton* button :
+         {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, TabelaAcoBitBtn, SairBitBtn}) {
         button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
         button->setMinimumHeight(fontMetrics().height() * 2);
         buttons->addWidget(button);
@@ -318,10 +323,12 @@ void TResultadosForm::buildControls() {
     buttons->addStretch(1);
     grid->addLayout(buttons, row, 0, 1, 12);
 
-    // Tab order: the diameter lists, the buttons, then the spacing lists.
+    // Tab order: the diameter lists, the buttons, then the spacing lists; the steel-table
+    // button comes last so that the screen's own order stays as it was.
     const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
                                 RetornarBitBtn,  DXFBitBtn,       ImprimirBitBtn,  SairBitBtn,
-                                EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox};
+                                EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox,
+                                TabelaAcoBitBtn};
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -345,6 +352,7 @@ void TResultadosForm::buildControls() {
     connect(DXFBitBtn, &QPushButton::clicked, this, &TResultadosForm::DXFBitBtnClick);
     connect(ImprimirBitBtn, &QPushButton::clicked, this, &TResultadosForm::ImprimirBitBtnClick);
     connect(SairBitBtn, &QPushButton::clicked, this, &TResultadosForm::SairBitBtnClick);
+    connect(TabelaAcoBitBtn, &QPushButton::clicked, this, &TResultadosForm::TabelaAcoBitBtnClick);
 }
 
 void TResultadosForm::setFileChoices(std::vector<BarPick> choices) {
@@ -383,6 +391,11 @@ void TResultadosForm::changeEvent(QEvent* event) {
         if (ownWindowDepth_ > 0) {
             if (!isActiveWindow())
                 deactivatedByOwnWindow_ = true;
+        } else if (!isActiveWindow()) {
+            // The window system may announce the new focus window before or after this event;
+            // the widget that became active is known here already.
+            deactivatedByOwnWindow_ = isScheduleWindow(QGuiApplication::focusWindow()) ||
+                                      isScheduleWidget(QApplication::activeWindow());
         } else {
             const bool handedBack = deactivatedByOwnWindow_;
             deactivatedByOwnWindow_ = false;
@@ -437,6 +450,8 @@ void TResultadosForm::FormActivate() {
     }
     fileChoices_.reset();
     showScreenModel();
+    designComplete_ = !outcome.closeScreen;
+    TabelaAcoForm->refresh(designComplete_);
     switch (screen_.focusedControl) {
     case ResultsFocus::AsxpComboBox:
         AsxpComboBox->setFocus(Qt::OtherFocusReason);
@@ -490,6 +505,7 @@ void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const
         pickLog_.record(BarPick{direction, std::nullopt, text.toInt()});
     else
         pickLog_.record(BarPick{direction, picked, std::nullopt});
+    TabelaAcoForm->refresh(designComplete_);
     emit barsPicked();
     OwnWindow own(*this);
     showMessages(outcome.messages);
@@ -567,6 +583,28 @@ void TResultadosForm::SairBitBtnClick() {
     emit leaveCalculation();
 }
 
+void TResultadosForm::TabelaAcoBitBtnClick() {
+    TabelaAcoForm->refresh(designComplete_);
+    TabelaAcoForm->show();
+    TabelaAcoForm->raise();
+    TabelaAcoForm->activateWindow();
+}
+
+bool TResultadosForm::isScheduleWidget(const QWidget* widget) const {
+    for (; widget; widget = widget->parentWidget())
+        if (widget == TabelaAcoForm)
+            return true;
+    return false;
+}
+
+bool TResultadosForm::isScheduleWindow(const QWindow* window) const {
+    const QWindow* schedule = TabelaAcoForm->windowHandle();
+    for (; window && schedule; window = window->transientParent())
+        if (window == schedule)
+            return true;
+    return false;
+}
+
 void TResultadosForm::CloseResultTimerTimer() {
     close();
 }
@@ -575,6 +613,7 @@ void TResultadosForm::closeEvent(QCloseEvent* event) {
     // FormClose: the close timer never fires for a screen that is already closed.
     CloseResultTimer->stop();
     activationPending_ = false;
+    TabelaAcoForm->hide();
     QWidget::closeEvent(event);
 }
 

@@ -23,12 +23,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QWindow;
 
 namespace lajes {
 
 class DxfExportDialogs;
 class MessageBoxes;
 class TNomeLajeForm;
+class TTabelaAcoForm;
 struct SlabDesignData;
 struct SlabResults;
 struct Settings;
@@ -88,6 +90,8 @@ public:
     void ImprimirBitBtnClick();
     void DXFBitBtnClick();
     void SairBitBtnClick();
+    // "&Tabela de Aço": shows the steel-table window, which then follows every bar pick.
+    void TabelaAcoBitBtnClick();
     void CloseResultTimerTimer();
 
     QTimer* CloseResultTimer;
@@ -113,6 +117,9 @@ private:
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
     void scheduleActivation();
+    // The steel-table window or a dialog it opened: going there and back is no activation.
+    bool isScheduleWindow(const QWindow* window) const;
+    bool isScheduleWidget(const QWidget* widget) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -128,6 +135,7 @@ private:
     int ownWindowDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;
     bool activationPending_ = false;
+    bool designComplete_ = false; // the last computation chose bars in every direction
 
 public:
     // Controls, by the names the report and the tests look for.
@@ -145,6 +153,8 @@ public:
     QLineEdit *TwdEdit, *TwuEdit;
     QLineEdit *FiEdit, *FadmEdit, *FfEdit, *Fadm1Edit;
     QPushButton *RetornarBitBtn, *DXFBitBtn, *ImprimirBitBtn, *SairBitBtn;
+    QPushButton* TabelaAcoBitBtn;
+    TTabelaAcoForm* TabelaAcoForm; // one instance, non-modal, hidden with this screen
 };
 
 } // namespace lajes

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -350,6 +351,80 @@ TEST_F(CommandLineTest, DxfIntoAMissingFolderReportsTheErrorAndKeepsNothing) {
         run({"dxf", "--input", "slab.json", "--name", "L1", "--output", "blocker/L1.dxf"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("blocker/L1.dxf"), std::string::npos);
+}
+
+// The case-6 slab of the steel table: 45Ø5.0c11, 36Ø5.0c11, 36Ø6.3c14 over each x edge,
+// 20Ø6.3c20 over each y edge; a = 60 cm for the 4.5 m adjacent span, Ln = 200 cm.
+TEST_F(CommandLineTest, ScheduleInTheResultsOfDesignAndBatchAndInTheDrawing) {
+    const std::string case6 =
+        R"({"SupportCase":6,"Lx":4,"Ly":5,"h":12,"g":100,"q":300,"AdjacentSpan":4.5})";
+    const CliRun designed = run({"design", "--schedule"}, case6);
+    ASSERT_EQ(designed.status, 0) << designed.err;
+    const json schedule = json::parse(designed.out)["schedule"];
+    const std::tuple<const char*, const char*, double, int, int, double, double> positions[] = {
+        {"N1", "xp", 5.0, 45, 413, 185.85, 28.6209},
+        {"N2", "yp", 5.0, 36, 513, 184.68, 28.44072},
+        {"N3", "xn", 6.3, 72, 200, 144.0, 35.28},
+        {"N4", "yn", 6.3, 40, 200, 80.0, 19.6}};
+    ASSERT_EQ(schedule["positions"].size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto& [name, direction, diameter, quantity, length, total, mass] = positions[i];
+        const json& p = schedule["positions"][i];
+        EXPECT_EQ(p["position"], name);
+        EXPECT_EQ(p["direction"], direction);
+        EXPECT_EQ(p["diameter"], diameter);
+        EXPECT_EQ(p["quantity"], quantity);
+        EXPECT_EQ(p["length"].dump(), std::to_string(length)); // whole centimetres
+        EXPECT_NEAR(p["totalLength"].get<double>(), total, 1e-9);
+        EXPECT_NEAR(p["mass"].get<double>(), mass, 1e-9);
+    }
+    ASSERT_EQ(schedule["diameters"].size(), 2u);
+    EXPECT_EQ(schedule["diameters"][1]["diameter"], 6.3);
+    EXPECT_NEAR(schedule["diameters"][1]["mass"].get<double>(), 54.88, 1e-9);
+    EXPECT_NEAR(schedule["totalMass"].get<double>(), 111.94162, 1e-9);
+    EXPECT_NEAR(schedule["totalMassWithLosses"].get<double>(), 123.135782, 1e-9);
+    EXPECT_EQ(schedule["area"], 20.0);
+    EXPECT_NEAR(schedule["concreteVolume"].get<double>(), 2.4, 1e-12);
+    EXPECT_NEAR(schedule["steelPerArea"].get<double>(), 5.597081, 1e-9);
+    EXPECT_NEAR(schedule["steelPerVolume"].get<double>(), 46.642341666, 1e-8);
+
+    // Without the flag, and for refused or unfinished designs, there is no table.
+    EXPECT_FALSE(json::parse(run({"design"}, case6).out).contains("schedule"));
+    const std::string lines = case6 + "\n" +
+                              R"({"SupportCase":1,"Lx":5,"Ly":4,"h":10,"q":200})"
+                              "\n"
+                              R"({"SupportCase":1,"Lx":4,"Ly":4,"h":6,"g":300,"q":300})"
+                              "\n";
+    std::istringstream out(run({"batch", "--schedule"}, lines).out);
+    std::vector<json> results;
+    for (std::string line; std::getline(out, line);)
+        results.push_back(json::parse(line));
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[0]["schedule"], schedule);
+    EXPECT_EQ(results[1]["outcome"], "Rejected");
+    EXPECT_FALSE(results[1].contains("schedule"));
+    EXPECT_EQ(results[2]["outcome"], "NoBar");
+    EXPECT_FALSE(results[2].contains("schedule"));
+
+    // The drawing: the plain one is unchanged by the flag's existence, the flagged one adds the
+    // table after it.
+    write("slab.json", case6);
+    ASSERT_EQ(run({"dxf", "--input", "slab.json", "--name", "L1", "--output", "plain.dxf",
+                   "--decimal", ","})
+                  .status,
+              0);
+    ASSERT_EQ(run({"dxf", "--schedule", "--input", "slab.json", "--name", "L1", "--output",
+                   "table.dxf", "--decimal", ","})
+                  .status,
+              0);
+    const std::string plain = read("plain.dxf");
+    const std::string table = read("table.dxf");
+    EXPECT_EQ(plain.find("TABELA DE A\xC7O"), std::string::npos);
+    const std::size_t drawingEnd = plain.rfind(" 0\r\nENDSEC");
+    EXPECT_EQ(table.substr(0, drawingEnd), plain.substr(0, drawingEnd));
+    for (const char* text : {"TABELA DE A\xC7O", "RESUMO", "TOTAL + 10%", "111,94", "123,14"})
+        EXPECT_NE(table.find(std::string("\r\n") + text + "\r\n", drawingEnd), std::string::npos)
+            << text;
 }
 
 TEST_F(CommandLineTest, HelpIsInPortugueseWithAnExample) {

@@ -19,11 +19,12 @@ struct DesignedSlab {
     Settings settings;
     ResultsScreen screen;
 
-    // Runs the calculate action; the test fails if the slab is not accepted.
-    void calculate(const SlabEntries& entries) {
+    // Runs the calculate action; the test fails if the slab is not accepted. The
+    // additional-data dialog answers `adjacentSpan` (m).
+    void calculate(const SlabEntries& entries, double adjacentSpan = 4.0) {
         const CalculationResult outcome =
             calculateSlab(entries, slab, results, preDimensioning, settings,
-                          [] { return std::optional<double>(4.0); });
+                          [adjacentSpan] { return std::optional<double>(adjacentSpan); });
         ASSERT_EQ(outcome.outcome, CalculationOutcome::Ready) << outcome.message;
     }
 };

@@ -4,7 +4,8 @@
     check_with_ezdxf.py <dxf_sample_writer> <work folder> [file.dxf ...]
 
 Runs the writer into the work folder (with the layer colours below), then checks every
-case<N>_solid.dxf and case<N>_ribbed_nx<X>_ny<Y>.dxf in it, or only the files given. Exit
+case<N>_solid.dxf and case<N>_ribbed_nx<X>_ny<Y>.dxf in it, and the designed slabs with their
+steel table, schedule_<E>edge_<slab>.dxf (see check_schedule_file), or only the files given. Exit
 status 0 when every file passes, 1 otherwise; each failure is printed.
 
 Per file:
@@ -39,6 +40,11 @@ LAYERS = {  # name: (colour, line type)
 LINE_TYPES = {"CONTINUOUS", "Dashed"}
 REAL = re.compile(r"^[ -]\d\.\d{14}E[+-]\d{4}$")
 NAME = re.compile(r"^case([1-6])_(?:solid|ribbed_nx(\d+)_ny(\d+))\.dxf$")
+# Designed slabs with their steel table; the number is how many edges each top bar
+# direction has fixed (its top positions count the label's bars that many times).
+SCHEDULE_NAME = re.compile(r"^schedule_(\d)edge_\w+\.dxf$")
+LINEAR_MASS = {5.0: 0.154, 6.3: 0.245, 8.0: 0.395, 10.0: 0.617, 12.5: 0.963, 16.0: 1.578,
+               20.0: 2.466, 25.0: 3.853, 32.0: 6.313, 40.0: 9.865}
 
 
 class Problems:
@@ -100,15 +106,8 @@ def check_raw(data, problems):
     return len(entities)
 
 
-def check_file(path, problems):
-    match = NAME.match(path.name)
-    if not match:
-        problems.add("unexpected file name")
-        return
-    support_case = int(match.group(1))
-    ribbed = match.group(2) is not None
-    nx, ny = (int(match.group(2)), int(match.group(3))) if ribbed else (1, 1)
-
+def read_drawing(path, problems):
+    """Raw checks, ezdxf reading and audit, the tables; the model-space entities or None."""
     data = path.read_bytes()
     raw_entities = check_raw(data, problems)
 
@@ -119,7 +118,7 @@ def check_file(path, problems):
         doc = ezdxf.readfile(str(path), errors="strict")
     except Exception as error:  # any read error fails the file
         problems.add(f"ezdxf cannot read it: {error!r}")
-        return
+        return None
     finally:
         logger.removeHandler(collector)
     for message in collector.messages:
@@ -154,7 +153,6 @@ def check_file(path, problems):
     if doc.header.get("$LTSCALE") != 2.0:  # scale 1:50
         problems.add(f"$LTSCALE is {doc.header.get('$LTSCALE')}, not 2")
 
-    lines, texts = {}, 0
     entities = list(doc.modelspace())
     for entity in entities:
         layer = entity.dxf.layer
@@ -163,27 +161,159 @@ def check_file(path, problems):
         line_type = entity.dxf.get("linetype", "BYLAYER")
         if line_type.upper() not in ("BYLAYER", "BYBLOCK") and not doc.linetypes.has_entry(line_type):
             problems.add(f'{entity.dxftype()} with undefined line type "{line_type}"')
-        if entity.dxftype() == "LINE":
-            lines[layer.lower()] = lines.get(layer.lower(), 0) + 1
-        elif entity.dxftype() == "TEXT":
+        if entity.dxftype() == "TEXT":
             if layer != "Texto":
                 problems.add(f'TEXT on layer "{layer}"')
-            texts += 1
             if entity.dxf.height not in (5.0, 2.5):
                 problems.add(f"TEXT height {entity.dxf.height}")
-        else:
+        elif entity.dxftype() != "LINE":
             problems.add(f"unexpected entity {entity.dxftype()}")
     if len(entities) != raw_entities:
         problems.add(f"ezdxf sees {len(entities)} entities, the file holds {raw_entities}")
+    labels = [e.dxf.text for e in entities if e.dxftype() == "TEXT"]
+    if not any("\u00d8" in text for text in labels):
+        problems.add('no bar label with "\u00d8" after decoding as Windows-1252')
+    return entities
 
+
+def check_file(path, problems):
+    match = NAME.match(path.name)
+    if not match:
+        schedule = SCHEDULE_NAME.match(path.name)
+        if schedule:
+            check_schedule_file(path, problems, int(schedule.group(1)))
+        else:
+            problems.add("unexpected file name")
+        return
+    support_case = int(match.group(1))
+    ribbed = match.group(2) is not None
+    nx, ny = (int(match.group(2)), int(match.group(3))) if ribbed else (1, 1)
+
+    entities = read_drawing(path, problems)
+    if entities is None:
+        return
+    lines, texts = {}, 0
+    for entity in entities:
+        if entity.dxftype() == "LINE":
+            layer = entity.dxf.layer.lower()
+            lines[layer] = lines.get(layer, 0) + 1
+        elif entity.dxftype() == "TEXT":
+            texts += 1
     want_lines, want_texts = expected_counts(support_case, ribbed, nx, ny)
     if lines != want_lines:
         problems.add(f"LINE entities per layer {lines}, expected {want_lines}")
     if texts != want_texts:
         problems.add(f"{texts} TEXT entities, expected {want_texts}")
-    labels = [e.dxf.text for e in entities if e.dxftype() == "TEXT"]
-    if not any("\u00d8" in text for text in labels):
-        problems.add('no bar label with "\u00d8" after decoding as Windows-1252')
+
+
+def bar_layer(label, entities):
+    """The layer of the bar a label stands on: 2 units below a label, 2 right of a rotated one."""
+    rotated = label.dxf.rotation == 90
+    x, y = label.dxf.insert.x, label.dxf.insert.y
+    for line in entities:
+        if line.dxftype() != "LINE" or line.dxf.layer.lower() not in ("ferr-pos", "ferr-neg"):
+            continue
+        start, end = line.dxf.start, line.dxf.end
+        if rotated and abs(start.x - end.x) < 1e-6 and abs(start.x - (x + 2)) < 1e-6:
+            return line.dxf.layer.lower()
+        if not rotated and abs(start.y - end.y) < 1e-6 and abs(start.y - (y - 2)) < 1e-6:
+            return line.dxf.layer.lower()
+    return None
+
+
+def number(text):
+    return float(text.replace(",", "."))
+
+
+def check_schedule_file(path, problems, fixed_edges):
+    """A drawing with its steel table, read back: every table text is there, each position
+    row agrees with the bar label its mark stands beside, and the sums add up.
+
+    The quantity of a position is the product of the label's leading numbers (bars, or ribs
+    x bars per rib), times `fixed_edges` for a top bar (a label standing on a "Ferr-Neg"
+    line); its unit length is the label's number
+    after " - "; mass = quantity x length / 100 x the NBR 7480 mass of the diameter."""
+    entities = read_drawing(path, problems)
+    if entities is None:
+        return
+    texts = [e for e in entities if e.dxftype() == "TEXT"]
+    grid = [e for e in entities if e.dxftype() == "LINE" and e.dxf.layer == "Texto"]
+    if not grid:
+        problems.add('no table lines on layer "Texto"')
+    values = [t.dxf.text for t in texts]
+    for wanted in ("TABELA DE A\u00c7O", "Posi\u00e7\u00e3o", "\u00d8 (mm)", "Quant.",
+                   "Compr. unit. (cm)", "Compr. total (m)", "Massa (kg)", "RESUMO", "TOTAL",
+                   "TOTAL + 10%"):
+        if wanted not in values:
+            problems.add(f'table text "{wanted}" missing')
+    header = next((t for t in texts if t.dxf.text == "Posi\u00e7\u00e3o"), None)
+    if header is None:
+        return
+    left = header.dxf.insert.x
+
+    # Rows of the table: texts at the same base line, left to right.
+    rows = {}
+    for t in texts:
+        if t.dxf.insert.x >= left - 1e-6 and t.dxf.rotation == 0:
+            rows.setdefault(round(t.dxf.insert.y, 6), []).append(t)
+    table = [sorted(r, key=lambda t: t.dxf.insert.x) for _, r in sorted(rows.items(), reverse=True)]
+    table = [[t.dxf.text for t in r] for r in table]
+    positions = [r for r in table if re.fullmatch(r"N\d+", r[0]) and len(r) == 6]
+    if not positions:
+        problems.add("no position rows in the table")
+    labels = [t for t in texts if " - " in t.dxf.text]
+    total_mass = 0.0
+    by_diameter = {}
+    for name, diameter, quantity, length, total_length, mass in positions:
+        marks = [t for t in texts if t.dxf.text == name and t.dxf.insert.x < left - 1e-6]
+        if len(marks) != 1:
+            problems.add(f"{name}: {len(marks)} marks beside the drawing, not 1")
+            continue
+        mark = marks[0]
+        rotated = mark.dxf.rotation == 90
+        dx, dy = (4, 0) if rotated else (0, -4)
+        label = next((t for t in labels if abs(t.dxf.insert.x - mark.dxf.insert.x - dx) < 1e-6
+                      and abs(t.dxf.insert.y - mark.dxf.insert.y - dy) < 1e-6), None)
+        if label is None:
+            problems.add(f"{name}: no bar label 4 units from its mark")
+            continue
+        description, label_length = label.dxf.text.split(" - ")
+        counts = re.match(r"^(\d+)(?:x(\d+))?\u00d8([\d.]+)", description)
+        if not counts:
+            problems.add(f"{name}: label {label.dxf.text!r} not understood")
+            continue
+        bars = int(counts.group(1)) * int(counts.group(2) or 1)
+        top = bar_layer(label, entities) == "ferr-neg"
+        want_quantity = bars * (fixed_edges if top else 1)
+        if int(quantity) != want_quantity:
+            problems.add(f"{name}: quantity {quantity}, the label gives {want_quantity}")
+        if number(diameter) != float(counts.group(3)):
+            problems.add(f"{name}: diameter {diameter}, the label says {counts.group(3)}")
+        if length != label_length:
+            problems.add(f"{name}: length {length}, the label says {label_length}")
+        want_total = int(quantity) * int(length) / 100
+        want_mass = want_total * LINEAR_MASS[float(counts.group(3))]
+        if abs(number(total_length) - want_total) > 0.005 or abs(number(mass) - want_mass) > 0.005:
+            problems.add(f"{name}: {total_length} m, {mass} kg; expected {want_total:.2f}, "
+                         f"{want_mass:.2f}")
+        total_mass += want_mass
+        entry = by_diameter.setdefault(number(diameter), [0.0, 0.0])
+        entry[0] += want_total
+        entry[1] += want_mass
+    summary = [r for r in table if len(r) == 3]
+    if len(summary) != len(by_diameter):
+        problems.add(f"{len(summary)} summary rows, {len(by_diameter)} diameters")
+    for (diameter, total_length, mass), (want_diameter, (want_total, want_mass)) in zip(
+            summary, sorted(by_diameter.items())):
+        if number(diameter) != want_diameter or abs(number(total_length) - want_total) > 0.005 \
+                or abs(number(mass) - want_mass) > 0.005:
+            problems.add(f"summary row {diameter} {total_length} {mass}: expected "
+                         f"{want_diameter} {want_total:.2f} {want_mass:.2f}")
+    totals = {r[0]: number(r[1]) for r in table if len(r) == 2}
+    if abs(totals.get("TOTAL", -1) - total_mass) > 0.005:
+        problems.add(f"TOTAL {totals.get('TOTAL')}, expected {total_mass:.2f}")
+    if abs(totals.get("TOTAL + 10%", -1) - total_mass * 1.1) > 0.005:
+        problems.add(f"TOTAL + 10% {totals.get('TOTAL + 10%')}, expected {total_mass * 1.1:.2f}")
 
 
 def main(argv):
@@ -199,8 +329,9 @@ def main(argv):
         colours = [str(COLOURS[n]) for n in ("Texto", "Laje", "Ferr-pos", "Ferr-Neg")]
         subprocess.run([writer, str(folder), *colours], check=True)
         files = sorted(folder.glob("*.dxf"))
-        if len(files) != 12:
-            print(f"expected 12 drawings (six cases, solid and ribbed), found {len(files)}")
+        if len(files) != 15:
+            print(f"expected 15 drawings (six cases, solid and ribbed, and three with the steel "
+                  f"table), found {len(files)}")
             return 1
     failures = []
     for path in files:

@@ -27,11 +27,22 @@ struct Entity {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // texts use x1, y1
     std::string text;
 
-    // One letter per entity for order checks: T text, L "Laje", P "Ferr-Pos", N "Ferr-Neg".
+    // One letter per entity for order checks: T text, L "Laje", P "Ferr-Pos", N "Ferr-Neg",
+    // G a line of the steel table (grid) on "Texto".
     char letter() const {
         if (isText)
             return 'T';
-        return layer == DxfLayer::Laje ? 'L' : layer == DxfLayer::FerrPos ? 'P' : 'N';
+        switch (layer) {
+        case DxfLayer::Laje:
+            return 'L';
+        case DxfLayer::FerrPos:
+            return 'P';
+        case DxfLayer::FerrNeg:
+            return 'N';
+        case DxfLayer::Texto:
+            return 'G';
+        }
+        return '?';
     }
 };
 

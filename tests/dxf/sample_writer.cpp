@@ -4,13 +4,49 @@
 // Files: case<N>_solid.dxf, and case<N>_ribbed_nx2_ny3.dxf with 2 bars per rib in x and 3 in
 // y. A solid slab has top descriptions exactly where its case has fixed edges; a ribbed slab
 // has both (its fixed top arrangement), also in the cases it never has on screen.
+// Then three slabs designed as the results screen designs them, drawn with their steel
+// table: schedule_1edge_case3_solid.dxf, schedule_2edge_case6_solid.dxf and
+// schedule_1edge_ribbed.dxf (the number: fixed edges per top direction).
 
 #include <filesystem>
 #include <iostream>
 #include <string>
 
+#include "analysis/calculate.h"
 #include "analysis/moments.h"
+#include "design/results_driver.h"
+#include "design/steel_schedule.h"
 #include "dxf/dxf_export.h"
+
+namespace {
+
+// Designs a slab with the proposed bars and writes its drawing with the steel table.
+bool writeScheduleDrawing(const std::filesystem::path& file, lajes::SlabDesignData slab,
+                          const lajes::SlabEntries& entries, const lajes::Settings& settings) {
+    lajes::SlabResults results;
+    lajes::PreDimensioning preDimensioning;
+    lajes::ResultsScreen screen;
+    const auto calculation = lajes::calculateSlab(entries, slab, results, preDimensioning, settings,
+                                                  [] { return std::optional<double>(4.5); });
+    if (calculation.outcome != lajes::CalculationOutcome::Ready ||
+        lajes::computeResults(slab, results, settings, screen, ',').closeScreen) {
+        std::cerr << file.filename().string() << ": the slab is not designed\n";
+        return false;
+    }
+    const auto schedule = lajes::steelSchedule(slab, results, settings);
+    if (!schedule) {
+        std::cerr << file.filename().string() << ": no steel table\n";
+        return false;
+    }
+    if (const auto error =
+            lajes::exportDrawing(file, "L1", slab, results, settings, ',', &*schedule)) {
+        std::cerr << file.filename().string() << ": " << *error << "\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 6) {
@@ -55,5 +91,25 @@ int main(int argc, char** argv) {
             }
         }
     }
+
+    lajes::SlabDesignData slab;
+    slab.SupportCase = 3;
+    if (!writeScheduleDrawing(folder / "schedule_1edge_case3_solid.dxf", slab,
+                              {4.0, 5.0, 10.0, 100.0, 200.0}, settings))
+        status = 1;
+    slab.SupportCase = 6;
+    if (!writeScheduleDrawing(folder / "schedule_2edge_case6_solid.dxf", slab,
+                              {4.0, 5.0, 12.0, 100.0, 300.0}, settings))
+        status = 1;
+    slab = lajes::SlabDesignData{};
+    slab.Ribbed = true;
+    slab.a = 40.0;
+    slab.bw = 10.0;
+    slab.hb = 20.0;
+    slab.bf = 5.0;
+    slab.BlockDensity = 450.0;
+    if (!writeScheduleDrawing(folder / "schedule_1edge_ribbed.dxf", slab,
+                              {5.0, 6.0, 25.0, 100.0, 300.0}, settings))
+        status = 1;
     return status;
 }

@@ -1,6 +1,7 @@
 // "&Gerar DXF" on the results screen: the name prompt, the save dialog and the file, with the
 // real dialogs answered by the test, and a scripted pair for paths no dialog would give.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -153,6 +154,36 @@ private slots:
         // The screen is as it was.
         QVERIFY(results->isVisible());
         QCOMPARE(results->AsxpbEdit->text(), QStringLiteral("33Ø5.0c12"));
+    }
+
+    // "Incluir tabela de aço": unticked at first; ticked, the drawing carries the steel table
+    // the core draws for the slab; the prompt keeps the box ticked for the next export.
+    void includingTheSteelTableDrawsItAndIsRemembered() {
+        TNomeLajeForm* prompt = started->app->namePrompt();
+        QVERIFY(!prompt->IncluirTabelaAcoCheckBox->isChecked());
+        QCOMPARE(prompt->IncluirTabelaAcoCheckBox->text(), QStringLiteral("Incluir tabela de aço"));
+        ModalScript script;
+        script.then([](QDialog* dialog) {
+            QTest::mouseClick(
+                dialog->findChild<QCheckBox*>(QStringLiteral("IncluirTabelaAcoCheckBox")),
+                Qt::LeftButton);
+            answerPrompt(dialog, QStringLiteral("L1"));
+        });
+        script.then([&](QDialog* dialog) { typeFile(dialog, path(QStringLiteral("com_tabela"))); });
+        exportNow();
+        QCOMPARE(script.unexpected, QStringList());
+        QVERIFY(prompt->IncluirTabelaAcoCheckBox->isChecked());
+
+        const auto schedule =
+            steelSchedule(started->app->slab(), started->app->results(), started->app->settings());
+        QVERIFY(schedule);
+        const QString reference = path(QStringLiteral("reference.out"));
+        QVERIFY(!exportDrawing(reference.toStdString(), "L1", started->app->slab(),
+                               started->app->results(), started->app->settings(), ',', &*schedule));
+        const QByteArray written = contents(path(QStringLiteral("com_tabela.dxf")));
+        QCOMPARE(written, contents(reference));
+        QVERIFY(written.contains("TABELA DE A\xC7O"));
+        QVERIFY(written.startsWith(expected(QStringLiteral("L1")).chopped(21)));
     }
 
     void secondExportOffersTheLastNameAndFile() {

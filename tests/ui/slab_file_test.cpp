@@ -76,9 +76,11 @@ QStringList shownTexts(const QWidget* window) {
                      items.join(QLatin1Char(',')) + (list->isEnabled() ? "" : " off");
     }
     for (const QRadioButton* radio : window->findChildren<QRadioButton*>())
-        texts << radio->objectName() + (radio->isChecked() ? "=on" : "=off");
+        if (radio->window() == window)
+            texts << radio->objectName() + (radio->isChecked() ? "=on" : "=off");
     for (const QCheckBox* box : window->findChildren<QCheckBox*>())
-        texts << box->objectName() + (box->isChecked() ? "=on" : "=off");
+        if (box->window() == window)
+            texts << box->objectName() + (box->isChecked() ? "=on" : "=off");
     texts << window->windowTitle();
     texts.sort();
     return texts;

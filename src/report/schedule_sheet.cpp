@@ -1,0 +1,230 @@
+#include "report/schedule_sheet.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+#include "io/file_writer.h"
+#include "report/report_page.h"
+#include "report/report_painter.h"
+#include "report/report_preview.h"
+#include "text/number_text.h"
+
+namespace lajes::report {
+
+namespace {
+
+constexpr double left = 22.0;        // mm from the sheet's left edge
+constexpr double rowHeight = 6.5;    // mm
+constexpr double cellPadding = 2.0;  // mm between a text and its cell's side
+constexpr double textDrop = 1.4;     // mm from a row's top to its text's top
+constexpr double lineStep = 5.5;     // mm between the lines of the heading
+constexpr double headingSize = 14.0; // pt
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A ruled table from `top`: numbers right-aligned, the first column left-aligned when it
+// holds names, the header bold. Returns the bottom of the table.
+double addTable(ScheduleSheet& sheet, double top, const std::vector<double>& widths,
+                const std::vector<std::string>& header,
+                const std::vector<std::vector<std::string>>& rows, bool firstColumnNames) {
+    std::vector<double> x{left};
+    for (double width : widths)
+        x.push_back(x.back() + width);
+    const double bottom = top + rowHeight * static_cast<double>(rows.size() + 1);
+    for (std::size_t row = 0; row <= rows.size() + 1; ++row) {
+        const double y = top + rowHeight * static_cast<double>(row);
+        sheet.lines.push_back({x.front(), y, x.back(), y});
+    }
+    for (double column : x)
+        sheet.lines.push_back({column, top, column, bottom});
+    const auto addRow = [&](const std::vector<std::string>& cells, double y, bool bold) {
+        for (std::size_t c = 0; c < cells.size() && c + 1 < x.size(); ++c) {
+            const bool first = c == 0 && firstColumnNames;
+            sheet.texts.push_back({first ? x[c] + cellPadding : x[c + 1] - cellPadding,
+                                   y + textDrop, cells[c], defaultPointSize, bold, !first});
+        }
+    };
+    addRow(header, top, true);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        addRow(rows[row], top + rowHeight * static_cast<double>(row + 1), false);
+    return bottom;
+}
+
+} // namespace
+
+const SheetText* ScheduleSheet::find(std::string_view text) const {
+    for (const SheetText& entry : texts)
+        if (entry.text == text)
+            return &entry;
+    return nullptr;
+}
+
+ScheduleSheet fillScheduleSheet(const SteelSchedule& schedule, const SlabDesignData& slab,
+                                std::string_view slabName, char decimalSeparator) {
+    const char sep = decimalSeparator;
+    ScheduleSheet sheet;
+    double y = 20.0;
+    sheet.texts.push_back({left, y, std::string(scheduleTitle), headingSize, true, false});
+    y += 10.0;
+    const auto line = [&](std::string text) {
+        sheet.texts.push_back({left, y, std::move(text), defaultPointSize, false, false});
+        y += lineStep;
+    };
+    if (!slabName.empty())
+        line("Laje: " + std::string(slabName));
+    line("Vãos: Lx = " + formatFixed(slab.Lx, 2, sep) +
+         " m    Ly = " + formatFixed(slab.Ly, 2, sep) + " m");
+    line("Espessura: h = " + formatFixed(slab.h, 2, sep) + " cm");
+    line("Caso de apoio: " + std::to_string(slab.SupportCase) +
+         (slab.Ribbed ? " (laje nervurada)" : ""));
+
+    const ScheduleTexts texts = scheduleTexts(schedule, sep);
+    y = addTable(sheet, y + 4.0, {22, 20, 20, 36, 36, 32}, texts.positionHeader, texts.positionRows,
+                 true);
+    y += 8.0;
+    sheet.texts.push_back(
+        {left, y, std::string(diameterSummaryTitle), defaultPointSize, true, false});
+    y = addTable(sheet, y + lineStep + 1.0, {22, 36, 32}, texts.diameterHeader, texts.diameterRows,
+                 false);
+    y += 8.0;
+    for (const ScheduleTotal& total : texts.totals) {
+        const bool mass = total.unit == "kg";
+        sheet.texts.push_back({left, y, total.caption, defaultPointSize, mass, false});
+        sheet.texts.push_back({left + 80.0, y, total.value, defaultPointSize, mass, true});
+        sheet.texts.push_back({left + 82.0, y, total.unit, defaultPointSize, mass, false});
+        y += lineStep;
+    }
+    return sheet;
+}
+
+void paintScheduleSheet(QPainter& painter, const ScheduleSheet& sheet, QPagedPaintDevice& device) {
+    installReportFont();
+    const QPageLayout layout = device.pageLayout();
+    const double dotsX = device.logicalDpiX() / 25.4; // device units per mm
+    const double dotsY = device.logicalDpiY() / 25.4;
+    QPointF origin(0.0, 0.0);
+    if (layout.mode() != QPageLayout::FullPageMode) {
+        const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+        origin = QPointF(paint.left() * dotsX, paint.top() * dotsY);
+    }
+    const auto at = [&](double x, double y) { return QPointF(x * dotsX, y * dotsY) - origin; };
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QPen(Qt::black, 0.25 * dotsX));
+    for (const SheetLine& line : sheet.lines)
+        painter.drawLine(at(line.x1, line.y1), at(line.x2, line.y2));
+    for (const SheetText& text : sheet.texts) {
+        painter.setFont(reportFont(text.pointSize, text.bold));
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        const QString shown = qText(text.text);
+        QPointF point = at(text.x, text.y);
+        if (text.alignRight)
+            point.rx() -= metrics.horizontalAdvance(shown);
+        painter.drawText(QPointF(point.x(), point.y() + metrics.ascent()), shown);
+    }
+    painter.restore();
+}
+
+QByteArray scheduleSheetPdf(const ScheduleSheet& sheet) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(720);
+        writer.setCreator(QStringLiteral("Lajes"));
+        writer.setTitle(qText(scheduleTitle));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                        QMarginsF(sheetMargin, sheetMargin, sheetMargin, sheetMargin),
+                        QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        paintScheduleSheet(painter, sheet, writer);
+        painter.end();
+    }
+    buffer.close();
+    return bytes;
+}
+
+std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
+                                                 const std::filesystem::path& target) {
+    const QByteArray bytes = scheduleSheetPdf(sheet);
+    if (bytes.isEmpty())
+        return std::string("Falha ao gerar o PDF");
+    return writeFile(target,
+                     std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+namespace {
+
+// "Salvar PDF…" of the preview: a file name, then the sheet written there.
+void saveSchedulePdf(const ScheduleSheet& sheet, QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
+    dialog.setObjectName(QStringLiteral("SalvarPdfDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    if (const auto error = writeScheduleSheetPdf(sheet, fileName.toStdU16String()))
+        QMessageBox::warning(
+            parent, QStringLiteral("Salvar PDF"),
+            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
+                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
+}
+
+} // namespace
+
+std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& sheet,
+                                                           QPrinter& printer, QWidget* parent) {
+    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    preview->setObjectName(QStringLiteral("TabelaAcoPreview"));
+    preview->setWindowTitle(qText(schedulePreviewCaption));
+    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
+                     [sheet](QPrinter* target) {
+                         QPainter painter(target);
+                         paintScheduleSheet(painter, sheet, *target);
+                     });
+    auto* save = new QAction(qText(savePdfActionText), preview.get());
+    save->setObjectName(QStringLiteral("SalvarPdfAction"));
+    QPrintPreviewDialog* dialog = preview.get();
+    QObject::connect(save, &QAction::triggered, dialog,
+                     [sheet, dialog] { saveSchedulePdf(sheet, dialog); });
+    if (auto* toolBar = preview->findChild<QToolBar*>()) {
+        toolBar->addSeparator();
+        toolBar->addAction(save);
+    } else {
+        preview->addAction(save);
+    }
+    return preview;
+}
+
+void showSchedulePreview(const ScheduleSheet& sheet, QWidget* parent) {
+    const std::unique_ptr<QPrinter> printer = reportPrinter();
+    printer->setDocName(qText(scheduleTitle));
+    const std::unique_ptr<QPrintPreviewDialog> preview =
+        createSchedulePreview(sheet, *printer, parent);
+    preview->setWindowState(preview->windowState() | Qt::WindowMaximized);
+    preview->exec();
+}
+
+} // namespace lajes::report
