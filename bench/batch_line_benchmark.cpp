@@ -8,8 +8,8 @@
 #include <string>
 
 #include "cli/schedule_json.h"
-#include "slabfile/slab_request.h"
 #include "cli/slab_result.h"
+#include "slabfile/slab_request.h"
 
 namespace lajes::cli {
 namespace {
