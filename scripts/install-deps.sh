@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
     clang-14 libclang-rt-14-dev clang-format-14
     python3 python3-ezdxf

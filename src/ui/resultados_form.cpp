@@ -119,15 +119,47 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
 
     buildControls();
 
-    // Any other window taking the focus after one of ours closed means the next activation
-    // comes from outside again.
+    // Any other window of this program taking the focus after one of ours closed means the
+    // next activation comes from outside again; so does any other window of this program
+    // taking the focus after the user came back from another program.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (window && ownWindowDepth_ == 0 && window != windowHandle())
+        if (!window || window == windowHandle())
+            return;
+        if (isOwnPopup(window)) {
+            lastActiveOfOurs_ = true;
+            return;
+        }
+        if (ownWindowDepth_ == 0)
             deactivatedByOwnWindow_ = false;
+        lastActiveOfOurs_ = false;
+        leftForAnotherProgram_ = false;
     });
+    // The whole program losing the focus to another program, with this screen as its active
+    // window, is no activation of this screen, and neither is the focus coming back to it.
+    // Depending on the platform the state changes before or after the window's deactivation.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive && isVisible() &&
+                    (lastActiveOfOurs_ || isActiveWindow()))
+                    leftForAnotherProgram_ = true;
+            });
 }
 
 TResultadosForm::~TResultadosForm() = default;
+
+// A list's popup takes the focus window (on some platforms also the activation) while the
+// user stays on this screen.
+bool TResultadosForm::isOwnPopup(const QWindow* window) const {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() != window || widget->windowType() != Qt::Popup)
+            continue;
+        for (const QWidget* parent = widget->parentWidget(); parent;
+             parent = parent->parentWidget())
+            if (parent == this)
+                return true;
+    }
+    return false;
+}
 
 void TResultadosForm::buildControls() {
     auto* outer = new QVBoxLayout(this);
@@ -367,11 +399,17 @@ void TResultadosForm::changeEvent(QEvent* event) {
         if (ownWindowDepth_ > 0) {
             if (!isActiveWindow())
                 deactivatedByOwnWindow_ = true;
-        } else {
-            const bool handedBack = deactivatedByOwnWindow_;
+        } else if (isActiveWindow()) {
+            const bool handedBack = deactivatedByOwnWindow_ || leftForAnotherProgram_;
             deactivatedByOwnWindow_ = false;
-            if (isActiveWindow() && !handedBack)
+            leftForAnotherProgram_ = false;
+            lastActiveOfOurs_ = true;
+            if (!handedBack)
                 scheduleActivation();
+        } else {
+            deactivatedByOwnWindow_ = false;
+            if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+                leftForAnotherProgram_ = true;
         }
     }
     QWidget::changeEvent(event);
@@ -540,6 +578,8 @@ void TResultadosForm::closeEvent(QCloseEvent* event) {
     // FormClose: the close timer never fires for a screen that is already closed.
     CloseResultTimer->stop();
     activationPending_ = false;
+    lastActiveOfOurs_ = false;
+    leftForAnotherProgram_ = false;
     QWidget::closeEvent(event);
 }
 

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QWindow;
 
 namespace lajes {
 
@@ -94,6 +95,7 @@ private:
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
     void scheduleActivation();
+    bool isOwnPopup(const QWindow* window) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -107,6 +109,10 @@ private:
     int ownWindowDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;
     bool activationPending_ = false;
+    // This screen was the last of the program's windows to be active, and the program then
+    // lost the focus to another program: the focus coming back is not an activation.
+    bool lastActiveOfOurs_ = false;
+    bool leftForAnotherProgram_ = false;
 
 public:
     // Controls, by the names the report and the tests look for.
