@@ -379,6 +379,8 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
     app.option_defaults()->group("Opções");
     app.require_subcommand(1);
     app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+    app.set_version_flag("--version", std::string("lajes-cli ") + LAJES_VERSION,
+                         "Mostra a versão e sai");
     app.get_formatter()->label("Usage", "Uso");
     app.get_formatter()->label("OPTIONS", "OPÇÕES");
     app.get_formatter()->label("Options", "Opções");
@@ -422,8 +424,11 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->required();
     addDecimal(dxfCommand);
 
-    for (CLI::App* command : {designCommand, batchCommand, dxfCommand})
+    // Each command's own help flag under the one Portuguese heading of its options.
+    for (CLI::App* command : {designCommand, batchCommand, dxfCommand}) {
         command->group("Comandos");
+        command->get_help_ptr()->group("Opções");
+    }
 #ifdef LAJES_WITH_REPORT
     CLI::App* reportCommand =
         app.add_subcommand("report", "Calcula uma laje e grava o relatório de uma página em PDF");
@@ -435,12 +440,16 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->required();
     addDecimal(reportCommand);
     reportCommand->group("Comandos");
+    reportCommand->get_help_ptr()->group("Opções");
 #endif
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
         app.exit(help, out, err);
+        return exitReady;
+    } catch (const CLI::CallForVersion& version) {
+        app.exit(version, out, err);
         return exitReady;
     } catch (const CLI::ParseError& error) {
         err << "lajes-cli: " << error.what() << "\n"

@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(focusAfterTextClicked, ok);
         QVERIFY(!started.app->aboutBox()->isVisible());
         QVERIFY(text.contains(QStringLiteral("Cálculo de Lajes")));
-        QVERIFY(text.contains(QStringLiteral("Versão 1.0.0")));
+        QVERIFY(text.contains(QStringLiteral("Versão 2.0.0")));
         QVERIFY(started.app->aboutBox()->windowFlags() & Qt::Tool);
     }
 
