@@ -13,6 +13,7 @@
 #include "config/settings.h"
 #include "config/settings_file.h"
 #include "ui/decimal_box.h"
+#include "ui/dialog_loop.h"
 #include "ui/glyphs.h"
 #include "ui/placement.h"
 
@@ -239,8 +240,8 @@ void TConfigForm::refillBoxes() {
 }
 
 void TConfigForm::showEvent(QShowEvent* event) {
+    // Placed by execUntilAcceptable, which shows it.
     QDialog::showEvent(event);
-    centreOverClientArea(this, centreOver_);
     colourBoxes[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -297,17 +298,7 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
                             {settings_.textLayerColour, settings_.slabLayerColour,
                              settings_.posBarLayerColour, settings_.negBarLayerColour},
                             EscComboBox->currentText()};
-    for (;;) {
-        if (exec() != QDialog::Accepted) {
-            settings_.wallWidth = snapshot.wallWidth;
-            settings_.cover = snapshot.cover;
-            settings_.phiInfinity = snapshot.phiInfinity;
-            for (int row = 0; row < 4; ++row)
-                *colourOfRow(row) = snapshot.colours[static_cast<std::size_t>(row)];
-            settings_.drawingScale = snapshot.scale.toStdString();
-            refillBoxes();
-            return;
-        }
+    const auto acceptable = [this] {
         commitFocusedBox();
         // Every condition is tested, so the colour numbers are taken even when a number
         // keeps the dialog open.
@@ -328,9 +319,17 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
         } else {
             accepted = false;
         }
-        if (accepted)
-            return;
-    }
+        return accepted;
+    };
+    if (execUntilAcceptable(*this, centreOver_, acceptable))
+        return;
+    settings_.wallWidth = snapshot.wallWidth;
+    settings_.cover = snapshot.cover;
+    settings_.phiInfinity = snapshot.phiInfinity;
+    for (int row = 0; row < 4; ++row)
+        *colourOfRow(row) = snapshot.colours[static_cast<std::size_t>(row)];
+    settings_.drawingScale = snapshot.scale.toStdString();
+    refillBoxes();
 }
 
 } // namespace lajes

@@ -11,7 +11,6 @@
 #include "analysis/slab_design_data.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
-#include "ui/placement.h"
 
 namespace lajes {
 
@@ -63,8 +62,8 @@ TDadosAddForm::TDadosAddForm(SlabDesignData& slab, MessageBoxes& messages,
 }
 
 void TDadosAddForm::showEvent(QShowEvent* event) {
+    // Placed by execUntilAcceptable, which shows it.
     QDialog::showEvent(event);
-    centreOverClientArea(this, centreOver_);
     MaiorVaodosMenoresEdit->setFocus(Qt::OtherFocusReason);
 }
 

@@ -23,6 +23,7 @@
 #include "ui/config_form.h"
 #include "ui/dados_add_form.h"
 #include "ui/decimal_box.h"
+#include "ui/dialog_loop.h"
 #include "ui/glyphs.h"
 #include "ui/laje_nervurada_form.h"
 #include "ui/message_boxes.h"
@@ -344,30 +345,29 @@ void TInserirDadosForm::LajeNervuradaCheckBoxToggled(bool checked) {
 bool TInserirDadosForm::runRibbedLoop() {
     if (!ribbedForm_)
         return false;
-    for (;;) {
-        if (ribbedForm_->exec() != QDialog::Accepted) {
-            LajeNervuradaCheckBox->setChecked(false);
-            return false;
-        }
+    const bool accepted = execUntilAcceptable(*ribbedForm_, this, [this] {
         ribbedForm_->commitFocusedBox();
-        if (ribbedForm_->geometryComplete()) {
-            ribbedForm_->settleBlockDensity();
-            slab_.Ribbed = true;
-            return true;
-        }
+        return ribbedForm_->geometryComplete();
+    });
+    if (!accepted) {
+        LajeNervuradaCheckBox->setChecked(false);
+        return false;
     }
+    ribbedForm_->settleBlockDensity();
+    slab_.Ribbed = true;
+    return true;
 }
 
 std::optional<double> TInserirDadosForm::runAdjacentSpanLoop() {
     if (!additionalForm_)
         return std::nullopt;
-    for (;;) {
-        if (additionalForm_->exec() != QDialog::Accepted)
-            return std::nullopt;
+    const bool accepted = execUntilAcceptable(*additionalForm_, this, [this] {
         additionalForm_->commitFocusedBox();
-        if (additionalForm_->spanComplete())
-            return slab_.AdjacentSpan;
-    }
+        return additionalForm_->spanComplete();
+    });
+    if (!accepted)
+        return std::nullopt;
+    return slab_.AdjacentSpan;
 }
 
 // ---- Number boxes -----------------------------------------------------------------------

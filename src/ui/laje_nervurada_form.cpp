@@ -12,7 +12,6 @@
 #include "analysis/slab_design_data.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
-#include "ui/placement.h"
 
 namespace lajes {
 
@@ -192,8 +191,8 @@ TLajeNervuradaForm::TLajeNervuradaForm(SlabDesignData& slab, MessageBoxes& messa
 }
 
 void TLajeNervuradaForm::showEvent(QShowEvent* event) {
+    // Placed by execUntilAcceptable, which shows it.
     QDialog::showEvent(event);
-    centreOverClientArea(this, centreOver_);
     AEdit->setFocus(Qt::OtherFocusReason);
 }
 
