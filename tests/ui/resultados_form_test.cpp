@@ -313,11 +313,13 @@ private slots:
             ++previews;
             QDialog preview(results);
             preview.setObjectName(QStringLiteral("preview"));
-            QTimer::singleShot(50, &preview, &QDialog::reject);
             preview.exec();
         };
+        ModalScript script;
+        script.then([](QDialog* preview) { QTimer::singleShot(50, preview, &QDialog::reject); });
         QTest::mouseClick(results->ImprimirBitBtn, Qt::LeftButton);
         QCOMPARE(previews, 1);
+        QCOMPARE(script.shownDialogs, QStringList{"preview"});
         QVERIFY(activate(results));
         QTest::qWait(20);
         QCOMPARE(results->recalculation().returnCount(), 1);
