@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
@@ -147,10 +148,17 @@ private slots:
         TAjudaForm* help = started.app->help();
         QVERIFY(help && help->isVisible());
         QVERIFY(help->browser()->toPlainText().contains(topic, Qt::CaseInsensitive));
+        // Centred on the main window, narrower than it, the text clear of the edges.
+        const QRect main = started.app->mainWindow()->geometry();
+        QVERIFY((help->geometry().center() - main.center()).manhattanLength() <= 2);
+        QVERIFY(help->width() < main.width());
+        QVERIFY(help->browser()->document()->documentMargin() >= 12);
+        help->move(0, 0);
         help->close();
         started.app->mainWindow()->Contedo1->trigger();
         QCOMPARE(started.app->help(), help);
         QVERIFY(help->isVisible());
+        QVERIFY((help->geometry().center() - main.center()).manhattanLength() <= 2);
     }
 
     void closingTheMainWindowWritesTheSettings_data() {
