@@ -28,6 +28,7 @@
 #include "ui/laje_nervurada_form.h"
 #include "ui/message_boxes.h"
 #include "ui/support_case_picture.h"
+#include "ui/window_scale.h"
 
 namespace lajes {
 
@@ -70,6 +71,7 @@ TInserirDadosForm::TInserirDadosForm(SlabDesignData& slab, SlabResults& results,
     setWindowTitle(QStringLiteral("Cálculo de Lajes"));
     setWindowIcon(applicationIcon());
     buildControls();
+    scaleContentsWithWindow(this);
 
     // The screen is created once, at start-up.
     applyStartValues(slab_);
@@ -102,13 +104,12 @@ void TInserirDadosForm::buildControls() {
     band->setContentsMargins(16, 10, 16, 10);
     outer->addWidget(band);
 
-    // The form itself keeps a comfortable width on wide screens and centres.
+    // The form centres, with a margin on each side; maximised, it grows with the screen.
     auto* holder = new QHBoxLayout;
     holder->setContentsMargins(16, 16, 16, 16);
     outer->addStretch(1);
     outer->addLayout(holder);
     auto* form = new QWidget(central);
-    form->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 80);
     holder->addStretch(1);
     holder->addWidget(form, 6);
     holder->addStretch(1);

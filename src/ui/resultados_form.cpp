@@ -20,6 +20,7 @@
 #include "ui/dxf_export_command.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
+#include "ui/window_scale.h"
 
 namespace lajes {
 
@@ -118,6 +119,7 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
     connect(CloseResultTimer, &QTimer::timeout, this, &TResultadosForm::CloseResultTimerTimer);
 
     buildControls();
+    scaleContentsWithWindow(this);
 
     // Any other window of this program taking the focus after one of ours closed means the
     // next activation comes from outside again; so does any other window of this program
@@ -164,12 +166,15 @@ bool TResultadosForm::isOwnPopup(const QWindow* window) const {
 void TResultadosForm::buildControls() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 10, 16, 16);
+    // Centred on the screen: maximised, the grid grows with the font (scaleContentsWithWindow).
     auto* holder = new QHBoxLayout;
+    outer->addStretch(1);
     outer->addLayout(holder);
     outer->addStretch(1);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
+    holder->addStretch(1);
     holder->addLayout(grid);
     holder->addStretch(1);
 
@@ -330,22 +335,14 @@ void TResultadosForm::buildControls() {
     ++row;
     grid->setRowMinimumHeight(row++, 12);
 
-    RetornarBitBtn = new QPushButton(QStringLiteral("&Retornar"), this);
-    DXFBitBtn = new QPushButton(QStringLiteral("&Gerar DXF"), this);
-    ImprimirBitBtn = new QPushButton(QStringLiteral("&Imprimir"), this);
-    SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), this);
-    RetornarBitBtn->setObjectName(QStringLiteral("RetornarBitBtn"));
-    DXFBitBtn->setObjectName(QStringLiteral("DXFBitBtn"));
-    ImprimirBitBtn->setObjectName(QStringLiteral("ImprimirBitBtn"));
-    SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, SairBitBtn}) {
-        button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
-        button->setMinimumHeight(fontMetrics().height() * 2);
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addStretch(1);
+    buttonRow_->addStretch(1);
+    RetornarBitBtn = addButton(returnGlyph(), QStringLiteral("&Retornar"), "RetornarBitBtn");
+    DXFBitBtn = addButton(drawingGlyph(), QStringLiteral("&Gerar DXF"), "DXFBitBtn");
+    ImprimirBitBtn = addButton(printGlyph(), QStringLiteral("&Imprimir"), "ImprimirBitBtn");
+    SairBitBtn = addButton(abortGlyph(), QStringLiteral("&Sair"), "SairBitBtn");
+    auto* buttons = buttonRow_;
     grid->addLayout(buttons, row, 0, 1, 12);
 
     // Tab order: the diameter lists, the buttons, then the spacing lists.
@@ -375,6 +372,20 @@ void TResultadosForm::buildControls() {
     connect(DXFBitBtn, &QPushButton::clicked, this, &TResultadosForm::DXFBitBtnClick);
     connect(ImprimirBitBtn, &QPushButton::clicked, this, &TResultadosForm::ImprimirBitBtnClick);
     connect(SairBitBtn, &QPushButton::clicked, this, &TResultadosForm::SairBitBtnClick);
+}
+
+QPushButton* TResultadosForm::addButton(const QIcon& glyph, const QString& text,
+                                        const char* objectName) {
+    auto* button = new QPushButton(glyph, text, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
+    button->setMinimumHeight(fontMetrics().height() * 2);
+    // Before "&Sair" once it is there; the row stays centred between its two stretches.
+    const int sair = SairBitBtn ? buttonRow_->indexOf(SairBitBtn) : buttonRow_->count() - 1;
+    buttonRow_->insertWidget(sair, button);
+    if (SairBitBtn)
+        setTabOrder(button, SairBitBtn);
+    return button;
 }
 
 void TResultadosForm::setDxfDialogs(DxfExportDialogs* dialogs) {

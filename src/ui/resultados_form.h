@@ -15,6 +15,8 @@
 #include "design/results_screen.h"
 
 class QComboBox;
+class QHBoxLayout;
+class QIcon;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -51,6 +53,10 @@ public:
 
     // Shows the screen maximised over the data-entry screen; it computes on activation.
     void showScreen();
+
+    // A further button in the row at the foot of the screen, with a glyph drawn like the
+    // others, placed before "&Sair"; the caller connects it.
+    QPushButton* addButton(const QIcon& glyph, const QString& text, const char* objectName);
 
     // Replaces the prompt and the save dialog of the drawing export (tests answer them).
     void setDxfDialogs(DxfExportDialogs* dialogs);
@@ -109,6 +115,7 @@ private:
     int ownWindowDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;
     bool activationPending_ = false;
+    QHBoxLayout* buttonRow_ = nullptr;
     // This screen was the last of the program's windows to be active, and the program then
     // lost the focus to another program: the focus coming back is not an activation.
     bool lastActiveOfOurs_ = false;
@@ -129,7 +136,8 @@ public:
     QLineEdit* XLnEdit;
     QLineEdit *TwdEdit, *TwuEdit;
     QLineEdit *FiEdit, *FadmEdit, *FfEdit, *Fadm1Edit;
-    QPushButton *RetornarBitBtn, *DXFBitBtn, *ImprimirBitBtn, *SairBitBtn;
+    QPushButton *RetornarBitBtn = nullptr, *DXFBitBtn = nullptr, *ImprimirBitBtn = nullptr,
+                *SairBitBtn = nullptr;
 };
 
 } // namespace lajes

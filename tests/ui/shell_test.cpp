@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(main->Contedo1->text(), QStringLiteral("&Conteúdo"));
         QCOMPARE(main->A1->text(), QStringLiteral("&Sobre"));
         QCOMPARE(main->CalcularLajes->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+        QCOMPARE(main->CalcularLajes->statusTip(), QStringLiteral("Ctrl+I — Calcular Lajes"));
     }
 
     void ctrlIOpensTheSameDataEntryScreenWithItsContents() {
