@@ -328,12 +328,17 @@ TEST_F(CommandLineTest, HelpIsInPortugueseWithAnExample) {
 }
 
 // Every help page has one heading for its options, in Portuguese.
-class HelpPageTest : public CommandLineTest, public testing::WithParamInterface<const char*> {};
+struct HelpPage {
+    const char* name;
+    const char* command; // empty: the program's own help
+};
+
+class HelpPageTest : public CommandLineTest, public testing::WithParamInterface<HelpPage> {};
 
 TEST_P(HelpPageTest, HasOnePortugueseOptionsHeading) {
     std::vector<std::string> args;
-    if (*GetParam())
-        args.emplace_back(GetParam());
+    if (*GetParam().command)
+        args.emplace_back(GetParam().command);
     args.emplace_back("--help");
     const CliRun r = run(args);
     EXPECT_EQ(r.status, 0);
@@ -344,15 +349,14 @@ TEST_P(HelpPageTest, HasOnePortugueseOptionsHeading) {
     EXPECT_NE(r.out.find("-h,--help"), std::string::npos);
 }
 
-constexpr const char* helpPages[] = {"", "design", "batch", "dxf",
+constexpr HelpPage helpPages[] = {
+    {"Main", ""},         {"Design", "design"}, {"Batch", "batch"}, {"Dxf", "dxf"},
 #ifdef LAJES_WITH_REPORT
-                                     "report"
+    {"Report", "report"},
 #endif
 };
 INSTANTIATE_TEST_SUITE_P(Commands, HelpPageTest, testing::ValuesIn(helpPages),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return *info.param ? std::string(info.param) : std::string("main");
-                         });
+                         testing_rows::RowName{});
 
 TEST_F(CommandLineTest, VersionIsTheProgramsVersion) {
     const CliRun r = run({"--version"});
