@@ -269,21 +269,32 @@ void TInserirDadosForm::buildControls() {
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    // Leaving a box stores its value.
-    // Leaving a box while the screen resets itself on closing stores nothing.
-    auto onExit = [this](void (TInserirDadosForm::*handler)()) {
-        return [this, handler] {
-            if (!resetting_)
-                (this->*handler)();
-        };
+    // Leaving a box stores its value; leaving it while the screen resets itself on closing
+    // stores nothing.
+    // Each number box and the field it sets: the typed permanent load also stands in g until
+    // the calculation adds the self-weight; the concrete box is not reformatted.
+    numberBoxes_ = {
+        {LxEdit, &slab_.Lx},
+        {LyEdit, &slab_.Ly},
+        {HEdit, &slab_.h},
+        {CargaPermEdit, &typedPermanentLoad_, 1.0, true, nullptr,
+         [this](double value) { slab_.g = value; }},
+        {CargaAcidEdit, &slab_.q},
+        {ConcretoComboBox->lineEdit(), &slab_.fck, 1.0, false, ConcretoComboBox},
     };
-    new FocusWatcher(LxEdit, onExit(&TInserirDadosForm::LxEditExit));
-    new FocusWatcher(LyEdit, onExit(&TInserirDadosForm::LyEditExit));
-    new FocusWatcher(CargaPermEdit, onExit(&TInserirDadosForm::CargaPermEditExit));
-    new FocusWatcher(CargaAcidEdit, onExit(&TInserirDadosForm::CargaAcidEditExit));
-    new FocusWatcher(ConcretoComboBox, onExit(&TInserirDadosForm::ConcretoComboBoxExit));
-    // Entering the thickness box shows the suggestions; so does clicking it again.
-    new FocusWatcher(HEdit, onExit(&TInserirDadosForm::HEditExit), [this] { LajeBitBtnClick(); });
+    for (const NumberBox& number : numberBoxes_) {
+        std::function<void()> onEnter;
+        // Entering the thickness box shows the suggestions; so does clicking it again.
+        if (number.box == HEdit)
+            onEnter = [this] { LajeBitBtnClick(); };
+        new FocusWatcher(
+            number.focusWidget(),
+            [this, number] {
+                if (!resetting_)
+                    commitNumberBox(number, messages_);
+            },
+            onEnter);
+    }
     HEdit->installEventFilter(this);
 
     for (QLineEdit* edit : {LxEdit, LyEdit, HEdit, CargaPermEdit, CargaAcidEdit})
@@ -373,52 +384,8 @@ std::optional<double> TInserirDadosForm::runAdjacentSpanLoop() {
 
 // ---- Number boxes -----------------------------------------------------------------------
 
-void TInserirDadosForm::LxEditExit() {
-    if (auto value = commitDecimalBox(LxEdit, messages_, true))
-        slab_.Lx = *value;
-}
-
-void TInserirDadosForm::LyEditExit() {
-    if (auto value = commitDecimalBox(LyEdit, messages_, true))
-        slab_.Ly = *value;
-}
-
-void TInserirDadosForm::HEditExit() {
-    if (auto value = commitDecimalBox(HEdit, messages_, true))
-        slab_.h = *value;
-}
-
-void TInserirDadosForm::CargaPermEditExit() {
-    if (auto value = commitDecimalBox(CargaPermEdit, messages_, true)) {
-        typedPermanentLoad_ = *value;
-        slab_.g = *value;
-    }
-}
-
-void TInserirDadosForm::CargaAcidEditExit() {
-    if (auto value = commitDecimalBox(CargaAcidEdit, messages_, true))
-        slab_.q = *value;
-}
-
-void TInserirDadosForm::ConcretoComboBoxExit() {
-    if (auto value = commitDecimalBox(ConcretoComboBox->lineEdit(), messages_, false))
-        slab_.fck = *value;
-}
-
 void TInserirDadosForm::commitFocusedBox() {
-    QWidget* focused = focusWidget();
-    if (focused == LxEdit)
-        LxEditExit();
-    else if (focused == LyEdit)
-        LyEditExit();
-    else if (focused == HEdit)
-        HEditExit();
-    else if (focused == CargaPermEdit)
-        CargaPermEditExit();
-    else if (focused == CargaAcidEdit)
-        CargaAcidEditExit();
-    else if (focused == ConcretoComboBox || focused == ConcretoComboBox->lineEdit())
-        ConcretoComboBoxExit();
+    commitFocusedNumberBox(numberBoxes_, focusWidget(), messages_);
 }
 
 std::optional<double> TInserirDadosForm::entry(const QLineEdit* box, double value) const {

@@ -8,6 +8,9 @@
 
 #include <array>
 #include <optional>
+#include <vector>
+
+#include "ui/decimal_box.h"
 
 class QCheckBox;
 class QComboBox;
@@ -43,13 +46,8 @@ public:
     // inputsChanged). Also used by the main window's "&Calcular Lajes".
     void markInputsChanged();
 
-    // Event handlers, public so that a test can run exactly what a user action runs.
-    void LxEditExit();
-    void LyEditExit();
-    void HEditExit();
-    void CargaPermEditExit();
-    void CargaAcidEditExit();
-    void ConcretoComboBoxExit();
+    // Event handlers, public so that a test can run exactly what a user action runs. The
+    // number boxes are committed through the screen's table of them (numberBoxes_).
     void LajeBitBtnClick();
     void CalcularBitBtnClick();
     void ConfiguraeseDesenho1Click();
@@ -92,6 +90,7 @@ private:
     // The permanent load as typed; SlabDesignData::g holds it plus the self-weight after a
     // calculation.
     double typedPermanentLoad_ = 0.0;
+    std::vector<NumberBox> numberBoxes_;
     bool hEditPressedWithFocus_ = false;
     bool resetting_ = false;
 
