@@ -204,9 +204,14 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    new FocusWatcher(ParedeEdit, [this] { ParedeEditExit(); });
-    new FocusWatcher(CobEdit, [this] { CobEditExit(); });
-    new FocusWatcher(FiInfinitoEdit, [this] { FiInfinitoEditExit(); });
+    // The number boxes and the settings they set; the wall width is typed in cm, held in m.
+    numberBoxes_ = {
+        {ParedeEdit, &settings_.wallWidth, 0.01},
+        {CobEdit, &settings_.cover},
+        {FiInfinitoEdit, &settings_.phiInfinity},
+    };
+    for (const NumberBox& number : numberBoxes_)
+        new FocusWatcher(number.box, [this, number] { commitNumberBox(number, messages_); });
     new FocusWatcher(EscComboBox, [this] { EscComboBoxExit(); });
     connect(EscComboBox, &QComboBox::currentTextChanged, this, [this] { EscComboBoxExit(); });
 
@@ -245,21 +250,6 @@ void TConfigForm::showEvent(QShowEvent* event) {
     colourBoxes[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void TConfigForm::ParedeEditExit() {
-    if (auto value = commitDecimalBox(ParedeEdit, messages_, true))
-        settings_.wallWidth = *value * 0.01; // typed in cm, held in m
-}
-
-void TConfigForm::CobEditExit() {
-    if (auto value = commitDecimalBox(CobEdit, messages_, true))
-        settings_.cover = *value;
-}
-
-void TConfigForm::FiInfinitoEditExit() {
-    if (auto value = commitDecimalBox(FiInfinitoEdit, messages_, true))
-        settings_.phiInfinity = *value;
-}
-
 void TConfigForm::EscComboBoxExit() {
     const ScaleChoice scale = scaleFactorFor(EscComboBox->currentText().toStdString());
     settings_.drawingScale = scale.scale;
@@ -275,15 +265,10 @@ void TConfigForm::swatchReleased(int row, int number) {
 }
 
 void TConfigForm::commitFocusedBox() {
-    QWidget* focused = focusWidget();
-    if (focused == ParedeEdit)
-        ParedeEditExit();
-    else if (focused == CobEdit)
-        CobEditExit();
-    else if (focused == FiInfinitoEdit)
-        FiInfinitoEditExit();
-    else if (focused == EscComboBox)
+    if (focusWidget() == EscComboBox)
         EscComboBoxExit();
+    else
+        commitFocusedNumberBox(numberBoxes_, focusWidget(), messages_);
 }
 
 void TConfigForm::ConfiguraeseDesenho1Click() {

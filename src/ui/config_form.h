@@ -8,6 +8,9 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
+
+#include "ui/decimal_box.h"
 
 class QComboBox;
 class QLineEdit;
@@ -48,9 +51,6 @@ public:
     // complete values, or cancelled (which restores everything it changed).
     void ConfiguraeseDesenho1Click();
 
-    void ParedeEditExit();
-    void CobEditExit();
-    void FiInfinitoEditExit();
     void EscComboBoxExit();
 
 signals:
@@ -77,6 +77,7 @@ private:
     QLineEdit* FiInfinitoEdit;
     QPushButton* OkBitBtn;
     QPushButton* CancelBitBtn;
+    std::vector<NumberBox> numberBoxes_;
 };
 
 } // namespace lajes

@@ -27,7 +27,7 @@ TDadosAddForm::TDadosAddForm(SlabDesignData& slab, MessageBoxes& messages,
     MaiorVaodosMenoresEdit->setObjectName(QStringLiteral("MaiorVaodosMenoresEdit"));
     MaiorVaodosMenoresEdit->setAlignment(Qt::AlignRight);
     makeDecimalBox(MaiorVaodosMenoresEdit);
-    new FocusWatcher(MaiorVaodosMenoresEdit, [this] { MaiorVaodosMenoresEditExit(); });
+    new FocusWatcher(MaiorVaodosMenoresEdit, [this] { commitNumberBox(spanBox(), messages_); });
 
     auto* caption =
         new QLabel(QStringLiteral("Maior dos Menores Vãos\nAdjacentes a Laje Calculada"), this);
@@ -67,14 +67,12 @@ void TDadosAddForm::showEvent(QShowEvent* event) {
     MaiorVaodosMenoresEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void TDadosAddForm::MaiorVaodosMenoresEditExit() {
-    if (auto value = commitDecimalBox(MaiorVaodosMenoresEdit, messages_, true))
-        slab_.AdjacentSpan = *value;
+NumberBox TDadosAddForm::spanBox() {
+    return {MaiorVaodosMenoresEdit, &slab_.AdjacentSpan};
 }
 
 void TDadosAddForm::commitFocusedBox() {
-    if (focusWidget() == MaiorVaodosMenoresEdit)
-        MaiorVaodosMenoresEditExit();
+    commitFocusedNumberBox({spanBox()}, focusWidget(), messages_);
 }
 
 bool TDadosAddForm::spanComplete() const {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "ui/decimal_box.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -23,12 +25,13 @@ public:
     // The box typed and the adjacent span non-zero.
     bool spanComplete() const;
 
-    void MaiorVaodosMenoresEditExit();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The box and the field it sets.
+    NumberBox spanBox();
+
     SlabDesignData& slab_;
     MessageBoxes& messages_;
     const QWidget* centreOver_;

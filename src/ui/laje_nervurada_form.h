@@ -5,7 +5,10 @@
 
 #include <QDialog>
 
+#include <vector>
+
 #include "analysis/data_entry.h"
+#include "ui/decimal_box.h"
 
 class QLineEdit;
 class QPushButton;
@@ -43,12 +46,6 @@ public:
     // An empty block-density box means blocks of no weight: 0, shown as 0,00.
     void settleBlockDensity();
 
-    void AEditExit();
-    void BWEditExit();
-    void HBEditExit();
-    void BFEditExit();
-    void BlocoInerteEditExit();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -61,6 +58,7 @@ private:
     QLineEdit* HBEdit;
     QLineEdit* BFEdit;
     QLineEdit* BlocoInerteEdit;
+    std::vector<NumberBox> numberBoxes_; // each box and the field of the slab it sets
     QPushButton* CalcularBitBtn;
     QPushButton* SairBitBtn;
 };
