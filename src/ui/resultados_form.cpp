@@ -163,6 +163,35 @@ bool TResultadosForm::isOwnPopup(const QWindow* window) const {
     return false;
 }
 
+// The results grid being built: four column groups of caption, value and unit, and the
+// row the next line goes to.
+struct TResultadosForm::Grid {
+    TResultadosForm* form;
+    QGridLayout* grid;
+    int boxWidth;
+    int row = 0;
+    const QString moment = QStringLiteral("(kg.m/m)");
+    const QString force = QStringLiteral("(kg/m)");
+    const QString area = QStringLiteral("(cm²/m)");
+    const QString length = QStringLiteral("(cm)");
+
+    static int label(int group) { return 3 * group; }
+    static int value(int group) { return 3 * group + 1; }
+    static int unitColumn(int group) { return 3 * group + 2; }
+    void addValue(int group, QLabel* caption, QLineEdit* box, const QString& unit) {
+        box->setFixedWidth(boxWidth);
+        if (caption)
+            grid->addWidget(caption, row, label(group));
+        grid->addWidget(box, row, value(group));
+        if (!unit.isEmpty())
+            grid->addWidget(plain(unit, form), row, unitColumn(group));
+    }
+    // "Asx+" over "Calc.".
+    QLabel* calculated(const QString& text) const {
+        return quantity(text + QStringLiteral("\nCalc."), form);
+    }
+};
+
 void TResultadosForm::buildControls() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 10, 16, 16);
@@ -177,28 +206,9 @@ void TResultadosForm::buildControls() {
     holder->addStretch(1);
     holder->addLayout(grid);
     holder->addStretch(1);
-
-    // Four column groups: caption, value, unit.
-    const auto label = [](int group) { return 3 * group; };
-    const auto value = [](int group) { return 3 * group + 1; };
-    const auto unitColumn = [](int group) { return 3 * group + 2; };
     for (int group = 0; group < 4; ++group)
-        grid->setColumnMinimumWidth(unitColumn(group), 12);
-
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000,00"));
-    int row = 0;
-    auto addValue = [&](int group, QLabel* caption, QLineEdit* box, const QString& unit) {
-        box->setFixedWidth(boxWidth);
-        if (caption)
-            grid->addWidget(caption, row, label(group));
-        grid->addWidget(box, row, value(group));
-        if (!unit.isEmpty())
-            grid->addWidget(plain(unit, this), row, unitColumn(group));
-    };
-    // "Asx+" over "Calc.".
-    auto calculated = [this](const QString& text) {
-        return quantity(text + QStringLiteral("\nCalc."), this);
-    };
+        grid->setColumnMinimumWidth(Grid::unitColumn(group), 12);
+    Grid g{this, grid, fontMetrics().horizontalAdvance(QStringLiteral("0000000000,00"))};
 
     ResultLabel = new QLabel(QStringLiteral("Resultados:"), this);
     ResultLabel->setObjectName(QStringLiteral("ResultLabel"));
@@ -207,67 +217,75 @@ void TResultadosForm::buildControls() {
     resultFont.setItalic(true);
     resultFont.setUnderline(true);
     ResultLabel->setFont(resultFont);
-    grid->addWidget(ResultLabel, row++, 0, 1, 12);
+    grid->addWidget(ResultLabel, g.row++, 0, 1, 12);
 
-    const QString moment = QStringLiteral("(kg.m/m)");
-    const QString force = QStringLiteral("(kg/m)");
-    const QString area = QStringLiteral("(cm²/m)");
-    const QString length = QStringLiteral("(cm)");
+    buildQuantityRows(g);
+    buildBarChoiceRows(g);
+    buildCheckRows(g);
+    buildButtonRow(g);
+    connectControls();
+}
+
+// Moments, reactions, required and effective areas, and the section limits.
+void TResultadosForm::buildQuantityRows(Grid& g) {
 
     MxEdit = valueBox("MxEdit", this);
     MyEdit = valueBox("MyEdit", this);
     XxEdit = valueBox("XxEdit", this);
     XyEdit = valueBox("XyEdit", this);
-    addValue(0, quantity(QStringLiteral("Mx"), this), MxEdit, moment);
-    addValue(1, quantity(QStringLiteral("My"), this), MyEdit, moment);
-    addValue(2, quantity(QStringLiteral("Xx"), this), XxEdit, moment);
-    addValue(3, quantity(QStringLiteral("Xy"), this), XyEdit, moment);
-    ++row;
+    g.addValue(0, quantity(QStringLiteral("Mx"), this), MxEdit, g.moment);
+    g.addValue(1, quantity(QStringLiteral("My"), this), MyEdit, g.moment);
+    g.addValue(2, quantity(QStringLiteral("Xx"), this), XxEdit, g.moment);
+    g.addValue(3, quantity(QStringLiteral("Xy"), this), XyEdit, g.moment);
+    ++g.row;
 
     RxaEdit = valueBox("RxaEdit", this);
     RyaEdit = valueBox("RyaEdit", this);
     RxeEdit = valueBox("RxeEdit", this);
     RyeEdit = valueBox("RyeEdit", this);
-    addValue(0, quantity(QStringLiteral("Rxa"), this), RxaEdit, force);
-    addValue(1, quantity(QStringLiteral("Rya"), this), RyaEdit, force);
-    addValue(2, quantity(QStringLiteral("Rxe"), this), RxeEdit, force);
-    addValue(3, quantity(QStringLiteral("Rye"), this), RyeEdit, force);
-    ++row;
+    g.addValue(0, quantity(QStringLiteral("Rxa"), this), RxaEdit, g.force);
+    g.addValue(1, quantity(QStringLiteral("Rya"), this), RyaEdit, g.force);
+    g.addValue(2, quantity(QStringLiteral("Rxe"), this), RxeEdit, g.force);
+    g.addValue(3, quantity(QStringLiteral("Rye"), this), RyeEdit, g.force);
+    ++g.row;
 
     AsxpCEdit = valueBox("AsxpCEdit", this);
     AsypCEdit = valueBox("AsypCEdit", this);
     AsxnCEdit = valueBox("AsxnCEdit", this);
     AsynCEdit = valueBox("AsynCEdit", this);
-    addValue(0, calculated(QStringLiteral("Asx+")), AsxpCEdit, area);
-    addValue(1, calculated(QStringLiteral("Asy+")), AsypCEdit, area);
-    addValue(2, calculated(QStringLiteral("Asx-")), AsxnCEdit, area);
-    addValue(3, calculated(QStringLiteral("Asy-")), AsynCEdit, area);
-    ++row;
+    g.addValue(0, g.calculated(QStringLiteral("Asx+")), AsxpCEdit, g.area);
+    g.addValue(1, g.calculated(QStringLiteral("Asy+")), AsypCEdit, g.area);
+    g.addValue(2, g.calculated(QStringLiteral("Asx-")), AsxnCEdit, g.area);
+    g.addValue(3, g.calculated(QStringLiteral("Asy-")), AsynCEdit, g.area);
+    ++g.row;
 
     AsxpEdit = valueBox("AsxpEdit", this);
     AsypEdit = valueBox("AsypEdit", this);
     AsxnEdit = valueBox("AsxnEdit", this);
     AsynEdit = valueBox("AsynEdit", this);
-    addValue(0, quantity(QStringLiteral("Asx+"), this), AsxpEdit, area);
-    addValue(1, quantity(QStringLiteral("Asy+"), this), AsypEdit, area);
-    addValue(2, quantity(QStringLiteral("Asx-"), this), AsxnEdit, area);
-    addValue(3, quantity(QStringLiteral("Asy-"), this), AsynEdit, area);
-    ++row;
-    grid->setRowMinimumHeight(row++, 6);
+    g.addValue(0, quantity(QStringLiteral("Asx+"), this), AsxpEdit, g.area);
+    g.addValue(1, quantity(QStringLiteral("Asy+"), this), AsypEdit, g.area);
+    g.addValue(2, quantity(QStringLiteral("Asx-"), this), AsxnEdit, g.area);
+    g.addValue(3, quantity(QStringLiteral("Asy-"), this), AsynEdit, g.area);
+    ++g.row;
+    g.grid->setRowMinimumHeight(g.row++, 6);
 
     MkmaxEdit = valueBox("MkmaxEdit", this, true);
     MrEdit = valueBox("MrEdit", this, true);
     RominEdit = valueBox("RominEdit", this, true);
     AsminEdit = valueBox("AsminEdit", this, true);
-    addValue(0, quantity(QStringLiteral("Mk máx"), this), MkmaxEdit, moment);
-    addValue(1, quantity(QStringLiteral("Mr"), this), MrEdit, moment);
-    addValue(2, quantity(QStringLiteral("ρmin"), this), RominEdit, QStringLiteral("(%)"));
-    addValue(3, quantity(QStringLiteral("As min"), this), AsminEdit, area);
-    ++row;
+    g.addValue(0, quantity(QStringLiteral("Mk máx"), this), MkmaxEdit, g.moment);
+    g.addValue(1, quantity(QStringLiteral("Mr"), this), MrEdit, g.moment);
+    g.addValue(2, quantity(QStringLiteral("ρmin"), this), RominEdit, QStringLiteral("(%)"));
+    g.addValue(3, quantity(QStringLiteral("As min"), this), AsminEdit, g.area);
+    ++g.row;
+}
 
+// The diameter and spacing lists of the four directions and their bar descriptions.
+void TResultadosForm::buildBarChoiceRows(Grid& g) {
     EscolhaBitolaLabel = heading(QStringLiteral("Escolha as Bitolas dos Aços:"), this);
     EscolhaBitolaLabel->setObjectName(QStringLiteral("EscolhaBitolaLabel"));
-    grid->addWidget(EscolhaBitolaLabel, row++, 0, 1, 12);
+    g.grid->addWidget(EscolhaBitolaLabel, g.row++, 0, 1, 12);
 
     AsxpComboBox = choiceList("AsxpComboBox", this);
     AsypComboBox = choiceList("AsypComboBox", this);
@@ -286,55 +304,60 @@ void TResultadosForm::buildControls() {
     const std::array<QComboBox*, 4> spacings{EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox,
                                              EspAsynComboBox};
     const std::array<QLineEdit*, 4> descriptions{AsxpbEdit, AsypbEdit, AsxnbEdit, AsynbEdit};
-    grid->addWidget(quantity(QStringLiteral("Bitolas"), this), row, label(0));
+    g.grid->addWidget(quantity(QStringLiteral("Bitolas"), this), g.row, g.label(0));
     for (int group = 0; group < 4; ++group) {
         auto* pair = new QHBoxLayout;
         pair->setSpacing(2);
         pair->addWidget(diameters[group]);
         pair->addWidget(spacings[group]);
         pair->addStretch(1);
-        grid->addLayout(pair, row, value(group), 1, 2);
+        g.grid->addLayout(pair, g.row, g.value(group), 1, 2);
         descriptions[group]->setAlignment(Qt::AlignLeft);
-        descriptions[group]->setMinimumWidth(boxWidth * 4 / 3);
-        grid->addWidget(descriptions[group], row + 1, value(group), 1, 2);
+        descriptions[group]->setMinimumWidth(g.boxWidth * 4 / 3);
+        g.grid->addWidget(descriptions[group], g.row + 1, g.value(group), 1, 2);
     }
-    row += 2;
-    grid->setRowMinimumHeight(row++, 8);
+    g.row += 2;
+    g.grid->setRowMinimumHeight(g.row++, 8);
+}
 
+// Neutral axis, shear and deflections.
+void TResultadosForm::buildCheckRows(Grid& g) {
     XLnEdit = valueBox("XLnEdit", this, true);
-    grid->addWidget(heading(QStringLiteral("Posição da Linha Neutra:"), this), row, 0, 1, 5);
-    addValue(2, quantity(QStringLiteral("X"), this), XLnEdit, length);
-    ++row;
+    g.grid->addWidget(heading(QStringLiteral("Posição da Linha Neutra:"), this), g.row, 0, 1, 5);
+    g.addValue(2, quantity(QStringLiteral("X"), this), XLnEdit, g.length);
+    ++g.row;
 
-    grid->addWidget(heading(QStringLiteral("Tensão de Cisalhamento:"), this), row++, 0, 1, 12);
+    g.grid->addWidget(heading(QStringLiteral("Tensão de Cisalhamento:"), this), g.row++, 0, 1, 12);
     TwdEdit = valueBox("TwdEdit", this);
     TwuEdit = valueBox("TwuEdit", this, true);
     const QString stress = QStringLiteral("(kN/m²/m)");
     auto* twdLabel = quantity(QStringLiteral("Tensão de Cisalhamento"), this);
-    grid->addWidget(twdLabel, row, 0, 1, 2);
-    addValue(1, nullptr, TwdEdit, stress);
+    g.grid->addWidget(twdLabel, g.row, 0, 1, 2);
+    g.addValue(1, nullptr, TwdEdit, stress);
     // The two-line caption reaches back over the third group instead of widening the fourth.
-    grid->addWidget(quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), row,
-                    label(2), 1, 4);
-    addValue(3, nullptr, TwuEdit, stress);
-    ++row;
+    g.grid->addWidget(quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), g.row,
+                      g.label(2), 1, 4);
+    g.addValue(3, nullptr, TwuEdit, stress);
+    ++g.row;
 
     FiEdit = valueBox("FiEdit", this);
     FadmEdit = valueBox("FadmEdit", this, true);
     FfEdit = valueBox("FfEdit", this);
     Fadm1Edit = valueBox("Fadm1Edit", this, true);
-    grid->addWidget(heading(QStringLiteral("Flecha Imediata:"), this), row++, 0, 1, 12);
-    grid->addWidget(quantity(QStringLiteral("flecha imediata"), this), row, 0, 1, 2);
-    addValue(1, nullptr, FiEdit, length);
-    addValue(2, quantity(QStringLiteral("f adm."), this), FadmEdit, length);
-    ++row;
-    grid->addWidget(heading(QStringLiteral("Flecha Final:"), this), row++, 0, 1, 12);
-    grid->addWidget(quantity(QStringLiteral("flecha final"), this), row, 0, 1, 2);
-    addValue(1, nullptr, FfEdit, length);
-    addValue(2, quantity(QStringLiteral("f adm."), this), Fadm1Edit, length);
-    ++row;
-    grid->setRowMinimumHeight(row++, 12);
+    g.grid->addWidget(heading(QStringLiteral("Flecha Imediata:"), this), g.row++, 0, 1, 12);
+    g.grid->addWidget(quantity(QStringLiteral("flecha imediata"), this), g.row, 0, 1, 2);
+    g.addValue(1, nullptr, FiEdit, g.length);
+    g.addValue(2, quantity(QStringLiteral("f adm."), this), FadmEdit, g.length);
+    ++g.row;
+    g.grid->addWidget(heading(QStringLiteral("Flecha Final:"), this), g.row++, 0, 1, 12);
+    g.grid->addWidget(quantity(QStringLiteral("flecha final"), this), g.row, 0, 1, 2);
+    g.addValue(1, nullptr, FfEdit, g.length);
+    g.addValue(2, quantity(QStringLiteral("f adm."), this), Fadm1Edit, g.length);
+    ++g.row;
+    g.grid->setRowMinimumHeight(g.row++, 12);
+}
 
+void TResultadosForm::buildButtonRow(Grid& g) {
     buttonRow_ = new QHBoxLayout;
     buttonRow_->addStretch(1);
     buttonRow_->addStretch(1);
@@ -343,8 +366,10 @@ void TResultadosForm::buildControls() {
     ImprimirBitBtn = addButton(printGlyph(), QStringLiteral("&Imprimir"), "ImprimirBitBtn");
     SairBitBtn = addButton(abortGlyph(), QStringLiteral("&Sair"), "SairBitBtn");
     auto* buttons = buttonRow_;
-    grid->addLayout(buttons, row, 0, 1, 12);
+    g.grid->addLayout(buttons, g.row, 0, 1, 12);
+}
 
+void TResultadosForm::connectControls() {
     // Tab order: the diameter lists, the buttons, then the spacing lists.
     const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
                                 RetornarBitBtn,  DXFBitBtn,       ImprimirBitBtn,  SairBitBtn,
@@ -361,11 +386,11 @@ void TResultadosForm::buildControls() {
     connect(EspAsypComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsypComboBoxChange);
     connect(EspAsxnComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsxnComboBoxChange);
     connect(EspAsynComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsynComboBoxChange);
-    for (std::size_t column = 0; column < 4; ++column) {
-        for (QComboBox* box : {diameters[column], spacings[column]}) {
-            box->installEventFilter(this);
-            box->view()->installEventFilter(this);
-        }
+    // Typing into a list changes nothing (AsxpComboBoxKeyPress).
+    for (QComboBox* box : {AsxpComboBox, AsypComboBox, AsxnComboBox, AsynComboBox, EspAsxpComboBox,
+                           EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox}) {
+        box->installEventFilter(this);
+        box->view()->installEventFilter(this);
     }
 
     connect(RetornarBitBtn, &QPushButton::clicked, this, &TResultadosForm::RetornarBitBtnClick);

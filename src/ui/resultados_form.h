@@ -96,7 +96,13 @@ private:
     // windows: their closing gives the activation back without starting a computation.
     class OwnWindow;
 
+    struct Grid;
     void buildControls();
+    void buildQuantityRows(Grid& g);
+    void buildBarChoiceRows(Grid& g);
+    void buildCheckRows(Grid& g);
+    void buildButtonRow(Grid& g);
+    void connectControls();
     void comboBoxChange(BarDirection direction, bool spacing, const QString& text);
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
