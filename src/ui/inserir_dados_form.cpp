@@ -117,7 +117,14 @@ void TInserirDadosForm::buildControls() {
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(18);
 
-    // Left column: ribbed option, support cases, materials.
+    buildCaseColumn(form, columns);
+    buildNumberColumn(form, columns);
+    buildButtons(central, outer);
+    connectControls();
+}
+
+// Left column: ribbed option, support cases, materials.
+void TInserirDadosForm::buildCaseColumn(QWidget* form, QHBoxLayout* columns) {
     auto* left = new QVBoxLayout;
     columns->addLayout(left, 3);
     LajeNervuradaCheckBox = new QCheckBox(QStringLiteral("Laje Nervurada"), form);
@@ -175,8 +182,10 @@ void TInserirDadosForm::buildControls() {
     materialsGrid->setColumnStretch(3, 1);
     left->addWidget(materials);
     left->addStretch(1);
+}
 
-    // Right column: spans, pre-dimensioning, thickness, loads.
+// Right column: spans, pre-dimensioning, thickness, loads.
+void TInserirDadosForm::buildNumberColumn(QWidget* form, QHBoxLayout* columns) {
     QFrame* numbers = panel(form);
     columns->addWidget(numbers, 2);
     auto* grid = new QGridLayout(numbers);
@@ -239,7 +248,9 @@ void TInserirDadosForm::buildControls() {
            QStringLiteral("(kg/m²)"));
     addRow(QStringLiteral("Carga Acidental "), CargaAcidEdit, QStringLiteral("(kg/m²)"));
     grid->setRowStretch(row, 1);
+}
 
+void TInserirDadosForm::buildButtons(QWidget* central, QVBoxLayout* outer) {
     CalcularBitBtn = new QPushButton(tickGlyph(), QStringLiteral("&Calcular Laje"), central);
     CalcularBitBtn->setObjectName(QStringLiteral("CalcularBitBtn"));
     SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), central);
@@ -258,7 +269,9 @@ void TInserirDadosForm::buildControls() {
     buttons->addStretch(1);
     outer->addLayout(buttons);
     outer->addStretch(2);
+}
 
+void TInserirDadosForm::connectControls() {
     // Tab order 0 to 18.
     QList<QWidget*> order;
     for (QRadioButton* radio : RadioButtons)

@@ -13,6 +13,8 @@
 #include "ui/decimal_box.h"
 
 class QCheckBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -70,6 +72,10 @@ protected:
 
 private:
     void buildControls();
+    void buildCaseColumn(QWidget* form, QHBoxLayout* columns);
+    void buildNumberColumn(QWidget* form, QHBoxLayout* columns);
+    void buildButtons(QWidget* central, QVBoxLayout* outer);
+    void connectControls();
     void selectSupportCase(int supportCase);
     void radioButtonToggled(int supportCase, bool checked);
     void LajeNervuradaCheckBoxToggled(bool checked);
