@@ -198,6 +198,12 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    connectControls();
+    refillBoxes();
+}
+
+// Tab order, the number boxes bound to their settings, and the scale list.
+void TConfigForm::connectControls() {
     QWidget* order[] = {colourBoxes[0], colourBoxes[1], colourBoxes[2], colourBoxes[3],
                         EscComboBox,    ParedeEdit,     CobEdit,        FiInfinitoEdit,
                         OkBitBtn,       CancelBitBtn};
@@ -214,8 +220,6 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
         new FocusWatcher(number.box, [this, number] { commitNumberBox(number, messages_); });
     new FocusWatcher(EscComboBox, [this] { EscComboBoxExit(); });
     connect(EscComboBox, &QComboBox::currentTextChanged, this, [this] { EscComboBoxExit(); });
-
-    refillBoxes();
 }
 
 std::string* TConfigForm::colourOfRow(int row) {

@@ -61,6 +61,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void connectControls();
     void refillBoxes();
     void commitFocusedBox();
     void swatchReleased(int row, int number);
