@@ -13,7 +13,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
@@ -22,12 +24,14 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 
 #include "config/settings_file.h"
 #include "report/qt_portuguese.h"
 #include "ui/ajuda_form.h"
+#include "ui/artwork.h"
 #include "ui/concreto_form.h"
 #include "ui/glyphs.h"
 #include "ui/help_sobre_form.h"
@@ -88,8 +92,18 @@ int main(int argc, char* argv[]) {
     lajes::installQtPortuguese(app);
     QApplication::setWindowIcon(lajes::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    // The splash screen's picture: the title art at twice the window's 392 x 173.
+    if (argc == 3 && std::strcmp(argv[1], "--splash-picture") == 0) {
+        QImage picture(784, 346, QImage::Format_RGB32);
+        picture.setDevicePixelRatio(2.0);
+        QPainter painter(&picture);
+        lajes::paintTitleArt(painter, QRectF(0, 0, 392, 173), true);
+        painter.end();
+        picture.setDevicePixelRatio(1.0);
+        return picture.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: lajes_screenshots <folder>\n");
+        std::fprintf(stderr, "usage: lajes_screenshots <folder> | --splash-picture <file.png>\n");
         return 2;
     }
     folder = QDir(QString::fromLocal8Bit(argv[1]));
