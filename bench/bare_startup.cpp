@@ -33,10 +33,10 @@ int main(int argc, char* argv[]) {
     });
     window.showMaximized();
     QTimer::singleShot(0, &window, [saida] {
-        std::printf("%lld\n", static_cast<long long>(
-                                   std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                       std::chrono::system_clock::now().time_since_epoch())
-                                       .count()));
+        std::printf("%lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                               std::chrono::system_clock::now().time_since_epoch())
+                                               .count()));
         std::fflush(stdout);
         saida->trigger();
     });

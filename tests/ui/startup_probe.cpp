@@ -23,9 +23,9 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(0, main, [main, printShownTime] {
             if (printShownTime)
                 std::printf("%lld\n", static_cast<long long>(
-                                           std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                               std::chrono::system_clock::now().time_since_epoch())
-                                               .count()));
+                                          std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                              std::chrono::system_clock::now().time_since_epoch())
+                                              .count()));
             for (QAction* menu : main->menuBar()->actions())
                 if (menu->menu() && menu->text() == QStringLiteral("&Arquivos"))
                     for (QAction* item : menu->menu()->actions())
