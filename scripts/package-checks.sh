@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a Release build, checks it (desktop-file-validate, lintian
 # errors, control fields), installs it with apt-get as a user would, and runs the installed
-# programs: lajes-cli design on the worked example, lajes-cli report, and the desktop program
-# offscreen up to its main window and out through "&Saída". Removes the package at the end.
+# programs: lajes-cli design on the worked example, lajes-cli report, lajes-cli --version, and
+# the desktop program under a virtual display up to its main window and out through its menu
+# "&Arquivos" → "&Saída" (typed with xdotool), and without any display. Removes the package
+# at the end.
 # Needs root (or sudo) for apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -58,8 +60,10 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = science ] || fail "Section is $(field Section)"
 field Maintainer | grep -q '^Equipe Lajes <' || fail "Maintainer is $(field Maintainer)"
 depends=$(field Depends)
+version=$(sed -n 's/^project(Lajes VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version), the project's $version"
 for dep in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 fonts-liberation \
-    qt6-qpa-plugins; do
+    qt6-qpa-plugins qt6-translations-l10n; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 echo "== $deb: Depends: $depends"
@@ -115,27 +119,57 @@ if /usr/bin/lajes-cli --help | grep -q '^  report '; then
     echo "== /usr/bin/lajes-cli report: laje.pdf ($(stat -c %s laje.pdf) bytes)"
 fi
 
-# The installed desktop program, offscreen: up to its main window, out through "&Saída"
-# (LAJES_TEST_QUIT_AFTER_SHOWN), leaving its configuration file behind.
+[ "$(/usr/bin/lajes-cli --version)" = "lajes-cli $version" ] || fail "lajes-cli --version"
+zcat /usr/share/man/man1/lajes.1.gz | head -n 1 | grep -qF "\"Lajes $version\"" ||
+    fail "the manual page does not carry version $version"
+echo "== /usr/bin/lajes-cli --version: lajes-cli $version"
+
+# The installed desktop program under a virtual display, as a user meets it: up to its main
+# window, then Alt+A ("&Arquivos") and "&Saída", leaving its configuration file behind.
 rm -f Quenvor.cfg
+cat >through-menu.sh <<'EOF'
+/usr/bin/lajes "$@" &
+pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Estruturas de Concreto - Cálculo de Lajes' | head -n 1)
+sleep 1
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+a
+sleep 0.5
+# "&Salvar Laje" shares the S of "&Saída": the first S marks "Salvar Laje", the second "Saída".
+xdotool key s
+sleep 0.3
+xdotool key s
+sleep 0.3
+xdotool key Return
+wait "$pid"
+EOF
 set +e
-QT_QPA_PLATFORM=offscreen LAJES_TEST_QUIT_AFTER_SHOWN=1 timeout 60 /usr/bin/lajes
+env -u QT_QPA_PLATFORM timeout 60 xvfb-run -a bash through-menu.sh
 status=$?
 set -e
 [ "$status" -eq 0 ] || fail "lajes ended with $status"
 [ "$(tail -n 1 Quenvor.cfg | tr -d '\r')" = EOF ] || fail "lajes did not write Quenvor.cfg on exit"
-echo "== /usr/bin/lajes: main window reached, left through Saída, Quenvor.cfg written"
+echo "== /usr/bin/lajes: main window reached, left through Arquivos → Saída, Quenvor.cfg written"
+
 # Opened with a slab file, as a double-click does; the recent files go to the program's own
 # settings, not to Quenvor.cfg.
 set +e
-XDG_CONFIG_HOME=$work QT_QPA_PLATFORM=offscreen LAJES_TEST_QUIT_AFTER_SHOWN=1 timeout 60 \
-    /usr/bin/lajes "$example"
+XDG_CONFIG_HOME=$work env -u QT_QPA_PLATFORM timeout 60 xvfb-run -a bash through-menu.sh "$example"
 status=$?
 set -e
 [ "$status" -eq 0 ] || fail "lajes $example ended with $status"
 grep -qF "$example" "$work/Lajes/Lajes.conf" || fail "lajes did not open $example"
 [ "$(grep -c . Quenvor.cfg)" -eq 9 ] || fail "Quenvor.cfg does not have nine lines"
 echo "== /usr/bin/lajes $example: opened, in the recent files"
+
+# Without any display: one line of its own and status 1.
+set +e
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/lajes 2>&1)
+status=$?
+set -e
+[ "$status" -eq 1 ] && [ "$(wc -l <<<"$message")" -eq 1 ] && grep -q 'nenhuma tela gráfica' <<<"$message" ||
+    fail "lajes without a display ended with $status: $message"
+echo "== /usr/bin/lajes without a display: $message"
 cd - >/dev/null
 
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get purge -y -qq lajes >/dev/null

@@ -403,6 +403,8 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
     app.option_defaults()->group("Opções");
     app.require_subcommand(1);
     app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+    app.set_version_flag("--version", std::string("lajes-cli ") + LAJES_VERSION,
+                         "Mostra a versão e sai");
     app.get_formatter()->label("Usage", "Uso");
     app.get_formatter()->label("OPTIONS", "OPÇÕES");
     app.get_formatter()->label("Options", "Opções");
@@ -448,8 +450,11 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->required();
     addDecimal(dxfCommand);
 
-    for (CLI::App* command : {designCommand, batchCommand, dxfCommand})
+    // Each command's own help flag under the one Portuguese heading of its options.
+    for (CLI::App* command : {designCommand, batchCommand, dxfCommand}) {
         command->group("Comandos");
+        command->get_help_ptr()->group("Opções");
+    }
     designCommand->add_flag("--schedule", options.schedule,
                             "Inclui no resultado a tabela de aço (posições, resumo por bitola, "
                             "massas e taxas)");
@@ -469,12 +474,16 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->required();
     addDecimal(reportCommand);
     reportCommand->group("Comandos");
+    reportCommand->get_help_ptr()->group("Opções");
 #endif
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
         app.exit(help, out, err);
+        return exitReady;
+    } catch (const CLI::CallForVersion& version) {
+        app.exit(version, out, err);
         return exitReady;
     } catch (const CLI::ParseError& error) {
         err << "lajes-cli: " << error.what() << "\n"

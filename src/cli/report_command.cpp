@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "report/qt_portuguese.h"
 #include "report/report_page.h"
 #include "report/report_pdf.h"
 
@@ -26,7 +27,9 @@ std::unique_ptr<QGuiApplication> guiApplication() {
     static int argc = 1;
     static char name[] = "lajes-cli";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    installQtPortuguese(*application);
+    return application;
 }
 
 } // namespace

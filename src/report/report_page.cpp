@@ -22,38 +22,39 @@ struct LineLayout {
     double captionX, valueX, unitX;
 };
 
-// Left column of the input data; every caption at x = 18.0.
+// Left column of the input data; every caption at x = 18.0. Each unit stands clear of the
+// widest value its line can print (five digits before the comma), as measured in the font.
 constexpr std::array<LineLayout, 11> inputLines{{
-    {"Fck", 45.2, 18.0, 28.0, 39.2},
-    {"Fyk", 50.3, 18.0, 28.0, 40.2},
-    {"Lx", 55.8, 18.0, 31.2, 42.9},
-    {"Ly", 61.6, 18.0, 31.2, 42.9},
-    {"Espessura", 67.5, 18.0, 48.2, 59.3},
+    {"Fck", 45.2, 18.0, 28.0, 42.1},
+    {"Fyk", 50.3, 18.0, 28.0, 42.1},
+    {"Lx", 55.8, 18.0, 31.2, 45.3},
+    {"Ly", 61.6, 18.0, 31.2, 45.3},
+    {"Espessura", 67.5, 18.0, 48.2, 62.3},
     {"CargaPerm", 73.8, 18.0, 48.2, 64.6},
     {"CargaAcid", 79.6, 18.0, 48.2, 64.6},
     {"Phi", 85.5, 18.0, 28.0, 0.0}, // φ∞ has no unit; its unit element stays empty
-    {"Parede", 91.8, 18.0, 33.3, 44.4},
-    {"Cobrimento", 98.2, 18.0, 40.7, 51.9},
-    {"MaiorVao", 103.5, 18.0, 59.8, 70.9},
+    {"Parede", 91.8, 18.0, 33.3, 47.4},
+    {"Cobrimento", 98.2, 18.0, 40.7, 54.8},
+    {"MaiorVao", 103.5, 18.0, 59.8, 73.9},
 }};
 
 // Ribbed-slab geometry under the picture, cm.
 constexpr std::array<LineLayout, 4> ribLines{{
-    {"A", 91.3, 97.9, 106.4, 115.9},
-    {"Hb", 97.1, 97.9, 106.4, 115.9},
-    {"Bw", 102.9, 97.9, 106.4, 115.9},
-    {"Bf", 108.7, 97.9, 106.4, 115.9},
+    {"A", 91.3, 97.9, 106.4, 120.5},
+    {"Hb", 97.1, 97.9, 106.4, 120.5},
+    {"Bw", 102.9, 97.9, 106.4, 120.5},
+    {"Bf", 108.7, 97.9, 106.4, 120.5},
 }};
 
 constexpr std::array<double, 4> columnX{18.0, 63.0, 107.9, 152.9};
 constexpr std::array<double, 4> momentValueX{28.0, 73.0, 118.0, 161.9};
-constexpr std::array<double, 4> momentUnitX{43.4, 88.4, 133.3, 176.7};
+constexpr std::array<double, 4> momentUnitX{43.4, 88.4, 133.3, 177.2};
 constexpr std::array<double, 4> areaValueX{30.7, 75.7, 120.6, 165.6};
-constexpr std::array<double, 4> areaUnitX{42.9, 88.4, 132.8, 177.8};
+constexpr std::array<double, 4> areaUnitX{44.8, 89.8, 134.7, 179.7};
 // "Mk máx = " is wider than the other captions, so that row's first value stands further
 // right; the others line up with the columns above.
 constexpr std::array<double, 4> limitValueX{34.0, 73.0, 120.6, 166.0};
-constexpr std::array<double, 4> limitUnitX{49.0, 88.4, 133.3, 177.8};
+constexpr std::array<double, 4> limitUnitX{49.0, 88.4, 134.7, 180.1};
 
 constexpr double momentRowY = 129.4;
 constexpr double reactionRowY = 139.2;
@@ -72,13 +73,13 @@ constexpr std::array<std::string_view, 4> limitNames{"Mkmax", "Mr", "Romin", "As
 
 // The further result lines.
 constexpr std::array<LineLayout, 7> furtherLines{{
-    {"Twd", 187.1, 60.3, 71.0, 84.3},
-    {"Twu", 187.1, 105.3, 116.0, 129.3},
-    {"XLn", 195.5, 110.1, 120.6, 133.3},
-    {"Fi", 209.3, 48.7, 77.0, 86.0},
-    {"Fadm", 209.3, 99.5, 130.0, 139.0},
-    {"Ff", 224.1, 48.7, 77.0, 86.0},
-    {"Fadm1", 224.1, 99.0, 130.0, 139.0},
+    {"Twd", 187.1, 60.3, 71.0, 85.1},
+    {"Twu", 187.1, 105.3, 116.0, 130.1},
+    {"XLn", 195.5, 110.1, 120.6, 134.7},
+    {"Fi", 209.3, 48.7, 77.0, 91.1},
+    {"Fadm", 209.3, 99.5, 130.0, 144.1},
+    {"Ff", 224.1, 48.7, 77.0, 91.1},
+    {"Fadm1", 224.1, 99.0, 130.0, 144.1},
 }};
 
 // The names of the elements that blankReportPage lays out besides the lines.

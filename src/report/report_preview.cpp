@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
 
@@ -79,11 +80,21 @@ std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page,
     return preview;
 }
 
+int execPreviewMaximised(QPrintPreviewDialog& preview) {
+    preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
+    // The tool bar's "fit page" action, so that its button shows the mode too.
+    if (auto* fitPage = preview.findChild<QAction*>(QStringLiteral("fitPageAction")))
+        fitPage->trigger();
+    else if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+        widget->setZoomMode(QPrintPreviewWidget::FitInView);
+    return preview.exec();
+}
+
 void showReportPreview(const ReportPage& page, QWidget* parent) {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     const std::unique_ptr<QPrintPreviewDialog> preview =
         createReportPreview(page, *printer, parent);
-    preview->exec();
+    execPreviewMaximised(*preview);
 }
 
 void printReport(const ResultsScreen& screen, const SlabDesignData& slab,

@@ -29,6 +29,10 @@ std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page,
 // box over `parent`. Returns whether a file was written.
 bool saveReportPdf(const ReportPage& page, QWidget* parent);
 
+// Shows any print preview of the program as they all open: modal, maximised, the whole page
+// in view. Returns the dialog's result when the user closes it.
+int execPreviewMaximised(QPrintPreviewDialog& preview);
+
 // Opens the preview modally over `parent`; returns when the user closes it.
 void showReportPreview(const ReportPage& page, QWidget* parent);
 

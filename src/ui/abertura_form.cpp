@@ -2,9 +2,13 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
-#include "ui/artwork.h"
+// The picture lives in a static library; its resource must be registered by hand.
+static void registerSplashResource() {
+    Q_INIT_RESOURCE(abertura);
+}
 
 namespace lajes {
 
@@ -31,9 +35,14 @@ void TAberturaForm::showEvent(QShowEvent* event) {
     Timer1.start();
 }
 
+// The splash screen is one stretched picture: the title art rendered once, at twice the
+// window's size, by `lajes_screenshots --splash-picture src/ui/abertura.png`. Drawing the art
+// itself here (fonts, text fitting, antialiasing) was the costliest step of the start-up.
 void TAberturaForm::paintEvent(QPaintEvent*) {
+    registerSplashResource();
     QPainter painter(this);
-    paintTitleArt(painter, rect(), true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), QPixmap(QStringLiteral(":/abertura/abertura.png")));
 }
 
 void TAberturaForm::Timer1Timer() {

@@ -18,6 +18,7 @@ public:
     QTextBrowser* browser() const { return browser_; }
 
 private:
+    void placeOverMainWindow();
     QTextBrowser* browser_;
 };
 

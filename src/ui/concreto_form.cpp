@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/artwork.h"
@@ -21,6 +22,14 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         paintTitleArt(painter, rect(), false);
+        // A top-level menu item cannot show its shortcut: the picture says it, discreetly.
+        QFont font = painter.font();
+        font.setPixelSize(qMax(12, height() / 40));
+        painter.setFont(font);
+        painter.setPen(QColor(0xb8, 0xcc, 0xea));
+        const int margin = qMax(10, height() / 30);
+        painter.drawText(rect().adjusted(margin, margin, -margin, -margin),
+                         Qt::AlignLeft | Qt::AlignBottom, QString::fromUtf8(calcularLajesHint));
     }
 };
 
@@ -54,6 +63,7 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     CalcularLajes->setObjectName(QStringLiteral("CalcularLajes"));
     CalcularLajes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     CalcularLajes->setShortcutContext(Qt::ApplicationShortcut);
+    CalcularLajes->setStatusTip(QString::fromUtf8(calcularLajesHint));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Ajuda"));
     Contedo1 = help->addAction(QStringLiteral("&Conteúdo"));
     Contedo1->setObjectName(QStringLiteral("Contedo1"));
@@ -74,6 +84,8 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(concPanel);
     layout->addWidget(picture, 1);
     setCentralWidget(central);
+    // Where the item's status tip appears.
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void TConcretoForm::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,9 @@ class QAction;
 
 namespace lajes {
 
+// Said in the main window's picture and in the status tip of "&Calcular Lajes".
+inline constexpr const char* calcularLajesHint = "Ctrl+I — Calcular Lajes";
+
 class TConcretoForm final : public QMainWindow {
     Q_OBJECT
 public:

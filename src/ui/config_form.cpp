@@ -13,6 +13,7 @@
 #include "config/settings.h"
 #include "config/settings_file.h"
 #include "ui/decimal_box.h"
+#include "ui/dialog_loop.h"
 #include "ui/glyphs.h"
 #include "ui/placement.h"
 
@@ -197,19 +198,28 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    connectControls();
+    refillBoxes();
+}
+
+// Tab order, the number boxes bound to their settings, and the scale list.
+void TConfigForm::connectControls() {
     QWidget* order[] = {colourBoxes[0], colourBoxes[1], colourBoxes[2], colourBoxes[3],
                         EscComboBox,    ParedeEdit,     CobEdit,        FiInfinitoEdit,
                         OkBitBtn,       CancelBitBtn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    new FocusWatcher(ParedeEdit, [this] { ParedeEditExit(); });
-    new FocusWatcher(CobEdit, [this] { CobEditExit(); });
-    new FocusWatcher(FiInfinitoEdit, [this] { FiInfinitoEditExit(); });
+    // The number boxes and the settings they set; the wall width is typed in cm, held in m.
+    numberBoxes_ = {
+        {ParedeEdit, &settings_.wallWidth, 0.01},
+        {CobEdit, &settings_.cover},
+        {FiInfinitoEdit, &settings_.phiInfinity},
+    };
+    for (const NumberBox& number : numberBoxes_)
+        new FocusWatcher(number.box, [this, number] { commitNumberBox(number, messages_); });
     new FocusWatcher(EscComboBox, [this] { EscComboBoxExit(); });
     connect(EscComboBox, &QComboBox::currentTextChanged, this, [this] { EscComboBoxExit(); });
-
-    refillBoxes();
 }
 
 std::string* TConfigForm::colourOfRow(int row) {
@@ -239,24 +249,9 @@ void TConfigForm::refillBoxes() {
 }
 
 void TConfigForm::showEvent(QShowEvent* event) {
+    // Placed by execUntilAcceptable, which shows it.
     QDialog::showEvent(event);
-    centreOverClientArea(this, centreOver_);
     colourBoxes[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void TConfigForm::ParedeEditExit() {
-    if (auto value = commitDecimalBox(ParedeEdit, messages_, true))
-        settings_.wallWidth = *value * 0.01; // typed in cm, held in m
-}
-
-void TConfigForm::CobEditExit() {
-    if (auto value = commitDecimalBox(CobEdit, messages_, true))
-        settings_.cover = *value;
-}
-
-void TConfigForm::FiInfinitoEditExit() {
-    if (auto value = commitDecimalBox(FiInfinitoEdit, messages_, true))
-        settings_.phiInfinity = *value;
 }
 
 void TConfigForm::EscComboBoxExit() {
@@ -274,15 +269,10 @@ void TConfigForm::swatchReleased(int row, int number) {
 }
 
 void TConfigForm::commitFocusedBox() {
-    QWidget* focused = focusWidget();
-    if (focused == ParedeEdit)
-        ParedeEditExit();
-    else if (focused == CobEdit)
-        CobEditExit();
-    else if (focused == FiInfinitoEdit)
-        FiInfinitoEditExit();
-    else if (focused == EscComboBox)
+    if (focusWidget() == EscComboBox)
         EscComboBoxExit();
+    else
+        commitFocusedNumberBox(numberBoxes_, focusWidget(), messages_);
 }
 
 void TConfigForm::ConfiguraeseDesenho1Click() {
@@ -297,17 +287,7 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
                             {settings_.textLayerColour, settings_.slabLayerColour,
                              settings_.posBarLayerColour, settings_.negBarLayerColour},
                             EscComboBox->currentText()};
-    for (;;) {
-        if (exec() != QDialog::Accepted) {
-            settings_.wallWidth = snapshot.wallWidth;
-            settings_.cover = snapshot.cover;
-            settings_.phiInfinity = snapshot.phiInfinity;
-            for (int row = 0; row < 4; ++row)
-                *colourOfRow(row) = snapshot.colours[static_cast<std::size_t>(row)];
-            settings_.drawingScale = snapshot.scale.toStdString();
-            refillBoxes();
-            return;
-        }
+    const auto acceptable = [this] {
         commitFocusedBox();
         // Every condition is tested, so the colour numbers are taken even when a number
         // keeps the dialog open.
@@ -328,9 +308,17 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
         } else {
             accepted = false;
         }
-        if (accepted)
-            return;
-    }
+        return accepted;
+    };
+    if (execUntilAcceptable(*this, centreOver_, acceptable))
+        return;
+    settings_.wallWidth = snapshot.wallWidth;
+    settings_.cover = snapshot.cover;
+    settings_.phiInfinity = snapshot.phiInfinity;
+    for (int row = 0; row < 4; ++row)
+        *colourOfRow(row) = snapshot.colours[static_cast<std::size_t>(row)];
+    settings_.drawingScale = snapshot.scale.toStdString();
+    refillBoxes();
 }
 
 void TConfigForm::adoptDesignSettings(const Settings& fromFile) {

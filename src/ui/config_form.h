@@ -8,6 +8,9 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
+
+#include "ui/decimal_box.h"
 
 class QComboBox;
 class QLineEdit;
@@ -48,9 +51,6 @@ public:
     // complete values, or cancelled (which restores everything it changed).
     void ConfiguraeseDesenho1Click();
 
-    void ParedeEditExit();
-    void CobEditExit();
-    void FiInfinitoEditExit();
     void EscComboBoxExit();
 
     // Takes the wall width, cover and φ∞ of a slab file as if they had been typed here and
@@ -65,6 +65,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void connectControls();
     void refillBoxes();
     void commitFocusedBox();
     void swatchReleased(int row, int number);
@@ -81,6 +82,7 @@ private:
     QLineEdit* FiInfinitoEdit;
     QPushButton* OkBitBtn;
     QPushButton* CancelBitBtn;
+    std::vector<NumberBox> numberBoxes_;
 };
 
 } // namespace lajes

@@ -11,7 +11,6 @@
 #include "analysis/slab_design_data.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
-#include "ui/placement.h"
 
 namespace lajes {
 
@@ -28,7 +27,7 @@ TDadosAddForm::TDadosAddForm(SlabDesignData& slab, MessageBoxes& messages,
     MaiorVaodosMenoresEdit->setObjectName(QStringLiteral("MaiorVaodosMenoresEdit"));
     MaiorVaodosMenoresEdit->setAlignment(Qt::AlignRight);
     makeDecimalBox(MaiorVaodosMenoresEdit);
-    new FocusWatcher(MaiorVaodosMenoresEdit, [this] { MaiorVaodosMenoresEditExit(); });
+    new FocusWatcher(MaiorVaodosMenoresEdit, [this] { commitNumberBox(spanBox(), messages_); });
 
     auto* caption =
         new QLabel(QStringLiteral("Maior dos Menores Vãos\nAdjacentes a Laje Calculada"), this);
@@ -63,19 +62,17 @@ TDadosAddForm::TDadosAddForm(SlabDesignData& slab, MessageBoxes& messages,
 }
 
 void TDadosAddForm::showEvent(QShowEvent* event) {
+    // Placed by execUntilAcceptable, which shows it.
     QDialog::showEvent(event);
-    centreOverClientArea(this, centreOver_);
     MaiorVaodosMenoresEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void TDadosAddForm::MaiorVaodosMenoresEditExit() {
-    if (auto value = commitDecimalBox(MaiorVaodosMenoresEdit, messages_, true))
-        slab_.AdjacentSpan = *value;
+NumberBox TDadosAddForm::spanBox() {
+    return {MaiorVaodosMenoresEdit, &slab_.AdjacentSpan};
 }
 
 void TDadosAddForm::commitFocusedBox() {
-    if (focusWidget() == MaiorVaodosMenoresEdit)
-        MaiorVaodosMenoresEditExit();
+    commitFocusedNumberBox({spanBox()}, focusWidget(), messages_);
 }
 
 bool TDadosAddForm::spanComplete() const {
@@ -92,7 +89,7 @@ void TDadosAddForm::typeValue(double adjacentSpan) {
         return;
     }
     typeIntoBox(MaiorVaodosMenoresEdit, adjacentSpan);
-    MaiorVaodosMenoresEditExit();
+    commitNumberBox(spanBox(), messages_);
 }
 
 } // namespace lajes

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "ui/decimal_box.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -23,8 +25,6 @@ public:
     // The box typed and the adjacent span non-zero.
     bool spanComplete() const;
 
-    void MaiorVaodosMenoresEditExit();
-
     // The adjacent span of a slab file, typed into the box; a 0 leaves the box empty.
     void typeValue(double adjacentSpan);
 
@@ -32,6 +32,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The box and the field it sets.
+    NumberBox spanBox();
+
     SlabDesignData& slab_;
     MessageBoxes& messages_;
     const QWidget* centreOver_;

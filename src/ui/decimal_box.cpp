@@ -144,4 +144,25 @@ void typeIntoBox(QLineEdit* box, std::optional<double> value) {
     box->setText(QString::fromStdString(formatShortest(*value, localeDecimalSeparator())));
 }
 
+QWidget* NumberBox::focusWidget() const {
+    return watched ? watched : box;
+}
+
+void commitNumberBox(const NumberBox& number, MessageBoxes& messages) {
+    if (auto value = commitDecimalBox(number.box, messages, number.reformat)) {
+        *number.field = *value * number.scale;
+        if (number.alsoStore)
+            number.alsoStore(*value);
+    }
+}
+
+void commitFocusedNumberBox(const std::vector<NumberBox>& boxes, const QWidget* focused,
+                            MessageBoxes& messages) {
+    for (const NumberBox& number : boxes)
+        if (focused && (focused == number.focusWidget() || focused == number.box)) {
+            commitNumberBox(number, messages);
+            return;
+        }
+}
+
 } // namespace lajes

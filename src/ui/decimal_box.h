@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 class QComboBox;
@@ -50,6 +51,29 @@ void makeListOnly(QComboBox* box);
 // conversion-error box is shown and nothing is returned (the caller keeps its field); on
 // success, when `reformat`, the box is rewritten with two decimals. Returns the value.
 std::optional<double> commitDecimalBox(QLineEdit* box, MessageBoxes& messages, bool reformat);
+
+// A number box bound to the field it sets. Leaving the box (or committing it while it has the
+// focus) stores its value times `scale` in `field` (a wall width typed in cm is held in m:
+// 0.01), then calls `alsoStore` if given. `watched` is the widget that holds the focus (the
+// combo box of an editable combo box's line edit).
+struct NumberBox {
+    QLineEdit* box = nullptr;
+    double* field = nullptr;
+    double scale = 1.0;
+    bool reformat = true;
+    QWidget* watched = nullptr; // null: the box itself
+    std::function<void(double)> alsoStore = {};
+
+    QWidget* focusWidget() const;
+};
+
+// Commits `box` as leaving it does (commitDecimalBox, then the field).
+void commitNumberBox(const NumberBox& box, MessageBoxes& messages);
+
+// Commits the one of `boxes` that is `focused` (the window's focus widget), if any: a button
+// pressed while a box still has the focus takes the box's value.
+void commitFocusedNumberBox(const std::vector<NumberBox>& boxes, const QWidget* focused,
+                            MessageBoxes& messages);
 
 // "%0.2f" with the locale's decimal separator.
 QString twoDecimals(double value);

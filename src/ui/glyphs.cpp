@@ -88,6 +88,67 @@ QIcon cancelGlyph() {
     });
 }
 
+QIcon returnGlyph() {
+    return paintedIcon([](QPainter& p, qreal s) {
+        // A blue arrow bending back to the left.
+        const QColor blue(0x1f, 0x5f, 0xbf);
+        QPainterPath bend;
+        bend.moveTo(0.30 * s, 0.40 * s);
+        bend.lineTo(0.62 * s, 0.40 * s);
+        bend.cubicTo(0.98 * s, 0.40 * s, 0.98 * s, 0.86 * s, 0.62 * s, 0.86 * s);
+        bend.lineTo(0.42 * s, 0.86 * s);
+        p.setPen(QPen(blue, 0.13 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(bend);
+        QPainterPath head;
+        head.moveTo(0.04 * s, 0.40 * s);
+        head.lineTo(0.36 * s, 0.14 * s);
+        head.lineTo(0.36 * s, 0.66 * s);
+        head.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(blue);
+        p.drawPath(head);
+    });
+}
+
+QIcon drawingGlyph() {
+    return paintedIcon([](QPainter& p, qreal s) {
+        // A drawing sheet with a slab outline and its bars.
+        p.setPen(QPen(QColor(0x55, 0x55, 0x55), 0.06 * s));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(0.08 * s, 0.10 * s, 0.84 * s, 0.80 * s));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0x1f, 0x5f, 0xbf), 0.07 * s));
+        p.drawRect(QRectF(0.22 * s, 0.24 * s, 0.56 * s, 0.52 * s));
+        p.setPen(QPen(QColor(0xd9, 0x6a, 0x00), 0.06 * s, Qt::SolidLine, Qt::RoundCap));
+        for (qreal y : {0.38, 0.50, 0.62})
+            p.drawLine(QPointF(0.28 * s, y * s), QPointF(0.72 * s, y * s));
+        p.setPen(QPen(QColor(0x1b, 0x8a, 0x2e), 0.06 * s, Qt::SolidLine, Qt::RoundCap));
+        for (qreal x : {0.36, 0.50, 0.64})
+            p.drawLine(QPointF(x * s, 0.30 * s), QPointF(x * s, 0.70 * s));
+    });
+}
+
+QIcon printGlyph() {
+    return paintedIcon([](QPainter& p, qreal s) {
+        // A printer: the sheet coming out above, the body, the tray below.
+        const QColor body(0x4a, 0x55, 0x68);
+        p.setPen(QPen(QColor(0x55, 0x55, 0x55), 0.05 * s));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(0.26 * s, 0.06 * s, 0.48 * s, 0.34 * s));
+        p.setPen(Qt::NoPen);
+        p.setBrush(body);
+        p.drawRoundedRect(QRectF(0.06 * s, 0.34 * s, 0.88 * s, 0.38 * s), 0.08 * s, 0.08 * s);
+        p.setBrush(QColor(0x1b, 0x8a, 0x2e));
+        p.drawEllipse(QRectF(0.76 * s, 0.42 * s, 0.09 * s, 0.09 * s));
+        p.setPen(QPen(QColor(0x55, 0x55, 0x55), 0.05 * s));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(0.24 * s, 0.60 * s, 0.52 * s, 0.32 * s));
+        p.setPen(QPen(QColor(0x99, 0x99, 0x99), 0.04 * s));
+        for (qreal y : {0.71, 0.81})
+            p.drawLine(QPointF(0.32 * s, y * s), QPointF(0.68 * s, y * s));
+    });
+}
+
 namespace {
 
 // The application icon from its PNG sizes, each file read only when a window first asks for

@@ -6,9 +6,12 @@
 
 namespace lajes {
 
-QIcon tickGlyph();   // green tick: "&Calcular Laje", "&Ok"
-QIcon abortGlyph();  // red circle with a cross: "&Sair"
-QIcon cancelGlyph(); // red cross: "&Cancelar"
+QIcon tickGlyph();    // green tick: "&Calcular Laje", "&Ok"
+QIcon abortGlyph();   // red circle with a cross: "&Sair"
+QIcon cancelGlyph();  // red cross: "&Cancelar"
+QIcon returnGlyph();  // blue arrow bending back: "&Retornar"
+QIcon drawingGlyph(); // drawing sheet with the slab and its bars: "&Gerar DXF"
+QIcon printGlyph();   // printer: "&Imprimir"
 QIcon applicationIcon();
 
 } // namespace lajes

@@ -11,9 +11,7 @@
 
 #include "ui/glyphs.h"
 
-#ifndef LAJES_VERSION
-#define LAJES_VERSION "1.0.0"
-#endif
+// LAJES_VERSION: the project's version, from CMake.
 
 namespace lajes {
 

@@ -25,10 +25,12 @@
 #include "ui/config_form.h"
 #include "ui/dados_add_form.h"
 #include "ui/decimal_box.h"
+#include "ui/dialog_loop.h"
 #include "ui/glyphs.h"
 #include "ui/laje_nervurada_form.h"
 #include "ui/message_boxes.h"
 #include "ui/support_case_picture.h"
+#include "ui/window_scale.h"
 
 namespace lajes {
 
@@ -71,6 +73,7 @@ TInserirDadosForm::TInserirDadosForm(SlabDesignData& slab, SlabResults& results,
     setWindowTitle(QStringLiteral("Cálculo de Lajes"));
     setWindowIcon(applicationIcon());
     buildControls();
+    scaleContentsWithWindow(this);
 
     // The screen is created once, at start-up.
     applyStartValues(slab_);
@@ -103,13 +106,12 @@ void TInserirDadosForm::buildControls() {
     band->setContentsMargins(16, 10, 16, 10);
     outer->addWidget(band);
 
-    // The form itself keeps a comfortable width on wide screens and centres.
+    // The form centres, with a margin on each side; maximised, it grows with the screen.
     auto* holder = new QHBoxLayout;
     holder->setContentsMargins(16, 16, 16, 16);
     outer->addStretch(1);
     outer->addLayout(holder);
     auto* form = new QWidget(central);
-    form->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 80);
     holder->addStretch(1);
     holder->addWidget(form, 6);
     holder->addStretch(1);
@@ -117,7 +119,14 @@ void TInserirDadosForm::buildControls() {
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(18);
 
-    // Left column: ribbed option, support cases, materials.
+    buildCaseColumn(form, columns);
+    buildNumberColumn(form, columns);
+    buildButtons(central, outer);
+    connectControls();
+}
+
+// Left column: ribbed option, support cases, materials.
+void TInserirDadosForm::buildCaseColumn(QWidget* form, QHBoxLayout* columns) {
     auto* left = new QVBoxLayout;
     columns->addLayout(left, 3);
     LajeNervuradaCheckBox = new QCheckBox(QStringLiteral("Laje Nervurada"), form);
@@ -175,8 +184,10 @@ void TInserirDadosForm::buildControls() {
     materialsGrid->setColumnStretch(3, 1);
     left->addWidget(materials);
     left->addStretch(1);
+}
 
-    // Right column: spans, pre-dimensioning, thickness, loads.
+// Right column: spans, pre-dimensioning, thickness, loads.
+void TInserirDadosForm::buildNumberColumn(QWidget* form, QHBoxLayout* columns) {
     QFrame* numbers = panel(form);
     columns->addWidget(numbers, 2);
     auto* grid = new QGridLayout(numbers);
@@ -239,7 +250,9 @@ void TInserirDadosForm::buildControls() {
            QStringLiteral("(kg/m²)"));
     addRow(QStringLiteral("Carga Acidental "), CargaAcidEdit, QStringLiteral("(kg/m²)"));
     grid->setRowStretch(row, 1);
+}
 
+void TInserirDadosForm::buildButtons(QWidget* central, QVBoxLayout* outer) {
     CalcularBitBtn = new QPushButton(tickGlyph(), QStringLiteral("&Calcular Laje"), central);
     CalcularBitBtn->setObjectName(QStringLiteral("CalcularBitBtn"));
     SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), central);
@@ -258,7 +271,9 @@ void TInserirDadosForm::buildControls() {
     buttons->addStretch(1);
     outer->addLayout(buttons);
     outer->addStretch(2);
+}
 
+void TInserirDadosForm::connectControls() {
     // Tab order 0 to 18.
     QList<QWidget*> order;
     for (QRadioButton* radio : RadioButtons)
@@ -269,21 +284,32 @@ void TInserirDadosForm::buildControls() {
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    // Leaving a box stores its value.
-    // Leaving a box while the screen resets itself on closing stores nothing.
-    auto onExit = [this](void (TInserirDadosForm::*handler)()) {
-        return [this, handler] {
-            if (!resetting_)
-                (this->*handler)();
-        };
+    // Leaving a box stores its value; leaving it while the screen resets itself on closing
+    // stores nothing.
+    // Each number box and the field it sets: the typed permanent load also stands in g until
+    // the calculation adds the self-weight; the concrete box is not reformatted.
+    numberBoxes_ = {
+        {LxEdit, &slab_.Lx},
+        {LyEdit, &slab_.Ly},
+        {HEdit, &slab_.h},
+        {CargaPermEdit, &typedPermanentLoad_, 1.0, true, nullptr,
+         [this](double value) { slab_.g = value; }},
+        {CargaAcidEdit, &slab_.q},
+        {ConcretoComboBox->lineEdit(), &slab_.fck, 1.0, false, ConcretoComboBox},
     };
-    new FocusWatcher(LxEdit, onExit(&TInserirDadosForm::LxEditExit));
-    new FocusWatcher(LyEdit, onExit(&TInserirDadosForm::LyEditExit));
-    new FocusWatcher(CargaPermEdit, onExit(&TInserirDadosForm::CargaPermEditExit));
-    new FocusWatcher(CargaAcidEdit, onExit(&TInserirDadosForm::CargaAcidEditExit));
-    new FocusWatcher(ConcretoComboBox, onExit(&TInserirDadosForm::ConcretoComboBoxExit));
-    // Entering the thickness box shows the suggestions; so does clicking it again.
-    new FocusWatcher(HEdit, onExit(&TInserirDadosForm::HEditExit), [this] { LajeBitBtnClick(); });
+    for (const NumberBox& number : numberBoxes_) {
+        std::function<void()> onEnter;
+        // Entering the thickness box shows the suggestions; so does clicking it again.
+        if (number.box == HEdit)
+            onEnter = [this] { LajeBitBtnClick(); };
+        new FocusWatcher(
+            number.focusWidget(),
+            [this, number] {
+                if (!resetting_)
+                    commitNumberBox(number, messages_);
+            },
+            onEnter);
+    }
     HEdit->installEventFilter(this);
 
     for (QLineEdit* edit : {LxEdit, LyEdit, HEdit, CargaPermEdit, CargaAcidEdit})
@@ -347,83 +373,39 @@ void TInserirDadosForm::LajeNervuradaCheckBoxToggled(bool checked) {
 bool TInserirDadosForm::runRibbedLoop() {
     if (!ribbedForm_)
         return false;
-    for (;;) {
-        if (ribbedForm_->exec() != QDialog::Accepted) {
-            LajeNervuradaCheckBox->setChecked(false);
-            return false;
-        }
+    const bool accepted = execUntilAcceptable(*ribbedForm_, this, [this] {
         ribbedForm_->commitFocusedBox();
-        if (ribbedForm_->geometryComplete()) {
-            ribbedForm_->settleBlockDensity();
-            slab_.Ribbed = true;
-            return true;
-        }
+        return ribbedForm_->geometryComplete();
+    });
+    if (!accepted) {
+        LajeNervuradaCheckBox->setChecked(false);
+        return false;
     }
+    ribbedForm_->settleBlockDensity();
+    slab_.Ribbed = true;
+    return true;
 }
 
 std::optional<double> TInserirDadosForm::runAdjacentSpanLoop() {
     if (!additionalForm_)
         return std::nullopt;
-    for (;;) {
-        if (additionalForm_->exec() != QDialog::Accepted)
-            return std::nullopt;
+    const bool accepted = execUntilAcceptable(*additionalForm_, this, [this] {
         additionalForm_->commitFocusedBox();
-        if (additionalForm_->spanComplete())
-            return slab_.AdjacentSpan;
-    }
+        return additionalForm_->spanComplete();
+    });
+    if (!accepted)
+        return std::nullopt;
+    return slab_.AdjacentSpan;
 }
 
 // ---- Number boxes -----------------------------------------------------------------------
-
-void TInserirDadosForm::LxEditExit() {
-    if (auto value = commitDecimalBox(LxEdit, messages_, true))
-        slab_.Lx = *value;
-}
-
-void TInserirDadosForm::LyEditExit() {
-    if (auto value = commitDecimalBox(LyEdit, messages_, true))
-        slab_.Ly = *value;
-}
-
-void TInserirDadosForm::HEditExit() {
-    if (auto value = commitDecimalBox(HEdit, messages_, true))
-        slab_.h = *value;
-}
-
-void TInserirDadosForm::CargaPermEditExit() {
-    if (auto value = commitDecimalBox(CargaPermEdit, messages_, true)) {
-        typedPermanentLoad_ = *value;
-        slab_.g = *value;
-    }
-}
-
-void TInserirDadosForm::CargaAcidEditExit() {
-    if (auto value = commitDecimalBox(CargaAcidEdit, messages_, true))
-        slab_.q = *value;
-}
-
-void TInserirDadosForm::ConcretoComboBoxExit() {
-    if (auto value = commitDecimalBox(ConcretoComboBox->lineEdit(), messages_, false))
-        slab_.fck = *value;
-}
 
 void TInserirDadosForm::commitFocusedBox() {
     commitBox(focusWidget());
 }
 
 void TInserirDadosForm::commitBox(QWidget* focused) {
-    if (focused == LxEdit)
-        LxEditExit();
-    else if (focused == LyEdit)
-        LyEditExit();
-    else if (focused == HEdit)
-        HEditExit();
-    else if (focused == CargaPermEdit)
-        CargaPermEditExit();
-    else if (focused == CargaAcidEdit)
-        CargaAcidEditExit();
-    else if (focused == ConcretoComboBox || focused == ConcretoComboBox->lineEdit())
-        ConcretoComboBoxExit();
+    commitFocusedNumberBox(numberBoxes_, focused, messages_);
 }
 
 std::optional<double> TInserirDadosForm::entry(const QLineEdit* box, double value) const {
@@ -566,7 +548,7 @@ void TInserirDadosForm::fillFrom(const SlabRequest& file) {
     selectSupportCase(file.slab.SupportCase);
     ConcretoComboBox->setCurrentText(
         QString::fromStdString(formatShortest(file.slab.fck, localeDecimalSeparator())));
-    ConcretoComboBoxExit();
+    commitBox(ConcretoComboBox);
     AcoComboBox->setCurrentText(QString::fromStdString(file.slab.SteelGrade));
     const std::array<std::pair<QLineEdit*, std::optional<double>>, 5> boxes{{
         {LxEdit, file.typed.Lx},

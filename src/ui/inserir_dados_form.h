@@ -9,9 +9,14 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
+
+#include "ui/decimal_box.h"
 
 class QAction;
 class QCheckBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -46,13 +51,8 @@ public:
     // inputsChanged). Also used by the main window's "&Calcular Lajes".
     void markInputsChanged();
 
-    // Event handlers, public so that a test can run exactly what a user action runs.
-    void LxEditExit();
-    void LyEditExit();
-    void HEditExit();
-    void CargaPermEditExit();
-    void CargaAcidEditExit();
-    void ConcretoComboBoxExit();
+    // Event handlers, public so that a test can run exactly what a user action runs. The
+    // number boxes are committed through the screen's table of them (numberBoxes_).
     void LajeBitBtnClick();
     void CalcularBitBtnClick();
     void ConfiguraeseDesenho1Click();
@@ -75,6 +75,9 @@ public:
     bool runRibbedLoop();
     std::optional<double> runAdjacentSpanLoop();
 
+    // Processes `box` (a number box, or the concrete list) as on leaving it.
+    void commitBox(QWidget* box);
+
 signals:
     // An input changed: the results screen clears its printed flag, sets its return count to 1.
     void inputsChanged();
@@ -90,11 +93,14 @@ protected:
 
 private:
     void buildControls();
+    void buildCaseColumn(QWidget* form, QHBoxLayout* columns);
+    void buildNumberColumn(QWidget* form, QHBoxLayout* columns);
+    void buildButtons(QWidget* central, QVBoxLayout* outer);
+    void connectControls();
     void selectSupportCase(int supportCase);
     void radioButtonToggled(int supportCase, bool checked);
     void LajeNervuradaCheckBoxToggled(bool checked);
     void commitFocusedBox();
-    void commitBox(QWidget* box);
     void resetInputs();
     std::optional<double> entry(const QLineEdit* box, double value) const;
     void showSuggestions();
@@ -111,6 +117,7 @@ private:
     // The permanent load as typed; SlabDesignData::g holds it plus the self-weight after a
     // calculation.
     double typedPermanentLoad_ = 0.0;
+    std::vector<NumberBox> numberBoxes_;
     bool hEditPressedWithFocus_ = false;
     bool resetting_ = false;
     bool filling_ = false;

@@ -15,7 +15,6 @@
 #include "analysis/slab_design_data.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
-#include "ui/placement.h"
 
 namespace lajes {
 
@@ -132,19 +131,15 @@ TLajeNervuradaForm::TLajeNervuradaForm(SlabDesignData& slab, MessageBoxes& messa
         const char* name;
         QString caption;
         QString unit;
-        void (TLajeNervuradaForm::*exit)();
+        double* field;
     };
     const Row rows[] = {
-        {AEdit, "AEdit", QStringLiteral("a"), QStringLiteral("(cm)"),
-         &TLajeNervuradaForm::AEditExit},
-        {BWEdit, "BWEdit", QStringLiteral("bw"), QStringLiteral("(cm)"),
-         &TLajeNervuradaForm::BWEditExit},
-        {HBEdit, "HBEdit", QStringLiteral("hb"), QStringLiteral("(cm)"),
-         &TLajeNervuradaForm::HBEditExit},
-        {BFEdit, "BFEdit", QStringLiteral("bf"), QStringLiteral("(cm)"),
-         &TLajeNervuradaForm::BFEditExit},
+        {AEdit, "AEdit", QStringLiteral("a"), QStringLiteral("(cm)"), &slab_.a},
+        {BWEdit, "BWEdit", QStringLiteral("bw"), QStringLiteral("(cm)"), &slab_.bw},
+        {HBEdit, "HBEdit", QStringLiteral("hb"), QStringLiteral("(cm)"), &slab_.hb},
+        {BFEdit, "BFEdit", QStringLiteral("bf"), QStringLiteral("(cm)"), &slab_.bf},
         {BlocoInerteEdit, "BlocoInerteEdit", QStringLiteral("Bloco Inerte"),
-         QStringLiteral("(kgf/m³)"), &TLajeNervuradaForm::BlocoInerteEditExit},
+         QStringLiteral("(kgf/m³)"), &slab_.BlockDensity},
     };
     int line = 0;
     for (const Row& row : rows) {
@@ -156,7 +151,9 @@ TLajeNervuradaForm::TLajeNervuradaForm(SlabDesignData& slab, MessageBoxes& messa
         grid->addWidget(label, line, 0, Qt::AlignRight);
         grid->addWidget(row.edit, line, 1);
         grid->addWidget(new QLabel(row.unit, this), line, 2);
-        new FocusWatcher(row.edit, [this, exit = row.exit] { (this->*exit)(); });
+        numberBoxes_.push_back({row.edit, row.field});
+        new FocusWatcher(
+            row.edit, [this, number = numberBoxes_.back()] { commitNumberBox(number, messages_); });
         ++line;
     }
     auto* hint = new QLabel(QStringLiteral("Bloco de Sical - 450 kg/m³"), this);
@@ -195,48 +192,13 @@ TLajeNervuradaForm::TLajeNervuradaForm(SlabDesignData& slab, MessageBoxes& messa
 }
 
 void TLajeNervuradaForm::showEvent(QShowEvent* event) {
+    // Placed by execUntilAcceptable, which shows it.
     QDialog::showEvent(event);
-    centreOverClientArea(this, centreOver_);
     AEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void TLajeNervuradaForm::AEditExit() {
-    if (auto value = commitDecimalBox(AEdit, messages_, true))
-        slab_.a = *value;
-}
-
-void TLajeNervuradaForm::BWEditExit() {
-    if (auto value = commitDecimalBox(BWEdit, messages_, true))
-        slab_.bw = *value;
-}
-
-void TLajeNervuradaForm::HBEditExit() {
-    if (auto value = commitDecimalBox(HBEdit, messages_, true))
-        slab_.hb = *value;
-}
-
-void TLajeNervuradaForm::BFEditExit() {
-    if (auto value = commitDecimalBox(BFEdit, messages_, true))
-        slab_.bf = *value;
-}
-
-void TLajeNervuradaForm::BlocoInerteEditExit() {
-    if (auto value = commitDecimalBox(BlocoInerteEdit, messages_, true))
-        slab_.BlockDensity = *value;
-}
-
 void TLajeNervuradaForm::commitFocusedBox() {
-    QWidget* focused = focusWidget();
-    if (focused == AEdit)
-        AEditExit();
-    else if (focused == BWEdit)
-        BWEditExit();
-    else if (focused == HBEdit)
-        HBEditExit();
-    else if (focused == BFEdit)
-        BFEditExit();
-    else if (focused == BlocoInerteEdit)
-        BlocoInerteEditExit();
+    commitFocusedNumberBox(numberBoxes_, focusWidget(), messages_);
 }
 
 RibbedGeometryEntries TLajeNervuradaForm::entries() const {
@@ -260,22 +222,23 @@ void TLajeNervuradaForm::settleBlockDensity() {
 }
 
 void TLajeNervuradaForm::typeValues(const SlabDesignData& from) {
-    const std::array<std::tuple<QLineEdit*, double, double*, void (TLajeNervuradaForm::*)()>, 5>
-        boxes{{{AEdit, from.a, &slab_.a, &TLajeNervuradaForm::AEditExit},
-               {BWEdit, from.bw, &slab_.bw, &TLajeNervuradaForm::BWEditExit},
-               {HBEdit, from.hb, &slab_.hb, &TLajeNervuradaForm::HBEditExit},
-               {BFEdit, from.bf, &slab_.bf, &TLajeNervuradaForm::BFEditExit},
-               {BlocoInerteEdit, from.BlockDensity, &slab_.BlockDensity,
-                &TLajeNervuradaForm::BlocoInerteEditExit}}};
-    for (const auto& [box, value, field, leave] : boxes) {
-        if (value == 0.0) {
-            box->clear();
-            *field = 0.0;
-        } else {
-            typeIntoBox(box, value);
-            (this->*leave)();
-        }
-    }
+    const std::array<std::pair<const double*, double>, 5> values{{{&slab_.a, from.a},
+                                                                  {&slab_.bw, from.bw},
+                                                                  {&slab_.hb, from.hb},
+                                                                  {&slab_.bf, from.bf},
+                                                                  {&slab_.BlockDensity,
+                                                                   from.BlockDensity}}};
+    for (const NumberBox& number : numberBoxes_)
+        for (const auto& [field, value] : values)
+            if (number.field == field) {
+                if (value == 0.0) {
+                    number.box->clear();
+                    *number.field = 0.0;
+                } else {
+                    typeIntoBox(number.box, value);
+                    commitNumberBox(number, messages_);
+                }
+            }
 }
 
 } // namespace lajes

@@ -5,7 +5,10 @@
 
 #include <QDialog>
 
+#include <vector>
+
 #include "analysis/data_entry.h"
+#include "ui/decimal_box.h"
 
 class QLineEdit;
 class QPushButton;
@@ -47,12 +50,6 @@ public:
     // every rule of the dialog treats as 0.
     void typeValues(const SlabDesignData& from);
 
-    void AEditExit();
-    void BWEditExit();
-    void HBEditExit();
-    void BFEditExit();
-    void BlocoInerteEditExit();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -65,6 +62,7 @@ private:
     QLineEdit* HBEdit;
     QLineEdit* BFEdit;
     QLineEdit* BlocoInerteEdit;
+    std::vector<NumberBox> numberBoxes_; // each box and the field of the slab it sets
     QPushButton* CalcularBitBtn;
     QPushButton* SairBitBtn;
 };

@@ -23,6 +23,7 @@
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
 #include "ui/tabela_aco_form.h"
+#include "ui/window_scale.h"
 
 namespace lajes {
 
@@ -123,49 +124,103 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
     buildControls();
     TabelaAcoForm = new TTabelaAcoForm(slab, results, settings, messages, namePrompt, this);
 
-    // Any other window taking the focus after one of ours closed means the next activation
-    // comes from outside again; the steel-table window is one of ours.
+    scaleContentsWithWindow(this);
+
+    // Any other window of this program taking the focus after one of ours closed means the
+    // next activation comes from outside again; so does any other window of this program
+    // taking the focus after the user came back from another program. The steel-table window
+    // is one of ours: going there and back is no activation.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (window && ownWindowDepth_ == 0 && window != windowHandle())
-            deactivatedByOwnWindow_ = isScheduleWindow(window);
+        if (!window || window == windowHandle())
+            return;
+        if (isOwnPopup(window)) {
+            lastActiveOfOurs_ = true;
+            return;
+        }
+        if (isScheduleWindow(window)) {
+            if (ownWindowDepth_ == 0)
+                deactivatedByOwnWindow_ = true;
+            lastActiveOfOurs_ = true;
+            return;
+        }
+        if (ownWindowDepth_ == 0)
+            deactivatedByOwnWindow_ = false;
+        lastActiveOfOurs_ = false;
+        leftForAnotherProgram_ = false;
     });
+    // The whole program losing the focus to another program, with this screen as its active
+    // window, is no activation of this screen, and neither is the focus coming back to it.
+    // Depending on the platform the state changes before or after the window's deactivation.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive && isVisible() &&
+                    (lastActiveOfOurs_ || isActiveWindow()))
+                    leftForAnotherProgram_ = true;
+            });
 }
 
 TResultadosForm::~TResultadosForm() = default;
 
-void TResultadosForm::buildControls() {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(16, 10, 16, 16);
-    auto* holder = new QHBoxLayout;
-    outer->addLayout(holder);
-    outer->addStretch(1);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(6);
-    holder->addLayout(grid);
-    holder->addStretch(1);
+// A list's popup takes the focus window (on some platforms also the activation) while the
+// user stays on this screen.
+bool TResultadosForm::isOwnPopup(const QWindow* window) const {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() != window || widget->windowType() != Qt::Popup)
+            continue;
+        for (const QWidget* parent = widget->parentWidget(); parent;
+             parent = parent->parentWidget())
+            if (parent == this)
+                return true;
+    }
+    return false;
+}
 
-    // Four column groups: caption, value, unit.
-    const auto label = [](int group) { return 3 * group; };
-    const auto value = [](int group) { return 3 * group + 1; };
-    const auto unitColumn = [](int group) { return 3 * group + 2; };
-    for (int group = 0; group < 4; ++group)
-        grid->setColumnMinimumWidth(unitColumn(group), 12);
-
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000,00"));
+// The results grid being built: four column groups of caption, value and unit, and the
+// row the next line goes to.
+struct TResultadosForm::Grid {
+    TResultadosForm* form;
+    QGridLayout* grid;
+    int boxWidth;
     int row = 0;
-    auto addValue = [&](int group, QLabel* caption, QLineEdit* box, const QString& unit) {
+    const QString moment = QStringLiteral("(kg.m/m)");
+    const QString force = QStringLiteral("(kg/m)");
+    const QString area = QStringLiteral("(cm²/m)");
+    const QString length = QStringLiteral("(cm)");
+
+    static int label(int group) { return 3 * group; }
+    static int value(int group) { return 3 * group + 1; }
+    static int unitColumn(int group) { return 3 * group + 2; }
+    void addValue(int group, QLabel* caption, QLineEdit* box, const QString& unit) {
         box->setFixedWidth(boxWidth);
         if (caption)
             grid->addWidget(caption, row, label(group));
         grid->addWidget(box, row, value(group));
         if (!unit.isEmpty())
-            grid->addWidget(plain(unit, this), row, unitColumn(group));
-    };
+            grid->addWidget(plain(unit, form), row, unitColumn(group));
+    }
     // "Asx+" over "Calc.".
-    auto calculated = [this](const QString& text) {
-        return quantity(text + QStringLiteral("\nCalc."), this);
-    };
+    QLabel* calculated(const QString& text) const {
+        return quantity(text + QStringLiteral("\nCalc."), form);
+    }
+};
+
+void TResultadosForm::buildControls() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(16, 10, 16, 16);
+    // Centred on the screen: maximised, the grid grows with the font (scaleContentsWithWindow).
+    auto* holder = new QHBoxLayout;
+    outer->addStretch(1);
+    outer->addLayout(holder);
+    outer->addStretch(1);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    holder->addStretch(1);
+    holder->addLayout(grid);
+    holder->addStretch(1);
+    for (int group = 0; group < 4; ++group)
+        grid->setColumnMinimumWidth(Grid::unitColumn(group), 12);
+    Grid g{this, grid, fontMetrics().horizontalAdvance(QStringLiteral("0000000000,00"))};
 
     ResultLabel = new QLabel(QStringLiteral("Resultados:"), this);
     ResultLabel->setObjectName(QStringLiteral("ResultLabel"));
@@ -174,67 +229,75 @@ void TResultadosForm::buildControls() {
     resultFont.setItalic(true);
     resultFont.setUnderline(true);
     ResultLabel->setFont(resultFont);
-    grid->addWidget(ResultLabel, row++, 0, 1, 12);
+    grid->addWidget(ResultLabel, g.row++, 0, 1, 12);
 
-    const QString moment = QStringLiteral("(kg.m/m)");
-    const QString force = QStringLiteral("(kg/m)");
-    const QString area = QStringLiteral("(cm²/m)");
-    const QString length = QStringLiteral("(cm)");
+    buildQuantityRows(g);
+    buildBarChoiceRows(g);
+    buildCheckRows(g);
+    buildButtonRow(g);
+    connectControls();
+}
+
+// Moments, reactions, required and effective areas, and the section limits.
+void TResultadosForm::buildQuantityRows(Grid& g) {
 
     MxEdit = valueBox("MxEdit", this);
     MyEdit = valueBox("MyEdit", this);
     XxEdit = valueBox("XxEdit", this);
     XyEdit = valueBox("XyEdit", this);
-    addValue(0, quantity(QStringLiteral("Mx"), this), MxEdit, moment);
-    addValue(1, quantity(QStringLiteral("My"), this), MyEdit, moment);
-    addValue(2, quantity(QStringLiteral("Xx"), this), XxEdit, moment);
-    addValue(3, quantity(QStringLiteral("Xy"), this), XyEdit, moment);
-    ++row;
+    g.addValue(0, quantity(QStringLiteral("Mx"), this), MxEdit, g.moment);
+    g.addValue(1, quantity(QStringLiteral("My"), this), MyEdit, g.moment);
+    g.addValue(2, quantity(QStringLiteral("Xx"), this), XxEdit, g.moment);
+    g.addValue(3, quantity(QStringLiteral("Xy"), this), XyEdit, g.moment);
+    ++g.row;
 
     RxaEdit = valueBox("RxaEdit", this);
     RyaEdit = valueBox("RyaEdit", this);
     RxeEdit = valueBox("RxeEdit", this);
     RyeEdit = valueBox("RyeEdit", this);
-    addValue(0, quantity(QStringLiteral("Rxa"), this), RxaEdit, force);
-    addValue(1, quantity(QStringLiteral("Rya"), this), RyaEdit, force);
-    addValue(2, quantity(QStringLiteral("Rxe"), this), RxeEdit, force);
-    addValue(3, quantity(QStringLiteral("Rye"), this), RyeEdit, force);
-    ++row;
+    g.addValue(0, quantity(QStringLiteral("Rxa"), this), RxaEdit, g.force);
+    g.addValue(1, quantity(QStringLiteral("Rya"), this), RyaEdit, g.force);
+    g.addValue(2, quantity(QStringLiteral("Rxe"), this), RxeEdit, g.force);
+    g.addValue(3, quantity(QStringLiteral("Rye"), this), RyeEdit, g.force);
+    ++g.row;
 
     AsxpCEdit = valueBox("AsxpCEdit", this);
     AsypCEdit = valueBox("AsypCEdit", this);
     AsxnCEdit = valueBox("AsxnCEdit", this);
     AsynCEdit = valueBox("AsynCEdit", this);
-    addValue(0, calculated(QStringLiteral("Asx+")), AsxpCEdit, area);
-    addValue(1, calculated(QStringLiteral("Asy+")), AsypCEdit, area);
-    addValue(2, calculated(QStringLiteral("Asx-")), AsxnCEdit, area);
-    addValue(3, calculated(QStringLiteral("Asy-")), AsynCEdit, area);
-    ++row;
+    g.addValue(0, g.calculated(QStringLiteral("Asx+")), AsxpCEdit, g.area);
+    g.addValue(1, g.calculated(QStringLiteral("Asy+")), AsypCEdit, g.area);
+    g.addValue(2, g.calculated(QStringLiteral("Asx-")), AsxnCEdit, g.area);
+    g.addValue(3, g.calculated(QStringLiteral("Asy-")), AsynCEdit, g.area);
+    ++g.row;
 
     AsxpEdit = valueBox("AsxpEdit", this);
     AsypEdit = valueBox("AsypEdit", this);
     AsxnEdit = valueBox("AsxnEdit", this);
     AsynEdit = valueBox("AsynEdit", this);
-    addValue(0, quantity(QStringLiteral("Asx+"), this), AsxpEdit, area);
-    addValue(1, quantity(QStringLiteral("Asy+"), this), AsypEdit, area);
-    addValue(2, quantity(QStringLiteral("Asx-"), this), AsxnEdit, area);
-    addValue(3, quantity(QStringLiteral("Asy-"), this), AsynEdit, area);
-    ++row;
-    grid->setRowMinimumHeight(row++, 6);
+    g.addValue(0, quantity(QStringLiteral("Asx+"), this), AsxpEdit, g.area);
+    g.addValue(1, quantity(QStringLiteral("Asy+"), this), AsypEdit, g.area);
+    g.addValue(2, quantity(QStringLiteral("Asx-"), this), AsxnEdit, g.area);
+    g.addValue(3, quantity(QStringLiteral("Asy-"), this), AsynEdit, g.area);
+    ++g.row;
+    g.grid->setRowMinimumHeight(g.row++, 6);
 
     MkmaxEdit = valueBox("MkmaxEdit", this, true);
     MrEdit = valueBox("MrEdit", this, true);
     RominEdit = valueBox("RominEdit", this, true);
     AsminEdit = valueBox("AsminEdit", this, true);
-    addValue(0, quantity(QStringLiteral("Mk máx"), this), MkmaxEdit, moment);
-    addValue(1, quantity(QStringLiteral("Mr"), this), MrEdit, moment);
-    addValue(2, quantity(QStringLiteral("ρmin"), this), RominEdit, QStringLiteral("(%)"));
-    addValue(3, quantity(QStringLiteral("As min"), this), AsminEdit, area);
-    ++row;
+    g.addValue(0, quantity(QStringLiteral("Mk máx"), this), MkmaxEdit, g.moment);
+    g.addValue(1, quantity(QStringLiteral("Mr"), this), MrEdit, g.moment);
+    g.addValue(2, quantity(QStringLiteral("ρmin"), this), RominEdit, QStringLiteral("(%)"));
+    g.addValue(3, quantity(QStringLiteral("As min"), this), AsminEdit, g.area);
+    ++g.row;
+}
 
+// The diameter and spacing lists of the four directions and their bar descriptions.
+void TResultadosForm::buildBarChoiceRows(Grid& g) {
     EscolhaBitolaLabel = heading(QStringLiteral("Escolha as Bitolas dos Aços:"), this);
     EscolhaBitolaLabel->setObjectName(QStringLiteral("EscolhaBitolaLabel"));
-    grid->addWidget(EscolhaBitolaLabel, row++, 0, 1, 12);
+    g.grid->addWidget(EscolhaBitolaLabel, g.row++, 0, 1, 12);
 
     AsxpComboBox = choiceList("AsxpComboBox", this);
     AsypComboBox = choiceList("AsypComboBox", this);
@@ -253,76 +316,73 @@ void TResultadosForm::buildControls() {
     const std::array<QComboBox*, 4> spacings{EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox,
                                              EspAsynComboBox};
     const std::array<QLineEdit*, 4> descriptions{AsxpbEdit, AsypbEdit, AsxnbEdit, AsynbEdit};
-    grid->addWidget(quantity(QStringLiteral("Bitolas"), this), row, label(0));
+    g.grid->addWidget(quantity(QStringLiteral("Bitolas"), this), g.row, g.label(0));
     for (int group = 0; group < 4; ++group) {
         auto* pair = new QHBoxLayout;
         pair->setSpacing(2);
         pair->addWidget(diameters[group]);
         pair->addWidget(spacings[group]);
         pair->addStretch(1);
-        grid->addLayout(pair, row, value(group), 1, 2);
+        g.grid->addLayout(pair, g.row, g.value(group), 1, 2);
         descriptions[group]->setAlignment(Qt::AlignLeft);
-        descriptions[group]->setMinimumWidth(boxWidth * 4 / 3);
-        grid->addWidget(descriptions[group], row + 1, value(group), 1, 2);
+        descriptions[group]->setMinimumWidth(g.boxWidth * 4 / 3);
+        g.grid->addWidget(descriptions[group], g.row + 1, g.value(group), 1, 2);
     }
-    row += 2;
-    grid->setRowMinimumHeight(row++, 8);
+    g.row += 2;
+    g.grid->setRowMinimumHeight(g.row++, 8);
+}
 
+// Neutral axis, shear and deflections.
+void TResultadosForm::buildCheckRows(Grid& g) {
     XLnEdit = valueBox("XLnEdit", this, true);
-    grid->addWidget(heading(QStringLiteral("Posição da Linha Neutra:"), this), row, 0, 1, 5);
-    addValue(2, quantity(QStringLiteral("X"), this), XLnEdit, length);
-    ++row;
+    g.grid->addWidget(heading(QStringLiteral("Posição da Linha Neutra:"), this), g.row, 0, 1, 5);
+    g.addValue(2, quantity(QStringLiteral("X"), this), XLnEdit, g.length);
+    ++g.row;
 
-    grid->addWidget(heading(QStringLiteral("Tensão de Cisalhamento:"), this), row++, 0, 1, 12);
+    g.grid->addWidget(heading(QStringLiteral("Tensão de Cisalhamento:"), this), g.row++, 0, 1, 12);
     TwdEdit = valueBox("TwdEdit", this);
     TwuEdit = valueBox("TwuEdit", this, true);
     const QString stress = QStringLiteral("(kN/m²/m)");
     auto* twdLabel = quantity(QStringLiteral("Tensão de Cisalhamento"), this);
-    grid->addWidget(twdLabel, row, 0, 1, 2);
-    addValue(1, nullptr, TwdEdit, stress);
+    g.grid->addWidget(twdLabel, g.row, 0, 1, 2);
+    g.addValue(1, nullptr, TwdEdit, stress);
     // The two-line caption reaches back over the third group instead of widening the fourth.
-    grid->addWidget(quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), row,
-                    label(2), 1, 4);
-    addValue(3, nullptr, TwuEdit, stress);
-    ++row;
+    g.grid->addWidget(quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), g.row,
+                      g.label(2), 1, 4);
+    g.addValue(3, nullptr, TwuEdit, stress);
+    ++g.row;
 
     FiEdit = valueBox("FiEdit", this);
     FadmEdit = valueBox("FadmEdit", this, true);
     FfEdit = valueBox("FfEdit", this);
     Fadm1Edit = valueBox("Fadm1Edit", this, true);
-    grid->addWidget(heading(QStringLiteral("Flecha Imediata:"), this), row++, 0, 1, 12);
-    grid->addWidget(quantity(QStringLiteral("flecha imediata"), this), row, 0, 1, 2);
-    addValue(1, nullptr, FiEdit, length);
-    addValue(2, quantity(QStringLiteral("f adm."), this), FadmEdit, length);
-    ++row;
-    grid->addWidget(heading(QStringLiteral("Flecha Final:"), this), row++, 0, 1, 12);
-    grid->addWidget(quantity(QStringLiteral("flecha final"), this), row, 0, 1, 2);
-    addValue(1, nullptr, FfEdit, length);
-    addValue(2, quantity(QStringLiteral("f adm."), this), Fadm1Edit, length);
-    ++row;
-    grid->setRowMinimumHeight(row++, 12);
+    g.grid->addWidget(heading(QStringLiteral("Flecha Imediata:"), this), g.row++, 0, 1, 12);
+    g.grid->addWidget(quantity(QStringLiteral("flecha imediata"), this), g.row, 0, 1, 2);
+    g.addValue(1, nullptr, FiEdit, g.length);
+    g.addValue(2, quantity(QStringLiteral("f adm."), this), FadmEdit, g.length);
+    ++g.row;
+    g.grid->addWidget(heading(QStringLiteral("Flecha Final:"), this), g.row++, 0, 1, 12);
+    g.grid->addWidget(quantity(QStringLiteral("flecha final"), this), g.row, 0, 1, 2);
+    g.addValue(1, nullptr, FfEdit, g.length);
+    g.addValue(2, quantity(QStringLiteral("f adm."), this), Fadm1Edit, g.length);
+    ++g.row;
+    g.grid->setRowMinimumHeight(g.row++, 12);
+}
 
-    RetornarBitBtn = new QPushButton(QStringLiteral("&Retornar"), this);
-    DXFBitBtn = new QPushButton(QStringLiteral("&Gerar DXF"), this);
-    ImprimirBitBtn = new QPushButton(QStringLiteral("&Imprimir"), this);
-    SairBitBtn = new QPushButton(abortGlyph(), QStringLiteral("&Sair"), this);
-    TabelaAcoBitBtn = new QPushButton(QStringLiteral("&Tabela de Aço"), this);
-    TabelaAcoBitBtn->setObjectName(QStringLiteral("TabelaAcoBitBtn"));
-    RetornarBitBtn->setObjectName(QStringLiteral("RetornarBitBtn"));
-    DXFBitBtn->setObjectName(QStringLiteral("DXFBitBtn"));
-    ImprimirBitBtn->setObjectName(QStringLiteral("ImprimirBitBtn"));
-    SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button :
-         {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, TabelaAcoBitBtn, SairBitBtn}) {
-        button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
-        button->setMinimumHeight(fontMetrics().height() * 2);
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
-    grid->addLayout(buttons, row, 0, 1, 12);
+void TResultadosForm::buildButtonRow(Grid& g) {
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addStretch(1);
+    buttonRow_->addStretch(1);
+    RetornarBitBtn = addButton(returnGlyph(), QStringLiteral("&Retornar"), "RetornarBitBtn");
+    DXFBitBtn = addButton(drawingGlyph(), QStringLiteral("&Gerar DXF"), "DXFBitBtn");
+    ImprimirBitBtn = addButton(printGlyph(), QStringLiteral("&Imprimir"), "ImprimirBitBtn");
+    TabelaAcoBitBtn = addButton(QIcon(), QStringLiteral("&Tabela de Aço"), "TabelaAcoBitBtn");
+    SairBitBtn = addButton(abortGlyph(), QStringLiteral("&Sair"), "SairBitBtn");
+    auto* buttons = buttonRow_;
+    g.grid->addLayout(buttons, g.row, 0, 1, 12);
+}
 
+void TResultadosForm::connectControls() {
     // Tab order: the diameter lists, the buttons, then the spacing lists; the steel-table
     // button comes last so that the screen's own order stays as it was.
     const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
@@ -341,11 +401,11 @@ void TResultadosForm::buildControls() {
     connect(EspAsypComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsypComboBoxChange);
     connect(EspAsxnComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsxnComboBoxChange);
     connect(EspAsynComboBox, &QComboBox::activated, this, &TResultadosForm::EspAsynComboBoxChange);
-    for (std::size_t column = 0; column < 4; ++column) {
-        for (QComboBox* box : {diameters[column], spacings[column]}) {
-            box->installEventFilter(this);
-            box->view()->installEventFilter(this);
-        }
+    // Typing into a list changes nothing (AsxpComboBoxKeyPress).
+    for (QComboBox* box : {AsxpComboBox, AsypComboBox, AsxnComboBox, AsynComboBox, EspAsxpComboBox,
+                           EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox}) {
+        box->installEventFilter(this);
+        box->view()->installEventFilter(this);
     }
 
     connect(RetornarBitBtn, &QPushButton::clicked, this, &TResultadosForm::RetornarBitBtnClick);
@@ -367,6 +427,20 @@ std::vector<BarPick> TResultadosForm::choicesToSave() const {
 void TResultadosForm::runWithOwnWindows(const std::function<void()>& action) {
     OwnWindow own(*this);
     action();
+}
+
+QPushButton* TResultadosForm::addButton(const QIcon& glyph, const QString& text,
+                                        const char* objectName) {
+    auto* button = new QPushButton(glyph, text, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
+    button->setMinimumHeight(fontMetrics().height() * 2);
+    // Before "&Sair" once it is there; the row stays centred between its two stretches.
+    const int sair = SairBitBtn ? buttonRow_->indexOf(SairBitBtn) : buttonRow_->count() - 1;
+    buttonRow_->insertWidget(sair, button);
+    if (SairBitBtn)
+        setTabOrder(button, SairBitBtn);
+    return button;
 }
 
 void TResultadosForm::setDxfDialogs(DxfExportDialogs* dialogs) {
@@ -391,16 +465,20 @@ void TResultadosForm::changeEvent(QEvent* event) {
         if (ownWindowDepth_ > 0) {
             if (!isActiveWindow())
                 deactivatedByOwnWindow_ = true;
-        } else if (!isActiveWindow()) {
+        } else if (isActiveWindow()) {
+            const bool handedBack = deactivatedByOwnWindow_ || leftForAnotherProgram_;
+            deactivatedByOwnWindow_ = false;
+            leftForAnotherProgram_ = false;
+            lastActiveOfOurs_ = true;
+            if (!handedBack)
+                scheduleActivation();
+        } else {
             // The window system may announce the new focus window before or after this event;
             // the widget that became active is known here already.
             deactivatedByOwnWindow_ = isScheduleWindow(QGuiApplication::focusWindow()) ||
                                       isScheduleWidget(QApplication::activeWindow());
-        } else {
-            const bool handedBack = deactivatedByOwnWindow_;
-            deactivatedByOwnWindow_ = false;
-            if (isActiveWindow() && !handedBack)
-                scheduleActivation();
+            if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+                leftForAnotherProgram_ = true;
         }
     }
     QWidget::changeEvent(event);
@@ -614,6 +692,8 @@ void TResultadosForm::closeEvent(QCloseEvent* event) {
     CloseResultTimer->stop();
     activationPending_ = false;
     TabelaAcoForm->hide();
+    lastActiveOfOurs_ = false;
+    leftForAnotherProgram_ = false;
     QWidget::closeEvent(event);
 }
 

@@ -18,6 +18,8 @@
 #include "design/results_screen.h"
 
 class QComboBox;
+class QHBoxLayout;
+class QIcon;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -70,6 +72,10 @@ public:
     // computation, so the user's choices stay on the screen.
     void runWithOwnWindows(const std::function<void()>& action);
 
+    // A further button in the row at the foot of the screen, with a glyph drawn like the
+    // others, placed before "&Sair"; the caller connects it.
+    QPushButton* addButton(const QIcon& glyph, const QString& text, const char* objectName);
+
     // Replaces the prompt and the save dialog of the drawing export (tests answer them).
     void setDxfDialogs(DxfExportDialogs* dialogs);
 
@@ -112,7 +118,13 @@ private:
     // windows: their closing gives the activation back without starting a computation.
     class OwnWindow;
 
+    struct Grid;
     void buildControls();
+    void buildQuantityRows(Grid& g);
+    void buildBarChoiceRows(Grid& g);
+    void buildCheckRows(Grid& g);
+    void buildButtonRow(Grid& g);
+    void connectControls();
     void comboBoxChange(BarDirection direction, bool spacing, const QString& text);
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
@@ -120,6 +132,7 @@ private:
     // The steel-table window or a dialog it opened: going there and back is no activation.
     bool isScheduleWindow(const QWindow* window) const;
     bool isScheduleWidget(const QWidget* widget) const;
+    bool isOwnPopup(const QWindow* window) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -136,6 +149,11 @@ private:
     bool deactivatedByOwnWindow_ = false;
     bool activationPending_ = false;
     bool designComplete_ = false; // the last computation chose bars in every direction
+    QHBoxLayout* buttonRow_ = nullptr;
+    // This screen was the last of the program's windows to be active, and the program then
+    // lost the focus to another program: the focus coming back is not an activation.
+    bool lastActiveOfOurs_ = false;
+    bool leftForAnotherProgram_ = false;
 
 public:
     // Controls, by the names the report and the tests look for.
@@ -152,8 +170,9 @@ public:
     QLineEdit* XLnEdit;
     QLineEdit *TwdEdit, *TwuEdit;
     QLineEdit *FiEdit, *FadmEdit, *FfEdit, *Fadm1Edit;
-    QPushButton *RetornarBitBtn, *DXFBitBtn, *ImprimirBitBtn, *SairBitBtn;
-    QPushButton* TabelaAcoBitBtn;
+    QPushButton *RetornarBitBtn = nullptr, *DXFBitBtn = nullptr, *ImprimirBitBtn = nullptr,
+                *SairBitBtn = nullptr;
+    QPushButton* TabelaAcoBitBtn = nullptr;
     TTabelaAcoForm* TabelaAcoForm; // one instance, non-modal, hidden with this screen
 };
 

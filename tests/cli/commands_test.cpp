@@ -434,6 +434,44 @@ TEST_F(CommandLineTest, HelpIsInPortugueseWithAnExample) {
     EXPECT_NE(r.out.find("lajes-cli design"), std::string::npos);
 }
 
+// Every help page has one heading for its options, in Portuguese.
+struct HelpPage {
+    const char* name;
+    const char* command; // empty: the program's own help
+};
+
+class HelpPageTest : public CommandLineTest, public testing::WithParamInterface<HelpPage> {};
+
+TEST_P(HelpPageTest, HasOnePortugueseOptionsHeading) {
+    std::vector<std::string> args;
+    if (*GetParam().command)
+        args.emplace_back(GetParam().command);
+    args.emplace_back("--help");
+    const CliRun r = run(args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.find("Options"), std::string::npos) << r.out;
+    const std::size_t heading = r.out.find("\nOpções:\n");
+    ASSERT_NE(heading, std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("\nOpções:\n", heading + 1), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("-h,--help"), std::string::npos);
+}
+
+constexpr HelpPage helpPages[] = {
+    {"Main", ""},         {"Design", "design"}, {"Batch", "batch"}, {"Dxf", "dxf"},
+#ifdef LAJES_WITH_REPORT
+    {"Report", "report"},
+#endif
+};
+INSTANTIATE_TEST_SUITE_P(Commands, HelpPageTest, testing::ValuesIn(helpPages),
+                         testing_rows::RowName{});
+
+TEST_F(CommandLineTest, VersionIsTheProgramsVersion) {
+    const CliRun r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "lajes-cli 2.0.0\n");
+    EXPECT_EQ(r.err, "");
+}
+
 // The installed executable, end to end through a real process: standard input, standard
 // output and the exit status.
 TEST_F(CommandLineTest, ExecutableReadsStandardInputAndSetsTheExitStatus) {

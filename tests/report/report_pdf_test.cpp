@@ -110,15 +110,15 @@ INSTANTIATE_TEST_SUITE_P(
     Report, EndToEndPdfWords,
     ::testing::Values(
         WordAt{"Programa", 66.7, 18.0}, WordAt{"Dados", 18.0, 38.6}, WordAt{"Entrada:", 32.6, 38.6},
-        WordAt{"Fck", 18.0, 45.2}, WordAt{"20,00", 28.0, 45.2}, WordAt{"MPa", 39.2, 45.2},
-        WordAt{"5000,00", 28.0, 50.3}, WordAt{"500,00", 48.2, 73.8}, WordAt{"15,00", 33.3, 91.8},
-        WordAt{"Resultados", 18.0, 122.8}, WordAt{"Mx", 18.0, 129.4}, WordAt{"408,33", 28.0, 129.4},
-        WordAt{"408,33", 73.0, 129.4}, WordAt{"kg.m/m", 43.4, 129.4}, WordAt{"700,00", 28.0, 139.2},
-        WordAt{"1,62", 30.7, 147.9}, WordAt{"Calc.", 18.0, 152.1}, WordAt{"1,67", 30.7, 160.6},
-        WordAt{"33Ø5.0c12", 30.7, 167.0}, WordAt{"33Ø5.0c12", 75.7, 167.0},
-        WordAt{"432,24", 73.0, 177.0}, WordAt{"Flecha", 48.7, 209.3}, WordAt{"0,26", 77.0, 209.3},
-        WordAt{"1,33", 130.0, 209.3}, WordAt{"0,66", 77.0, 224.1}, WordAt{"1,33", 130.0, 224.1},
-        WordAt{"Final:", 99.8, 218.5}),
+        WordAt{"Fck", 18.0, 45.2}, WordAt{"20,00", 28.0, 45.2}, WordAt{"MPa", 42.1, 45.2},
+        WordAt{"5000,00", 28.0, 50.3}, WordAt{"kgf/cm²", 42.1, 50.3}, WordAt{"500,00", 48.2, 73.8},
+        WordAt{"15,00", 33.3, 91.8}, WordAt{"Resultados", 18.0, 122.8}, WordAt{"Mx", 18.0, 129.4},
+        WordAt{"408,33", 28.0, 129.4}, WordAt{"408,33", 73.0, 129.4}, WordAt{"kg.m/m", 43.4, 129.4},
+        WordAt{"700,00", 28.0, 139.2}, WordAt{"1,62", 30.7, 147.9}, WordAt{"Calc.", 18.0, 152.1},
+        WordAt{"1,67", 30.7, 160.6}, WordAt{"33Ø5.0c12", 30.7, 167.0},
+        WordAt{"33Ø5.0c12", 75.7, 167.0}, WordAt{"432,24", 73.0, 177.0},
+        WordAt{"Flecha", 48.7, 209.3}, WordAt{"0,26", 77.0, 209.3}, WordAt{"1,33", 130.0, 209.3},
+        WordAt{"0,66", 77.0, 224.1}, WordAt{"1,33", 130.0, 224.1}, WordAt{"Final:", 99.8, 218.5}),
     [](const auto& row) { return "Word" + std::to_string(row.index); });
 
 // Texts printed empty leave nothing on the sheet.

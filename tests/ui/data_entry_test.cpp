@@ -1,6 +1,7 @@
 // The data-entry screen and its two dialogs, driven as a user drives them, under a comma and
 // a point locale.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -440,6 +441,81 @@ private slots:
         QCOMPARE(results.count(), 1);
         QCOMPARE(seen, (QStringList{"", "0,00", "0,00", "3,50"}));
         QCOMPARE(script.unexpected, QStringList());
+    }
+
+    // A dialog reopened for incomplete data comes back exactly where it was, also after the
+    // user moved it; the next loop starts centred again.
+    void reshownDialogComesBackWhereItWas_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("ok");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("ribbed slab, empty") << "LajeNervuradaForm"
+                                            << "CalcularBitBtn"
+                                            << "SairBitBtn";
+        QTest::newRow("additional data, empty") << "DadosAddForm"
+                                                << "CalcularBitBtn"
+                                                << "SairBitBtn";
+        QTest::newRow("settings, cover cleared") << "ConfigForm"
+                                                 << "OkBitBtn"
+                                                 << "CancelBitBtn";
+    }
+    void reshownDialogComesBackWhereItWas() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, ok);
+        QFETCH(QString, cancel);
+        auto open = [&] {
+            if (dialog == QStringLiteral("LajeNervuradaForm")) {
+                QTest::mouseClick(child<QCheckBox>("LajeNervuradaCheckBox"), Qt::LeftButton);
+            } else if (dialog == QStringLiteral("DadosAddForm")) {
+                clickPicture(2);
+                fill("LxEdit", "4");
+                fill("LyEdit", "5");
+                fill("HEdit", "12");
+                fill("CargaPermEdit", "300");
+                fill("CargaAcidEdit", "200");
+                calculate();
+            } else {
+                screen->findChild<QAction*>(QStringLiteral("ConfiguraeseDesenho1"))->trigger();
+            }
+        };
+        auto incompleteOk = [&](QDialog* shown) {
+            if (dialog == QStringLiteral("ConfigForm")) {
+                auto* cover = shown->findChild<QLineEdit*>(QStringLiteral("CobEdit"));
+                QTest::mouseClick(cover, Qt::LeftButton);
+                cover->selectAll();
+                QTest::keyClick(cover, Qt::Key_Backspace);
+            }
+            QTest::mouseClick(shown->findChild<QPushButton*>(ok), Qt::LeftButton);
+        };
+        ModalScript script;
+        QPoint centred;
+        QPoint moved;
+        QList<QPoint> seen;
+        script.then([&](QDialog* shown) {
+            centred = shown->pos();
+            shown->move(centred + QPoint(37, 23)); // dragged by the user
+            moved = shown->pos();
+            incompleteOk(shown);
+        });
+        for (int again = 0; again < 2; ++again)
+            script.then([&](QDialog* shown) {
+                seen << shown->pos();
+                incompleteOk(shown);
+            });
+        script.then([&](QDialog* shown) {
+            seen << shown->pos();
+            QTest::mouseClick(shown->findChild<QPushButton*>(cancel), Qt::LeftButton);
+        });
+        open();
+        script.then([&](QDialog* shown) {
+            seen << shown->pos();
+            QTest::mouseClick(shown->findChild<QPushButton*>(cancel), Qt::LeftButton);
+        });
+        open();
+        QCOMPARE(script.remaining(), 0);
+        QCOMPARE(script.unexpected, QStringList());
+        QVERIFY(moved != centred);
+        QCOMPARE(seen, (QList<QPoint>{moved, moved, moved, centred}));
     }
 
     void ribbedDialogLoop_data() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include "../design/worked_example_screen.h"
 #include "analysis/slab_design_data.h"
@@ -117,6 +118,24 @@ private:
         view->setCurrentIndex(view->model()->index(index, 0));
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_VERIFY(!view->isVisible());
+    }
+    // The user switches to another program and back, as the platform reports it: with or
+    // without a change of the application's state ahead of the focus.
+    void leaveForAnotherProgramAndBack(bool stateFirst) {
+        if (stateFirst)
+            QWindowSystemInterface::handleApplicationStateChanged(Qt::ApplicationInactive);
+        QWindowSystemInterface::handleWindowActivated(nullptr);
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationInactive);
+        QVERIFY(!results->isActiveWindow());
+        QTest::qWait(20);
+        if (stateFirst)
+            QWindowSystemInterface::handleApplicationStateChanged(Qt::ApplicationActive);
+        QWindowSystemInterface::handleWindowActivated(results->windowHandle());
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
+        QTRY_VERIFY(results->isActiveWindow());
+        QTest::qWait(20);
     }
     // Leaves the results screen through "&Retornar".
     void returnToEntry() {
@@ -294,11 +313,13 @@ private slots:
             ++previews;
             QDialog preview(results);
             preview.setObjectName(QStringLiteral("preview"));
-            QTimer::singleShot(50, &preview, &QDialog::reject);
             preview.exec();
         };
+        ModalScript script;
+        script.then([](QDialog* preview) { QTimer::singleShot(50, preview, &QDialog::reject); });
         QTest::mouseClick(results->ImprimirBitBtn, Qt::LeftButton);
         QCOMPARE(previews, 1);
+        QCOMPARE(script.shownDialogs, QStringList{"preview"});
         QVERIFY(activate(results));
         QTest::qWait(20);
         QCOMPARE(results->recalculation().returnCount(), 1);
@@ -330,6 +351,34 @@ private slots:
         QTEST(shown("AsxpbEdit"), "description");
         QTEST(QString::fromStdString(started->app->results().bar(BarDirection::xp).text),
               "description");
+    }
+
+    // Coming back from another program is no activation: the picks stay and the question
+    // already answered is not asked again.
+    void comingBackFromAnotherProgramKeepsThePicks_data() {
+        QTest::addColumn<bool>("stateFirst");
+        QTest::newRow("the focus leaves the program") << false;
+        QTest::newRow("the application state changes first") << true;
+    }
+    void comingBackFromAnotherProgramKeepsThePicks() {
+        QFETCH(bool, stateFirst);
+        calculateWorkedExample();
+        pick(list("AsxpComboBox"), QStringLiteral("8.0"));
+        leaveForAnotherProgramAndBack(stateFirst);
+        QCOMPARE(shown("AsxpbEdit"), QStringLiteral("20Ø8.0c20"));
+        QCOMPARE(messages(), QStringList());
+        returnToEntry();
+        calculate(); // answered No
+        QCOMPARE(messages(), QStringList{QStringLiteral("Deseja Recalcular a(s) Laje(s) ?")});
+        for (int i = 0; i < 2; ++i)
+            leaveForAnotherProgramAndBack(stateFirst);
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(shown("AsxpbEdit"), QStringLiteral("20Ø8.0c20"));
+        // Among the program's own windows it is an activation again.
+        QVERIFY(activate(entry));
+        QVERIFY(activate(results));
+        QTRY_VERIFY(messages().size() > 1);
+        QCOMPARE(messages().last(), QStringLiteral("Deseja Recalcular a(s) Laje(s) ?"));
     }
 
     void returningAfterAChangeRecomputesWithoutAsking() {

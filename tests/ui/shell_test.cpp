@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
@@ -87,6 +88,7 @@ private slots:
         QCOMPARE(main->Contedo1->text(), QStringLiteral("&Conteúdo"));
         QCOMPARE(main->A1->text(), QStringLiteral("&Sobre"));
         QCOMPARE(main->CalcularLajes->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
+        QCOMPARE(main->CalcularLajes->statusTip(), QStringLiteral("Ctrl+I — Calcular Lajes"));
     }
 
     void ctrlIOpensTheSameDataEntryScreenWithItsContents() {
@@ -130,7 +132,7 @@ private slots:
         QCOMPARE(focusAfterTextClicked, ok);
         QVERIFY(!started.app->aboutBox()->isVisible());
         QVERIFY(text.contains(QStringLiteral("Cálculo de Lajes")));
-        QVERIFY(text.contains(QStringLiteral("Versão 1.0.0")));
+        QVERIFY(text.contains(QStringLiteral("Versão 2.0.0")));
         QVERIFY(started.app->aboutBox()->windowFlags() & Qt::Tool);
     }
 
@@ -147,10 +149,17 @@ private slots:
         TAjudaForm* help = started.app->help();
         QVERIFY(help && help->isVisible());
         QVERIFY(help->browser()->toPlainText().contains(topic, Qt::CaseInsensitive));
+        // Centred on the main window, narrower than it, the text clear of the edges.
+        const QRect main = started.app->mainWindow()->geometry();
+        QVERIFY((help->geometry().center() - main.center()).manhattanLength() <= 2);
+        QVERIFY(help->width() < main.width());
+        QVERIFY(help->browser()->document()->documentMargin() >= 12);
+        help->move(0, 0);
         help->close();
         started.app->mainWindow()->Contedo1->trigger();
         QCOMPARE(started.app->help(), help);
         QVERIFY(help->isVisible());
+        QVERIFY((help->geometry().center() - main.center()).manhattanLength() <= 2);
     }
 
     void closingTheMainWindowWritesTheSettings_data() {

@@ -195,7 +195,7 @@ private:
         s->app->mainWindow()->CalcularLajes->trigger();
         auto* lx = s->app->dataEntry()->findChild<QLineEdit*>(QStringLiteral("LxEdit"));
         lx->setText(QStringLiteral("3,5"));
-        s->app->dataEntry()->LxEditExit();
+        s->app->dataEntry()->commitBox(lx);
         return s;
     }
 
@@ -462,7 +462,7 @@ private slots:
         TInserirDadosForm* entry = s.app->dataEntry();
         auto* lx = entry->findChild<QLineEdit*>(QStringLiteral("LxEdit"));
         lx->setText(QStringLiteral("4,5"));
-        entry->LxEditExit();
+        entry->commitBox(lx);
         QCOMPARE(entry->windowTitle(), QStringLiteral("Cálculo de Lajes — L7.laje *"));
 
         // Cancelar keeps the program and the slab as they are.

@@ -1,5 +1,7 @@
-// The real program, started offscreen in an empty folder: it reaches its main window, leaves
-// through "&Saída" and leaves Quenvor.cfg behind.
+// The program's start-up as a separate process, in an empty folder: offscreen it reaches its
+// main window, leaves through "&Arquivos" → "&Saída" and leaves Quenvor.cfg behind (a build of
+// the same start-up that uses the menu once the main window is up); without any graphical
+// display the real program says so in one Portuguese line and ends with 1.
 
 #include <QFile>
 #include <QProcess>
@@ -41,12 +43,11 @@ private slots:
         QProcess lajes;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("LAJES_TEST_QUIT_AFTER_SHOWN"), QStringLiteral("1"));
         environment.insert(QStringLiteral("LANG"), lang);
         environment.insert(QStringLiteral("LC_ALL"), lang);
         lajes.setProcessEnvironment(environment);
         lajes.setWorkingDirectory(folder.path());
-        lajes.start(QStringLiteral(LAJES_EXECUTABLE), {});
+        lajes.start(QStringLiteral(LAJES_STARTUP_PROBE), {});
         QVERIFY2(lajes.waitForFinished(30000), "the program did not end");
         QCOMPARE(lajes.exitStatus(), QProcess::NormalExit);
         QCOMPARE(lajes.exitCode(), 0);
@@ -65,11 +66,10 @@ private slots:
         QProcess lajes;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("LAJES_TEST_QUIT_AFTER_SHOWN"), QStringLiteral("1"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
         lajes.setProcessEnvironment(environment);
         lajes.setWorkingDirectory(folder.path());
-        lajes.start(QStringLiteral(LAJES_EXECUTABLE), {slab});
+        lajes.start(QStringLiteral(LAJES_STARTUP_PROBE), {slab});
         QVERIFY2(lajes.waitForFinished(30000), "the program did not end");
         QCOMPARE(lajes.exitCode(), 0);
         QFile recent(folder.filePath(QStringLiteral("Lajes/Lajes.conf")));
@@ -83,6 +83,36 @@ private slots:
         QVERIFY(lajes.waitForFinished(30000));
         QCOMPARE(lajes.exitCode(), 2);
         QVERIFY(lajes.readAllStandardError().endsWith("Uso: lajes [ARQUIVO.laje]\n"));
+    }
+
+    void noDisplayIsOnePortugueseLineAndExitOne_data() {
+        QTest::addColumn<QString>("platform"); // empty: not set
+        QTest::newRow("platform not set") << QString();
+        QTest::newRow("xcb") << QStringLiteral("xcb");
+        QTest::newRow("wayland") << QStringLiteral("wayland");
+        QTest::newRow("unknown platform") << QStringLiteral("nenhuma");
+    }
+    void noDisplayIsOnePortugueseLineAndExitOne() {
+        QFETCH(QString, platform);
+        QTemporaryDir folder;
+        QProcess lajes;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        lajes.setProcessEnvironment(environment);
+        lajes.setWorkingDirectory(folder.path());
+        lajes.start(QStringLiteral(LAJES_EXECUTABLE), {});
+        QVERIFY2(lajes.waitForFinished(30000), "the program did not end");
+        QCOMPARE(lajes.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(lajes.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(lajes.readAllStandardError()),
+                 QStringLiteral("lajes: nenhuma tela gráfica foi encontrada; o programa precisa "
+                                "de uma sessão gráfica (DISPLAY ou WAYLAND_DISPLAY).\n"));
+        QCOMPARE(lajes.readAllStandardOutput(), QByteArray());
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Quenvor.cfg"))));
     }
 };
 

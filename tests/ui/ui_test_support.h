@@ -69,18 +69,34 @@ public:
 
 // Answers modal dialogs in order: each time a dialog is shown, the next step runs on it once
 // its modal loop is running. A dialog shown with no step left is recorded and rejected, so a
-// test never hangs on an unexpected dialog.
+// test never hangs on an unexpected dialog, and the test fails when the script ends.
 class ModalScript final : public QObject {
 public:
     using Step = std::function<void(QDialog*)>;
 
-    ModalScript() { qApp->installEventFilter(this); }
-    ~ModalScript() override { qApp->removeEventFilter(this); }
+    ModalScript() {
+        qApp->installEventFilter(this);
+        ++active();
+    }
+    ~ModalScript() override {
+        --active();
+        qApp->removeEventFilter(this);
+        if (!unexpected.isEmpty())
+            QTest::qFail(qPrintable(QStringLiteral("unexpected dialog(s): ") +
+                                    unexpected.join(QStringLiteral(", "))),
+                         __FILE__, __LINE__);
+    }
 
     void then(Step step) { steps_.push_back(std::move(step)); }
     int remaining() const { return static_cast<int>(steps_.size()); }
     QStringList shownDialogs; // object names, in the order of showing
     QStringList unexpected;   // dialogs shown after the script ran out
+
+    // Scripts alive now; while there is none, the application's guard answers the dialogs.
+    static int& active() {
+        static int count = 0;
+        return count;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -105,7 +121,7 @@ private:
         if (!dialog->isVisible())
             return;
         if (steps_.empty()) {
-            unexpected << dialog->objectName();
+            unexpected << describe(dialog);
             dialog->reject();
             return;
         }
@@ -117,12 +133,57 @@ private:
         QApplication::setActiveWindow(dialog);
         step(dialog);
     }
+    static QString describe(const QDialog* dialog) {
+        return dialog->objectName().isEmpty()
+                   ? QString::fromLatin1(dialog->metaObject()->className())
+                   : dialog->objectName();
+    }
     std::deque<Step> steps_;
+};
+
+// Outside any script, a modal dialog is unexpected: it is rejected (the test goes on instead
+// of hanging) and the test fails when the application it belongs to is destroyed.
+class UnexpectedDialogGuard final : public QObject {
+public:
+    UnexpectedDialogGuard() { qApp->installEventFilter(this); }
+    ~UnexpectedDialogGuard() override {
+        qApp->removeEventFilter(this);
+        if (!rejected_.isEmpty())
+            QTest::qFail(qPrintable(QStringLiteral("unexpected dialog(s): ") +
+                                    rejected_.join(QStringLiteral(", "))),
+                         __FILE__, __LINE__);
+    }
+    UnexpectedDialogGuard(const UnexpectedDialogGuard&) = delete;
+    UnexpectedDialogGuard& operator=(const UnexpectedDialogGuard&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || ModalScript::active() > 0)
+            return false;
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        // The splash screen is the start-up's own modal window.
+        if (!dialog || !dialog->isWindow() || !dialog->isModal() ||
+            dialog->objectName() == QStringLiteral("AberturaForm"))
+            return false;
+        QTimer::singleShot(0, dialog, [this, dialog] {
+            if (!dialog->isVisible())
+                return;
+            rejected_ << (dialog->objectName().isEmpty()
+                              ? QString::fromLatin1(dialog->metaObject()->className())
+                              : dialog->objectName());
+            dialog->reject();
+        });
+        return false;
+    }
+
+private:
+    QStringList rejected_;
 };
 
 // The application started as the program starts, in an empty temporary folder, with the
 // message boxes recorded.
 struct StartedApplication {
+    UnexpectedDialogGuard guard;
     QTemporaryDir folder;
     RecordingMessageBoxes* messages = nullptr;
     std::unique_ptr<LajesApplication> app;
