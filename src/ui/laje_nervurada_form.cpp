@@ -222,12 +222,12 @@ void TLajeNervuradaForm::settleBlockDensity() {
 }
 
 void TLajeNervuradaForm::typeValues(const SlabDesignData& from) {
-    const std::array<std::pair<const double*, double>, 5> values{{{&slab_.a, from.a},
-                                                                  {&slab_.bw, from.bw},
-                                                                  {&slab_.hb, from.hb},
-                                                                  {&slab_.bf, from.bf},
-                                                                  {&slab_.BlockDensity,
-                                                                   from.BlockDensity}}};
+    const std::array<std::pair<const double*, double>, 5> values{
+        {{&slab_.a, from.a},
+         {&slab_.bw, from.bw},
+         {&slab_.hb, from.hb},
+         {&slab_.bf, from.bf},
+         {&slab_.BlockDensity, from.BlockDensity}}};
     for (const NumberBox& number : numberBoxes_)
         for (const auto& [field, value] : values)
             if (number.field == field) {
