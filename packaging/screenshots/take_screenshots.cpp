@@ -8,10 +8,15 @@
 
 #include <cstdio>
 
+#include "analysis/calculate.h"
+#include "design/results_driver.h"
 #include "ui/abertura_form.h"
 #include "ui/concreto_form.h"
 #include "ui/glyphs.h"
+#include "ui/decimal_box.h"
 #include "ui/help_sobre_form.h"
+#include "ui/message_boxes.h"
+#include "ui/verificacao_form.h"
 
 namespace {
 
@@ -57,6 +62,23 @@ int main(int argc, char* argv[]) {
     lajes::THelpSobreForm about(&mainWindow);
     ok = save(about, folder, "sobre.png") && ok;
     about.hide();
+
+    // The verification of the worked slab (4 m x 4 m, h = 10 cm, cover 1 cm) with its
+    // proposed bars and the default parameters.
+    lajes::SlabDesignData slab;
+    lajes::SlabResults results;
+    lajes::PreDimensioning suggestions;
+    lajes::Settings settings;
+    lajes::ResultsScreen screen;
+    lajes::Nbr6118Parameters parameters;
+    lajes::QtMessageBoxes messages;
+    lajes::calculateSlab(lajes::SlabEntries{4.0, 4.0, 10.0, 250.0, 200.0}, slab, results,
+                         suggestions, settings, [] { return std::optional<double>(); });
+    lajes::computeResults(slab, results, settings, screen, lajes::localeDecimalSeparator());
+    lajes::TVerificacaoForm verification(slab, results, settings, parameters, messages);
+    verification.showWindow();
+    ok = save(verification, folder, "verificacao.png") && ok;
+    verification.hide();
     mainWindow.hide();
     return ok ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "ui/resultados_form.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
@@ -124,7 +126,8 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
     // Any other window taking the focus after one of ours closed means the next activation
     // comes from outside again.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (window && ownWindowDepth_ == 0 && window != windowHandle())
+        if (window && ownWindowDepth_ == 0 && window != windowHandle() &&
+            !isCompanion(QApplication::activeWindow()))
             deactivatedByOwnWindow_ = false;
     });
 }
@@ -308,9 +311,12 @@ void TResultadosForm::buildControls() {
     DXFBitBtn->setObjectName(QStringLiteral("DXFBitBtn"));
     ImprimirBitBtn->setObjectName(QStringLiteral("ImprimirBitBtn"));
     SairBitBtn->setObjectName(QStringLiteral("SairBitBtn"));
+    NBR6118BitBtn = new QPushButton(QStringLiteral("&NBR 6118:2014"), this);
+    NBR6118BitBtn->setObjectName(QStringLiteral("NBR6118BitBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton* button : {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, SairBitBtn}) {
+    for (QPushButton* button :
+         {RetornarBitBtn, DXFBitBtn, ImprimirBitBtn, NBR6118BitBtn, SairBitBtn}) {
         button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
         button->setMinimumHeight(fontMetrics().height() * 2);
         buttons->addWidget(button);
@@ -319,9 +325,10 @@ void TResultadosForm::buildControls() {
     grid->addLayout(buttons, row, 0, 1, 12);
 
     // Tab order: the diameter lists, the buttons, then the spacing lists.
-    const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
-                                RetornarBitBtn,  DXFBitBtn,       ImprimirBitBtn,  SairBitBtn,
-                                EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox};
+    const QList<QWidget*> order{AsxpComboBox,   AsypComboBox,    AsxnComboBox,    AsynComboBox,
+                                RetornarBitBtn, DXFBitBtn,       ImprimirBitBtn,  NBR6118BitBtn,
+                                SairBitBtn,     EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox,
+                                EspAsynComboBox};
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -345,6 +352,16 @@ void TResultadosForm::buildControls() {
     connect(DXFBitBtn, &QPushButton::clicked, this, &TResultadosForm::DXFBitBtnClick);
     connect(ImprimirBitBtn, &QPushButton::clicked, this, &TResultadosForm::ImprimirBitBtnClick);
     connect(SairBitBtn, &QPushButton::clicked, this, &TResultadosForm::SairBitBtnClick);
+    connect(NBR6118BitBtn, &QPushButton::clicked, this, &TResultadosForm::NBR6118BitBtnClick);
+}
+
+void TResultadosForm::addCompanionWindow(QWidget* window) {
+    companions_.emplace_back(window);
+}
+
+bool TResultadosForm::isCompanion(const QWidget* window) const {
+    return window && std::any_of(companions_.begin(), companions_.end(),
+                                 [window](const QPointer<QWidget>& c) { return c == window; });
 }
 
 void TResultadosForm::setFileChoices(std::vector<BarPick> choices) {
@@ -380,7 +397,10 @@ void TResultadosForm::changeEvent(QEvent* event) {
     // FormActivate runs only when the activation comes from outside: not while one of the
     // screen's own windows is open, nor when such a window closes and hands it back.
     if (event->type() == QEvent::ActivationChange) {
-        if (ownWindowDepth_ > 0) {
+        if (!isActiveWindow() && isCompanion(QApplication::activeWindow())) {
+            // Over to a companion window: coming back from it hands the activation back.
+            deactivatedByOwnWindow_ = true;
+        } else if (ownWindowDepth_ > 0) {
             if (!isActiveWindow())
                 deactivatedByOwnWindow_ = true;
         } else {
@@ -444,6 +464,8 @@ void TResultadosForm::FormActivate() {
     case ResultsFocus::None:
         break;
     }
+    if (resultsChanged && !outcome.closeScreen)
+        resultsChanged();
     showMessages(outcome.messages);
     if (outcome.closeScreen)
         CloseResultTimer->start();
@@ -491,6 +513,8 @@ void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const
     else
         pickLog_.record(BarPick{direction, picked, std::nullopt});
     emit barsPicked();
+    if (resultsChanged)
+        resultsChanged();
     OwnWindow own(*this);
     showMessages(outcome.messages);
 }
@@ -562,6 +586,11 @@ void TResultadosForm::DXFBitBtnClick() {
     exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_);
 }
 
+void TResultadosForm::NBR6118BitBtnClick() {
+    if (verificationRequested)
+        verificationRequested();
+}
+
 void TResultadosForm::SairBitBtnClick() {
     close();
     emit leaveCalculation();
@@ -575,6 +604,10 @@ void TResultadosForm::closeEvent(QCloseEvent* event) {
     // FormClose: the close timer never fires for a screen that is already closed.
     CloseResultTimer->stop();
     activationPending_ = false;
+    // The companions show what this screen shows; they go with it.
+    for (const QPointer<QWidget>& companion : companions_)
+        if (companion)
+            companion->hide();
     QWidget::closeEvent(event);
 }
 

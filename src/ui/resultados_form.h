@@ -5,6 +5,7 @@
 // active window its RecalculationState decides whether computeResults refills it; between
 // computations the user picks bars, prints, writes the drawing or leaves.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -50,6 +51,14 @@ public:
     // "&Imprimir": the flags are set first, then this fills the report and shows its preview.
     // When the preview closes the screen becomes active again and keeps the user's choices.
     std::function<void()> printRequested;
+    // "&NBR 6118:2014": shows the verification window.
+    std::function<void()> verificationRequested;
+    // After every computation and every applied bar pick: what the screen shows has changed.
+    std::function<void()> resultsChanged;
+
+    // A non-modal window that belongs to this screen (the verification): going to it and
+    // back is not a new activation, and it is hidden when the screen closes.
+    void addCompanionWindow(QWidget* window);
 
     // Shows the screen maximised over the data-entry screen; it computes on activation.
     void showScreen();
@@ -87,6 +96,7 @@ public:
     void RetornarBitBtnClick();
     void ImprimirBitBtnClick();
     void DXFBitBtnClick();
+    void NBR6118BitBtnClick();
     void SairBitBtnClick();
     void CloseResultTimerTimer();
 
@@ -113,6 +123,7 @@ private:
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
     void scheduleActivation();
+    bool isCompanion(const QWidget* window) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -128,6 +139,7 @@ private:
     int ownWindowDepth_ = 0;
     bool deactivatedByOwnWindow_ = false;
     bool activationPending_ = false;
+    std::vector<QPointer<QWidget>> companions_;
 
 public:
     // Controls, by the names the report and the tests look for.
@@ -145,6 +157,7 @@ public:
     QLineEdit *TwdEdit, *TwuEdit;
     QLineEdit *FiEdit, *FadmEdit, *FfEdit, *Fadm1Edit;
     QPushButton *RetornarBitBtn, *DXFBitBtn, *ImprimirBitBtn, *SairBitBtn;
+    QPushButton* NBR6118BitBtn;
 };
 
 } // namespace lajes

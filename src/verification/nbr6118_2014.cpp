@@ -350,6 +350,44 @@ std::string verificationSummary(const Nbr6118Verification& verification) {
     return std::to_string(failures) + " verificações não atendidas";
 }
 
+std::vector<std::string> slabIdentityLines(const SlabDesignData& slab, const Settings& settings,
+                                           char decimalSeparator) {
+    auto n = [&](double value) { return formatFixed(value, 2, decimalSeparator); };
+    std::vector<std::string> lines;
+    lines.push_back(std::string(slab.Ribbed ? "Laje nervurada" : "Laje maciça") +
+                    ", caso de apoio " + std::to_string(slab.SupportCase));
+    lines.push_back("Lx = " + n(slab.Lx) + " m    Ly = " + n(slab.Ly) + " m    h = " + n(slab.h) +
+                    " cm    d = " + n(slab.d) + " cm    cobrimento = " + n(settings.cover) + " cm");
+    if (slab.Ribbed)
+        lines.push_back("a = " + n(slab.a) + " cm    bw = " + n(slab.bw) +
+                        " cm    hb = " + n(slab.hb) + " cm    bf = " + n(slab.bf) + " cm");
+    lines.push_back("fck = " + n(slab.fck) + " MPa    aço " + slab.SteelGrade + "    g = " +
+                    n(slab.g) + " kg/m² (com o peso próprio)    q = " + n(slab.q) + " kg/m²");
+    return lines;
+}
+
+std::vector<std::string> parameterLines(const Nbr6118Parameters& parameters,
+                                        char decimalSeparator) {
+    auto caption = [](const auto& choices, auto value) {
+        for (const auto& choice : choices)
+            if (choice.value == value)
+                return std::string(choice.caption);
+        return std::string();
+    };
+    std::string psi2 = formatShortest(parameters.psi2, decimalSeparator);
+    for (const Psi2Choice& choice : psi2Choices)
+        if (choice.value == parameters.psi2)
+            psi2 += " (" + std::string(choice.caption) + ")";
+    return {"Classe de agressividade ambiental: " +
+                caption(aggressivenessChoices, parameters.aggressiveness),
+            "Uso da laje: " + caption(useChoices, parameters.use),
+            "ψ2 da combinação quase permanente: " + psi2,
+            "Idade no carregamento t0: " +
+                formatFixed(parameters.loadingAgeMonths, 2, decimalSeparator) + " meses",
+            "Agregado graúdo: " + caption(aggregateChoices, parameters.aggregate) +
+                " (αE = " + formatShortest(alphaE(parameters.aggregate), decimalSeparator) + ")"};
+}
+
 namespace {
 
 // Compact JSON text, the form nlohmann::json::dump() gives.

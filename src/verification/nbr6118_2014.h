@@ -100,6 +100,12 @@ inline constexpr std::string_view failsText = "Não atende";
 // "Atende a todas as verificações", or how many checks fail.
 std::string verificationSummary(const Nbr6118Verification& verification);
 
+// What the printout says of the slab (kind, support case, spans, thickness, materials, loads)
+// and of the parameters, one line each.
+std::vector<std::string> slabIdentityLines(const SlabDesignData& slab, const Settings& settings,
+                                           char decimalSeparator);
+std::vector<std::string> parameterLines(const Nbr6118Parameters& parameters, char decimalSeparator);
+
 // The result object of lajes-cli: parameters, scope flags, rho_min and the checks at full
 // precision (a missing value is null), as compact JSON text with the keys of each object in
 // alphabetical order, as nlohmann::json writes them. Written directly because a batch run
