@@ -1,7 +1,5 @@
 #include "ui/resultados_form.h"
 
-#include <algorithm>
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,9 +124,16 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
     // Any other window taking the focus after one of ours closed means the next activation
     // comes from outside again.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (window && ownWindowDepth_ == 0 && window != windowHandle() &&
-            !isCompanion(QApplication::activeWindow()))
-            deactivatedByOwnWindow_ = false;
+        if (!window || ownWindowDepth_ > 0 || window == windowHandle())
+            return;
+        if (belongsToCompanion(window)) {
+            visitedCompanion_ = true;
+            return;
+        }
+        deactivatedByOwnWindow_ = false;
+        // A list's popup opens over the window that is active; it changes nothing here.
+        if (window->type() != Qt::Popup)
+            visitedCompanion_ = false;
     });
 }
 
@@ -359,9 +364,13 @@ void TResultadosForm::addCompanionWindow(QWidget* window) {
     companions_.emplace_back(window);
 }
 
-bool TResultadosForm::isCompanion(const QWidget* window) const {
-    return window && std::any_of(companions_.begin(), companions_.end(),
-                                 [window](const QPointer<QWidget>& c) { return c == window; });
+bool TResultadosForm::belongsToCompanion(const QWindow* window) const {
+    // A companion, or a dialog or popup opened over one.
+    for (; window; window = window->transientParent())
+        for (const QPointer<QWidget>& companion : companions_)
+            if (companion && companion->windowHandle() == window)
+                return true;
+    return false;
 }
 
 void TResultadosForm::setFileChoices(std::vector<BarPick> choices) {
@@ -397,14 +406,15 @@ void TResultadosForm::changeEvent(QEvent* event) {
     // FormActivate runs only when the activation comes from outside: not while one of the
     // screen's own windows is open, nor when such a window closes and hands it back.
     if (event->type() == QEvent::ActivationChange) {
-        if (!isActiveWindow() && isCompanion(QApplication::activeWindow())) {
-            // Over to a companion window: coming back from it hands the activation back.
-            deactivatedByOwnWindow_ = true;
-        } else if (ownWindowDepth_ > 0) {
+        if (!isActiveWindow() && QApplication::activeWindow() &&
+            belongsToCompanion(QApplication::activeWindow()->windowHandle()))
+            visitedCompanion_ = true;
+        if (ownWindowDepth_ > 0) {
             if (!isActiveWindow())
                 deactivatedByOwnWindow_ = true;
         } else {
-            const bool handedBack = deactivatedByOwnWindow_;
+            // Coming back from a companion window is not an activation from outside either.
+            const bool handedBack = deactivatedByOwnWindow_ || visitedCompanion_;
             deactivatedByOwnWindow_ = false;
             if (isActiveWindow() && !handedBack)
                 scheduleActivation();
@@ -604,6 +614,7 @@ void TResultadosForm::closeEvent(QCloseEvent* event) {
     // FormClose: the close timer never fires for a screen that is already closed.
     CloseResultTimer->stop();
     activationPending_ = false;
+    visitedCompanion_ = false;
     // The companions show what this screen shows; they go with it.
     for (const QPointer<QWidget>& companion : companions_)
         if (companion)

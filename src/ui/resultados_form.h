@@ -24,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QWindow;
 
 namespace lajes {
 
@@ -123,7 +124,7 @@ private:
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
     void scheduleActivation();
-    bool isCompanion(const QWidget* window) const;
+    bool belongsToCompanion(const QWindow* window) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -140,6 +141,7 @@ private:
     bool deactivatedByOwnWindow_ = false;
     bool activationPending_ = false;
     std::vector<QPointer<QWidget>> companions_;
+    bool visitedCompanion_ = false; // the focus went to a companion since it was last outside
 
 public:
     // Controls, by the names the report and the tests look for.

@@ -199,9 +199,9 @@ private slots:
             QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
             QVERIFY2(!(box->focusPolicy() & Qt::TabFocus), qPrintable(box->objectName()));
         }
-        const QStringList expected{"AsxpComboBox",    "AsypComboBox",   "RetornarBitBtn",
-                                   "DXFBitBtn",       "ImprimirBitBtn", "SairBitBtn",
-                                   "EspAsxpComboBox", "EspAsypComboBox"};
+        const QStringList expected{"AsxpComboBox", "AsypComboBox",    "RetornarBitBtn",
+                                   "DXFBitBtn",    "ImprimirBitBtn",  "NBR6118BitBtn",
+                                   "SairBitBtn",   "EspAsxpComboBox", "EspAsypComboBox"};
         QStringList chain;
         QWidget* widget = list("AsxpComboBox");
         for (int i = 0; i < expected.size(); ++i) {
