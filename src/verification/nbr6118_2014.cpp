@@ -401,10 +401,14 @@ public:
     }
     void string(std::string_view text) {
         out_ += '"';
-        for (const char c : text) {
-            if (c == '"' || c == '\\')
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t special = std::min(text.find_first_of("\"\\", from), text.size());
+            out_.append(text.substr(from, special - from));
+            if (special < text.size()) {
                 out_ += '\\';
-            out_ += c;
+                out_ += text[special];
+            }
+            from = special + 1;
         }
         out_ += '"';
     }
