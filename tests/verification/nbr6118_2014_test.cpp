@@ -177,6 +177,23 @@ INSTANTIATE_TEST_SUITE_P(
                   {"shear", 48.557377, 15.75, true, 1e-6}},
                  true,
                  {}},
+        // Case 4, Lx = 6 m > Ly = 4 m: the deflection is that of the y strip (mu_y /
+        // (lambda² m_y), span Ly); the fixed x edge governs the shear with the x bars.
+        KindCase{
+            "ShorterSpanAlongY",
+            [](DesignedSlab& s) {
+                s.settings.cover = 1.0;
+                s.slab.SupportCase = 4;
+                s.calculate(SlabEntries{6.0, 4.0, 12.0, 200.0, 300.0});
+                design(s);
+            },
+            {"concreteClass", "cover",      "thickness",    "minSteel.xp", "barDiameter.xp",
+             "barSpacing.xp", "flexure.xp", "ductility.xp", "minSteel.yp", "barDiameter.yp",
+             "barSpacing.yp", "flexure.yp", "ductility.yp", "minSteel.xn", "barDiameter.xn",
+             "barSpacing.xn", "flexure.xn", "ductility.xn", "deflection",  "shear"},
+            {{"deflection", 1.6, 0.610025, true, 1e-6}, {"shear", 55.051236, 19.0848, true, 1e-6}},
+            true,
+            {}},
         // fck above 50 MPa: the list stops after the thickness.
         KindCase{"HighStrengthOutOfScope",
                  [](DesignedSlab& s) {
