@@ -305,8 +305,8 @@ TEST_P(DeflectionParametersTest, QuasiPermanentLoadCreepAndModulus) {
     parameters.psi2 = c.psi2;
     parameters.loadingAgeMonths = c.months;
     parameters.aggregate = c.aggregate;
-    const VerificationCheck& check =
-        *findCheck(verifyNbr6118(s.slab, s.results, s.settings, parameters), "deflection");
+    const Nbr6118Verification v = verifyNbr6118(s.slab, s.results, s.settings, parameters);
+    const VerificationCheck& check = *findCheck(v, "deflection");
     auto detail = [&](std::string_view name) {
         for (const CheckDetail& d : check.details)
             if (d.name == name)
