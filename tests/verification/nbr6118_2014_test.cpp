@@ -1,5 +1,7 @@
 #include "verification/nbr6118_2014.h"
 
+#include "../row_name.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -226,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"ribSpacing", 65.0, 44.5, true, 1e-9}},
                  false,
                  {ribbedNotVerifiedLine}}),
-    [](const testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName());
 
 TEST(Nbr6118WorkedExample, DeflectionAndShearDetails) {
     DesignedSlab s;
@@ -278,13 +280,13 @@ TEST_P(ParameterLimitsTest, ClassCoverAndThickness) {
 
 INSTANTIATE_TEST_SUITE_P(
     Nbr6118, ParameterLimitsTest,
-    testing::Values(ParameterCase{"ClassI_Roof", Aggressiveness::I, SlabUse::cobertura, 20, 2.0, 7},
-                    ParameterCase{"ClassII_Floor", Aggressiveness::II, SlabUse::piso, 25, 2.5, 8},
-                    ParameterCase{"ClassIII_LightVehicles", Aggressiveness::III,
+    testing::Values(ParameterCase{"ClassIRoof", Aggressiveness::I, SlabUse::cobertura, 20, 2.0, 7},
+                    ParameterCase{"ClassIIFloor", Aggressiveness::II, SlabUse::piso, 25, 2.5, 8},
+                    ParameterCase{"ClassIIILightVehicles", Aggressiveness::III,
                                   SlabUse::veiculosLeves, 30, 3.5, 10},
-                    ParameterCase{"ClassIV_HeavyVehicles", Aggressiveness::IV,
+                    ParameterCase{"ClassIVHeavyVehicles", Aggressiveness::IV,
                                   SlabUse::veiculosPesados, 40, 4.5, 12}),
-    [](const testing::TestParamInfo<ParameterCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName());
 
 // The deflection of the worked example under other loads, ages and aggregates.
 struct DeflectionCase {
@@ -331,9 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // xi(70) = 2.0003 is just above the final 2: no negative creep.
                     DeflectionCase{"LoadedAtSeventyMonths", 0.3, 70, Aggregate::granito,
                                    2128.736715, 326.666667, 0.0, 0.306911}),
-    [](const testing::TestParamInfo<DeflectionCase>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName());
 
 struct RhoCase {
     const char* name;
@@ -353,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RhoCase{"C45", 45, 50, 0.194}, RhoCase{"C50", 50, 50, 0.208},
                     RhoCase{"CA25Doubles", 40, 25, 0.358}, RhoCase{"CA40", 20, 40, 0.1875},
                     RhoCase{"CA60KeepsTheTable", 35, 60, 0.164}),
-    [](const testing::TestParamInfo<RhoCase>& info) { return std::string(info.param.name); });
+    testing_rows::RowName());
 
 TEST(Nbr6118Flexure, AMomentBeyondTheStressBlockHasNoRequiredAreaAndFails) {
     // 42.5 d² fcd = 438 660.7 kg.cm/m for d = 8.5, fck 20: Md = 140 M above it.
@@ -480,9 +480,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterJsonCase{"UnknownKey", R"({"exposure":"II"})",
                           "\"nbr6118\": chave desconhecida \"exposure\""},
         ParameterJsonCase{"NotAnObject", "[]", "\"nbr6118\" deve ser um objeto"}),
-    [](const testing::TestParamInfo<ParameterJsonCase>& info) {
-        return std::string(info.param.name);
-    });
+    testing_rows::RowName());
 
 } // namespace
 } // namespace lajes
