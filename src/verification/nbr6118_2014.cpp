@@ -401,15 +401,15 @@ public:
     }
     void string(std::string_view text) {
         out_ += '"';
-        for (std::size_t from = 0; from < text.size();) {
-            const std::size_t special = std::min(text.find_first_of("\"\\", from), text.size());
-            out_.append(text.substr(from, special - from));
-            if (special < text.size()) {
+        std::size_t from = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '"' || text[i] == '\\') {
+                out_.append(text.data() + from, i - from);
                 out_ += '\\';
-                out_ += text[special];
+                from = i;
             }
-            from = special + 1;
         }
+        out_.append(text.data() + from, text.size() - from);
         out_ += '"';
     }
     // Shortest text that reads back as the same double; an integral value keeps ".0".
