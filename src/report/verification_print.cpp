@@ -15,7 +15,7 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include "config/atomic_file.h"
+#include "io/file_writer.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
 #include "report/report_pdf.h"
@@ -144,7 +144,7 @@ std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
     const QByteArray bytes = verificationPdfBytes(sheet);
     if (bytes.isEmpty())
         return std::string("Falha ao gerar o PDF");
-    return writeFileAtomically(target, std::string_view(bytes.constData(), bytes.size()));
+    return writeFile(target, std::string_view(bytes.constData(), bytes.size()));
 }
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "config/number_text.h"
 #include "report/verification_print.h"
+#include "text/number_text.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"

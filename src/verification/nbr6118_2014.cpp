@@ -7,9 +7,9 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "text/number_text.h"
 #include "design/flexure.h"
 #include "design/shear.h"
+#include "text/number_text.h"
 
 namespace lajes {
 
@@ -414,8 +414,13 @@ public:
     }
     // Shortest text that reads back as the same double; an integral value keeps ".0".
     void number(double value) {
-        if (!std::isfinite(value)) {
-            out_ += "null";
+        // As every result of lajes-cli writes them: null would read as an absent value.
+        if (std::isnan(value)) {
+            string("NaN");
+            return;
+        }
+        if (std::isinf(value)) {
+            string(value > 0 ? "Infinity" : "-Infinity");
             return;
         }
         std::array<char, 32> buffer{};

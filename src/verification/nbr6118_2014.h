@@ -107,7 +107,8 @@ std::vector<std::string> slabIdentityLines(const SlabDesignData& slab, const Set
 std::vector<std::string> parameterLines(const Nbr6118Parameters& parameters, char decimalSeparator);
 
 // The result object of lajes-cli: parameters, scope flags, rho_min and the checks at full
-// precision (a missing value is null), as compact JSON text with the keys of each object in
+// precision (a missing value is null; an infinite or undefined one the text "Infinity",
+// "-Infinity" or "NaN"), as compact JSON text with the keys of each object in
 // alphabetical order, as nlohmann::json writes them. Written directly because a batch run
 // writes one for every slab.
 std::string verificationJsonText(const Nbr6118Verification& verification);
