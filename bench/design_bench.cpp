@@ -5,6 +5,7 @@
 
 #include "analysis/calculate.h"
 #include "design/results_driver.h"
+#include "verification/nbr6118_2014.h"
 
 namespace lajes {
 namespace {
@@ -53,7 +54,36 @@ void calculateAndCompute(benchmark::State& state, Slab s) {
     }
 }
 
+// The same, followed by the verification against NBR 6118:2014 with the proposed bars.
+void calculateComputeAndVerify(benchmark::State& state, Slab s) {
+    const AdjacentSpanRequest adjacentSpan = [] { return std::optional<double>(4.0); };
+    const Nbr6118Parameters parameters;
+    for (auto _ : state) {
+        const CalculationResult calculation = calculateSlab(
+            s.entries, s.slab, s.results, s.preDimensioning, s.settings, adjacentSpan);
+        if (calculation.outcome != CalculationOutcome::Ready) {
+            state.SkipWithError("slab not accepted");
+            break;
+        }
+        ComputeOutcome outcome = computeResults(s.slab, s.results, s.settings, s.screen, ',');
+        Nbr6118Verification verification = verifyNbr6118(s.slab, s.results, s.settings, parameters);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(verification);
+    }
+}
+
+Slab caseSixSlab() {
+    Slab s;
+    s.settings.cover = 1.0;
+    s.slab.SupportCase = 6;
+    s.entries = SlabEntries{4.0, 5.0, 12.0, 200.0, 300.0};
+    return s;
+}
+
 BENCHMARK_CAPTURE(calculateAndCompute, solid, solidSlab());
+BENCHMARK_CAPTURE(calculateComputeAndVerify, solid, solidSlab());
+BENCHMARK_CAPTURE(calculateComputeAndVerify, caseSixFourDirections, caseSixSlab());
+BENCHMARK_CAPTURE(calculateComputeAndVerify, ribbed, ribbedSlab());
 BENCHMARK_CAPTURE(calculateAndCompute, ribbed, ribbedSlab());
 
 } // namespace

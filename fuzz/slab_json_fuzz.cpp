@@ -1,4 +1,5 @@
-// Any text as the command-line tool's slab object: parse, design and describe it.
+// Any text as the command-line tool's slab object: parse, design, verify against
+// NBR 6118:2014 and describe it.
 #include <cstdint>
 #include <string_view>
 #include <variant>
@@ -10,8 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto request = lajes::parseSlabRequestText(text, lajes::Settings{});
     if (const auto* parsed = std::get_if<lajes::SlabRequest>(&request)) {
-        const lajes::cli::DesignRun run = lajes::cli::runDesign(*parsed, ',');
-        (void)run.result.dump();
+        lajes::cli::DesignRun run = lajes::cli::runDesign(*parsed, ',');
+        lajes::cli::addNbr6118Verification(run, *parsed);
+        (void)lajes::cli::withNbr6118Verification(run.result.dump(), run);
     }
     return 0;
 }

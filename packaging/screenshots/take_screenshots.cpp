@@ -34,11 +34,13 @@
 #include "ui/artwork.h"
 #include "ui/concreto_form.h"
 #include "ui/glyphs.h"
+#include "ui/decimal_box.h"
 #include "ui/help_sobre_form.h"
 #include "ui/inserir_dados_form.h"
 #include "ui/lajes_application.h"
 #include "ui/message_boxes.h"
 #include "ui/resultados_form.h"
+#include "ui/verificacao_form.h"
 
 namespace {
 
@@ -156,6 +158,14 @@ int main(int argc, char* argv[]) {
     results->TabelaAcoBitBtn->click();
     shoot("tabela_aco.png");
     results->TabelaAcoForm->hide();
+    results->activateWindow();
+    settle();
+
+    // The verification of the same slab against NBR 6118:2014, default parameters.
+    results->NBR6118BitBtn->click();
+    shoot("verificacao.png");
+    if (lajesApp.verification())
+        lajesApp.verification()->hide();
     results->activateWindow();
     settle();
 

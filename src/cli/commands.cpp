@@ -45,7 +45,10 @@ Cada laje é um objeto JSON com as chaves:
   kg/m²) - ausentes ou null equivalem à caixa vazia -, a, bw, hb, bf (cm), BlockDensity
   (kgf/m³), AdjacentSpan (m, casos 2 a 6), settings {wallWidth (m), cover (cm), phiInfinity,
   drawingScale, textLayerColour, slabLayerColour, posBarLayerColour, negBarLayerColour} e
-  choices [{"direction":"xp","diameter":"8.0"}, {"direction":"yp","spacing":12}, ...].
+  choices [{"direction":"xp","diameter":"8.0"}, {"direction":"yp","spacing":12}, ...] e
+  nbr6118 {aggressiveness ("I", "II", "III", "IV"), use ("cobertura", "piso", "veiculosLeves",
+  "veiculosPesados"), psi2 (0.3, 0.4 ou 0.6), loadingAgeMonths (> 0), aggregate ("granito",
+  "basalto", "calcario", "arenito")}, os parâmetros da verificação de --nbr2014.
 Como na tela, Lx, Ly, h, g e q entram arredondados a duas casas decimais.
 As configurações vêm de Quenvor.cfg na pasta atual, se existir.
 
@@ -71,6 +74,7 @@ struct Options {
     std::optional<std::string> name;
     std::string output;
     bool schedule = false; // --schedule: the steel table in the result (and the drawing)
+    bool nbr2014 = false;  // add the NBR 6118:2014 verification to each result
 };
 
 char separatorOf(const Options& options) {
@@ -264,7 +268,9 @@ int designOne(const Options& options, std::istream& in, std::ostream& out, std::
     }
     if (options.schedule)
         addSchedule(run, slabRequest.settings);
-    out << resultText(run.result) << "\n";
+    if (options.nbr2014)
+        addNbr6118Verification(run, slabRequest);
+    out << withNbr6118Verification(resultText(run.result), run) << "\n";
     if (!outputWritten(out, err))
         return exitUsage;
     if (run.outcome != DesignOutcome::Ready)
@@ -288,7 +294,7 @@ struct BatchAnswer {
 // One line of a batch: its result object as text, or the Invalid object that names the
 // line (counted from 1) and the problem.
 BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& settings,
-                      char separator, bool withSchedule) {
+                      char separator, bool withSchedule, bool nbr2014) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     const auto invalid = [lineNumber](const std::string& error) {
@@ -305,7 +311,10 @@ BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& 
         return invalid(run.invalidChoice);
     if (withSchedule)
         addSchedule(run, slabRequest.settings);
-    return BatchAnswer{resultText(std::move(run.result)), false};
+    if (nbr2014)
+        addNbr6118Verification(run, slabRequest);
+    std::string text = resultText(std::move(run.result));
+    return BatchAnswer{withNbr6118Verification(std::move(text), run), false};
 }
 
 // Designs the lines of one chunk on every core. The core keeps no shared state, so the
@@ -313,7 +322,7 @@ BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& 
 // line number of lines[0].
 void designChunk(const std::vector<std::string>& lines, std::size_t firstLine,
                  std::vector<BatchAnswer>& results, const Settings& settings, char separator,
-                 bool withSchedule) {
+                 bool withSchedule, bool nbr2014) {
     results.assign(lines.size(), BatchAnswer{});
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
     std::atomic<std::size_t> next{0};
@@ -322,7 +331,8 @@ void designChunk(const std::vector<std::string>& lines, std::size_t firstLine,
         for (std::size_t first = next.fetch_add(step); first < lines.size();
              first = next.fetch_add(step))
             for (std::size_t i = first; i < std::min(first + step, lines.size()); ++i)
-                results[i] = batchLine(lines[i], firstLine + i, settings, separator, withSchedule);
+                results[i] =
+                    batchLine(lines[i], firstLine + i, settings, separator, withSchedule, nbr2014);
     };
     std::vector<std::thread> threads;
     for (std::size_t i = 1; i < workers && lines.size() > 256; ++i)
@@ -350,7 +360,8 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
         std::string line;
         while (lines.size() < chunkSize && (more = source.getline(line)))
             lines.push_back(std::move(line));
-        designChunk(lines, linesRead + 1, results, settings, separator, options.schedule);
+        designChunk(lines, linesRead + 1, results, settings, separator, options.schedule,
+                    options.nbr2014);
         linesRead += lines.size();
         for (const BatchAnswer& result : results) {
             out << result.text << '\n';
@@ -436,6 +447,9 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->add_option("--input", options.input, "Arquivo JSON Lines (padrão: entrada padrão)")
         ->type_name("ARQUIVO");
     addDecimal(batchCommand);
+    for (CLI::App* command : {designCommand, batchCommand})
+        command->add_flag("--nbr2014", options.nbr2014,
+                          "Acrescenta a verificação segundo a NBR 6118:2014 (\"nbr6118_2014\")");
 
     CLI::App* dxfCommand = app.add_subcommand("dxf", "Calcula uma laje e grava o seu desenho DXF");
     dxfCommand->add_option("--input", options.input, "Arquivo JSON da laje")

@@ -7,6 +7,7 @@
 #include "analysis/data_entry.h"
 #include "design/bar_picks.h"
 #include "design/results_driver.h"
+#include "verification/nbr6118_2014.h"
 
 namespace lajes::cli {
 
@@ -191,6 +192,23 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
     result["results"] = resultsJson(run.slab, run.results, run.screen, computed);
     result["screen"] = screenJson(run.screen);
     return run;
+}
+
+void addNbr6118Verification(DesignRun& run, const SlabRequest& request) {
+    if (run.outcome != DesignOutcome::Ready)
+        return;
+    run.nbr6118Text = verificationJsonText(
+        verifyNbr6118(run.slab, run.results, request.settings, request.nbr6118));
+}
+
+std::string withNbr6118Verification(std::string text, const DesignRun& run) {
+    if (!run.nbr6118Text.empty() && !text.empty() && text.back() == '}') {
+        text.pop_back();
+        text += ",\"nbr6118_2014\":";
+        text += run.nbr6118Text;
+        text += '}';
+    }
+    return text;
 }
 
 } // namespace lajes::cli

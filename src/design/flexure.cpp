@@ -181,7 +181,7 @@ void designFlexuralSteel(const SlabDesignData& slab, SlabResults& results) {
             As = results.AsMin;
     };
 
-    if (lambda >= 0.5 && lambda <= 2.0) {
+    if (isTwoWaySlab(lambda)) {
         designSpan(results.Mx, results.Asxp, true);
         designSpan(results.My, results.Asyp, true);
     } else if (slab.Lx < slab.Ly) {

@@ -25,6 +25,13 @@ SectionRatios sectionRatiosForMu(double mu);
 // with fck in MPa.
 double reducedMoment(double M, double d, double fck);
 
+// A slab with 0.5 <= lambda <= 2 carries its load in both directions (the limits count as
+// two-way); otherwise the shorter span carries it and the other direction gets distribution
+// steel.
+inline bool isTwoWaySlab(double lambda) {
+    return lambda >= 0.5 && lambda <= 2.0;
+}
+
 // Sets results.mu, xi and zeta for the moment M (kg.m/m, >= 0), keeping the xi that was
 // current before the call in results.xiPrev.
 void designSectionRatios(double M, double d, double fck, SlabResults& results);

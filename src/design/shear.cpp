@@ -1,28 +1,25 @@
 #include "design/shear.h"
 
 #include <cmath>
+#include <utility>
 
 namespace lajes {
 
-ShearDetails checkShear(const SlabDesignData& slab, double d, SlabResults& results) {
-    // The largest reaction governs, with the bottom steel that runs towards that edge; a tie
-    // keeps the earlier candidate.
-    double V = results.Rxa;
-    double As = results.bar(BarDirection::xp).effectiveArea;
+GoverningReaction governingReaction(const SlabResults& results) {
+    GoverningReaction governing{results.Rxa, results.bar(BarDirection::xp).effectiveArea};
+    const double AsX = governing.As;
     const double AsY = results.bar(BarDirection::yp).effectiveArea;
-    const double AsX = As;
-    if (results.Rya > V) {
-        V = results.Rya;
-        As = AsY;
-    }
-    if (results.Rxe > V) {
-        V = results.Rxe;
-        As = AsX;
-    }
-    if (results.Rye > V) {
-        V = results.Rye;
-        As = AsY;
-    }
+    for (const auto& [R, As] :
+         {std::pair{results.Rya, AsY}, std::pair{results.Rxe, AsX}, std::pair{results.Rye, AsY}})
+        if (R > governing.V)
+            governing = {R, As};
+    return governing;
+}
+
+ShearDetails checkShear(const SlabDesignData& slab, double d, SlabResults& results) {
+    const GoverningReaction governing = governingReaction(results);
+    const double V = governing.V;
+    const double As = governing.As;
     results.V = V;
 
     ShearDetails details;

@@ -17,6 +17,14 @@ struct ShearDetails {
     bool warningDue = false; // tau_d > tau_u
 };
 
+// The largest support reaction (kg/m) and the effective area (cm²/m) of the bottom steel that
+// runs towards that edge; a tie keeps the earlier of Rxa, Rya, Rxe, Rye.
+struct GoverningReaction {
+    double V = 0.0;
+    double As = 0.0;
+};
+GoverningReaction governingReaction(const SlabResults& results);
+
 // Writes V, tauD and tauU of `results` (kN/m² per metre). The caller shows
 // shearWarningMessage when warningDue is set.
 ShearDetails checkShear(const SlabDesignData& slab, double d, SlabResults& results);

@@ -185,7 +185,8 @@ std::vector<BarPick> readChoices(const json& list) {
 // clang-format off
 const std::set<std::string> slabKeys{
     "format", "version", "name", "SupportCase", "Ribbed", "fck", "SteelGrade", "Lx", "Ly", "h",
-    "g", "q", "a", "bw", "hb", "bf", "BlockDensity", "AdjacentSpan", "settings", "choices"};
+    "g", "q", "a", "bw", "hb", "bf", "BlockDensity", "AdjacentSpan", "settings", "choices",
+    "nbr6118"};
 // clang-format on
 
 SlabRequest read(const json& input, const Settings& base) {
@@ -259,6 +260,12 @@ SlabRequest read(const json& input, const Settings& base) {
         request.settings = readSettings(*it, base);
     if (const auto it = input.find("choices"); it != input.end())
         request.choices = readChoices(*it);
+    if (const auto it = input.find("nbr6118"); it != input.end()) {
+        auto parameters = parametersFromJson(*it);
+        if (const auto* error = std::get_if<std::string>(&parameters))
+            fail(*error);
+        request.nbr6118 = std::get<Nbr6118Parameters>(parameters);
+    }
     return request;
 }
 

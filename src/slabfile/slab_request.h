@@ -17,6 +17,7 @@
 #include "config/settings.h"
 #include "design/bar_picks.h"
 #include "design/slab_results.h"
+#include "verification/nbr6118_parameters.h"
 
 namespace lajes {
 
@@ -27,6 +28,7 @@ struct SlabRequest {
     Settings settings;
     std::vector<BarPick> choices;
     std::optional<std::string> name; // "name": the slab's name in the drawing
+    Nbr6118Parameters nbr6118;       // "nbr6118": the parameters of the NBR 6118:2014 verification
 };
 
 // The "format" of a slab file and the highest "version" this program reads and writes.

@@ -23,6 +23,7 @@
 #include "ui/nome_laje_form.h"
 #include "ui/resultados_form.h"
 #include "ui/slab_file_dialogs.h"
+#include "ui/verificacao_form.h"
 
 namespace lajes {
 
@@ -142,6 +143,20 @@ void LajesApplication::createRemainingWindows() {
         document_.closed();
         updateTitles();
     });
+    // "&NBR 6118:2014" of the results screen: the window is made when first asked for and
+    // then follows the screen's results.
+    resultsScreen_->verificationRequested = [this] {
+        if (!verification_) {
+            verification_ = new TVerificacaoForm(slab_, results_, settings_, nbr6118_, *messages_,
+                                                 mainWindow_.get());
+            resultsScreen_->addCompanionWindow(verification_);
+        }
+        verification_->showWindow();
+    };
+    resultsScreen_->resultsChanged = [this] {
+        if (verification_)
+            verification_->refresh();
+    };
 }
 
 void LajesApplication::setFileDialogs(SlabFileDialogs* dialogs) {

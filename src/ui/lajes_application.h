@@ -16,6 +16,7 @@
 #include "config/settings_file.h"
 #include "design/slab_results.h"
 #include "slabfile/slab_document.h"
+#include "verification/nbr6118_parameters.h"
 
 namespace lajes {
 
@@ -31,6 +32,7 @@ class TInserirDadosForm;
 class TLajeNervuradaForm;
 class TNomeLajeForm;
 class TResultadosForm;
+class TVerificacaoForm;
 
 class LajesApplication final : public QObject {
     Q_OBJECT
@@ -65,6 +67,8 @@ public:
     Settings& settings() { return settings_; }
     PreDimensioning& suggestions() { return suggestions_; }
     MessageBoxes& messages() { return *messages_; }
+    // The parameters of the NBR 6118:2014 verification (saved with a slab).
+    Nbr6118Parameters& nbr6118() { return nbr6118_; }
 
     TConcretoForm* mainWindow() const { return mainWindow_.get(); }
     TAberturaForm* splash() const { return splash_; }
@@ -76,6 +80,7 @@ public:
     TDadosAddForm* additionalDialog() const { return additionalDialog_; }
     TConfigForm* configDialog() const { return configDialog_; }
     TAjudaForm* help() const { return help_; }
+    TVerificacaoForm* verification() const { return verification_; }
 
 private:
     void createRemainingWindows();
@@ -97,6 +102,7 @@ private:
     Settings settings_;
     SettingsLoad loadedSettings_; // what Quenvor.cfg gave at start-up, kept for the exit
     PreDimensioning suggestions_;
+    Nbr6118Parameters nbr6118_;
     std::unique_ptr<MessageBoxes> messages_;
     std::filesystem::path configFile_;
     SlabDocument document_;
@@ -117,6 +123,7 @@ private:
     TDadosAddForm* additionalDialog_ = nullptr;
     TConfigForm* configDialog_ = nullptr;
     TAjudaForm* help_ = nullptr;
+    TVerificacaoForm* verification_ = nullptr;
 };
 
 } // namespace lajes

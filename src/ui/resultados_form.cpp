@@ -123,6 +123,7 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
 
     buildControls();
     TabelaAcoForm = new TTabelaAcoForm(slab, results, settings, messages, namePrompt, this);
+    addCompanionWindow(TabelaAcoForm);
 
     scaleContentsWithWindow(this);
 
@@ -137,7 +138,7 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
             lastActiveOfOurs_ = true;
             return;
         }
-        if (isScheduleWindow(window)) {
+        if (belongsToCompanion(window)) {
             if (ownWindowDepth_ == 0)
                 deactivatedByOwnWindow_ = true;
             lastActiveOfOurs_ = true;
@@ -377,18 +378,19 @@ void TResultadosForm::buildButtonRow(Grid& g) {
     DXFBitBtn = addButton(drawingGlyph(), QStringLiteral("&Gerar DXF"), "DXFBitBtn");
     ImprimirBitBtn = addButton(printGlyph(), QStringLiteral("&Imprimir"), "ImprimirBitBtn");
     TabelaAcoBitBtn = addButton(QIcon(), QStringLiteral("&Tabela de Aço"), "TabelaAcoBitBtn");
+    NBR6118BitBtn = addButton(QIcon(), QStringLiteral("&NBR 6118:2014"), "NBR6118BitBtn");
     SairBitBtn = addButton(abortGlyph(), QStringLiteral("&Sair"), "SairBitBtn");
     auto* buttons = buttonRow_;
     g.grid->addLayout(buttons, g.row, 0, 1, 12);
 }
 
 void TResultadosForm::connectControls() {
-    // Tab order: the diameter lists, the buttons, then the spacing lists; the steel-table
-    // button comes last so that the screen's own order stays as it was.
+    // Tab order: the diameter lists, the buttons, then the spacing lists; the buttons of the
+    // companion windows come last so that the screen's own order stays as it was.
     const QList<QWidget*> order{AsxpComboBox,    AsypComboBox,    AsxnComboBox,    AsynComboBox,
                                 RetornarBitBtn,  DXFBitBtn,       ImprimirBitBtn,  SairBitBtn,
                                 EspAsxpComboBox, EspAsypComboBox, EspAsxnComboBox, EspAsynComboBox,
-                                TabelaAcoBitBtn};
+                                TabelaAcoBitBtn, NBR6118BitBtn};
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -413,6 +415,20 @@ void TResultadosForm::connectControls() {
     connect(ImprimirBitBtn, &QPushButton::clicked, this, &TResultadosForm::ImprimirBitBtnClick);
     connect(SairBitBtn, &QPushButton::clicked, this, &TResultadosForm::SairBitBtnClick);
     connect(TabelaAcoBitBtn, &QPushButton::clicked, this, &TResultadosForm::TabelaAcoBitBtnClick);
+    connect(NBR6118BitBtn, &QPushButton::clicked, this, &TResultadosForm::NBR6118BitBtnClick);
+}
+
+void TResultadosForm::addCompanionWindow(QWidget* window) {
+    companions_.emplace_back(window);
+}
+
+bool TResultadosForm::belongsToCompanion(const QWindow* window) const {
+    // A companion, or a dialog or popup opened over one.
+    for (; window; window = window->transientParent())
+        for (const QPointer<QWidget>& companion : companions_)
+            if (companion && companion->windowHandle() == window)
+                return true;
+    return false;
 }
 
 void TResultadosForm::setFileChoices(std::vector<BarPick> choices) {
@@ -475,8 +491,8 @@ void TResultadosForm::changeEvent(QEvent* event) {
         } else {
             // The window system may announce the new focus window before or after this event;
             // the widget that became active is known here already.
-            deactivatedByOwnWindow_ = isScheduleWindow(QGuiApplication::focusWindow()) ||
-                                      isScheduleWidget(QApplication::activeWindow());
+            deactivatedByOwnWindow_ = belongsToCompanion(QGuiApplication::focusWindow()) ||
+                                      isCompanionWidget(QApplication::activeWindow());
             if (QGuiApplication::applicationState() != Qt::ApplicationActive)
                 leftForAnotherProgram_ = true;
         }
@@ -537,6 +553,8 @@ void TResultadosForm::FormActivate() {
     case ResultsFocus::None:
         break;
     }
+    if (resultsChanged && !outcome.closeScreen)
+        resultsChanged();
     showMessages(outcome.messages);
     if (outcome.closeScreen)
         CloseResultTimer->start();
@@ -585,6 +603,8 @@ void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const
         pickLog_.record(BarPick{direction, picked, std::nullopt});
     TabelaAcoForm->refresh(designComplete_);
     emit barsPicked();
+    if (resultsChanged)
+        resultsChanged();
     OwnWindow own(*this);
     showMessages(outcome.messages);
 }
@@ -656,6 +676,11 @@ void TResultadosForm::DXFBitBtnClick() {
     exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_);
 }
 
+void TResultadosForm::NBR6118BitBtnClick() {
+    if (verificationRequested)
+        verificationRequested();
+}
+
 void TResultadosForm::SairBitBtnClick() {
     close();
     emit leaveCalculation();
@@ -668,18 +693,11 @@ void TResultadosForm::TabelaAcoBitBtnClick() {
     TabelaAcoForm->activateWindow();
 }
 
-bool TResultadosForm::isScheduleWidget(const QWidget* widget) const {
+bool TResultadosForm::isCompanionWidget(const QWidget* widget) const {
     for (; widget; widget = widget->parentWidget())
-        if (widget == TabelaAcoForm)
-            return true;
-    return false;
-}
-
-bool TResultadosForm::isScheduleWindow(const QWindow* window) const {
-    const QWindow* schedule = TabelaAcoForm->windowHandle();
-    for (; window && schedule; window = window->transientParent())
-        if (window == schedule)
-            return true;
+        for (const QPointer<QWidget>& companion : companions_)
+            if (companion == widget)
+                return true;
     return false;
 }
 
@@ -691,9 +709,12 @@ void TResultadosForm::closeEvent(QCloseEvent* event) {
     // FormClose: the close timer never fires for a screen that is already closed.
     CloseResultTimer->stop();
     activationPending_ = false;
-    TabelaAcoForm->hide();
     lastActiveOfOurs_ = false;
     leftForAnotherProgram_ = false;
+    // The companions show what this screen shows; they go with it.
+    for (const QPointer<QWidget>& companion : companions_)
+        if (companion)
+            companion->hide();
     QWidget::closeEvent(event);
 }
 

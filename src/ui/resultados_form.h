@@ -5,6 +5,7 @@
 // active window its RecalculationState decides whether computeResults refills it; between
 // computations the user picks bars, prints, writes the drawing or leaves.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -54,6 +55,14 @@ public:
     // "&Imprimir": the flags are set first, then this fills the report and shows its preview.
     // When the preview closes the screen becomes active again and keeps the user's choices.
     std::function<void()> printRequested;
+    // "&NBR 6118:2014": shows the verification window.
+    std::function<void()> verificationRequested;
+    // After every computation and every applied bar pick: what the screen shows has changed.
+    std::function<void()> resultsChanged;
+
+    // A non-modal window that belongs to this screen (the verification): going to it and
+    // back is not a new activation, and it is hidden when the screen closes.
+    void addCompanionWindow(QWidget* window);
 
     // Shows the screen maximised over the data-entry screen; it computes on activation.
     void showScreen();
@@ -95,6 +104,7 @@ public:
     void RetornarBitBtnClick();
     void ImprimirBitBtnClick();
     void DXFBitBtnClick();
+    void NBR6118BitBtnClick();
     void SairBitBtnClick();
     // "&Tabela de Aço": shows the steel-table window, which then follows every bar pick.
     void TabelaAcoBitBtnClick();
@@ -129,9 +139,10 @@ private:
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
     void scheduleActivation();
-    // The steel-table window or a dialog it opened: going there and back is no activation.
-    bool isScheduleWindow(const QWindow* window) const;
-    bool isScheduleWidget(const QWidget* widget) const;
+    // A companion window (the steel table, the verification) or a dialog or popup opened over
+    // one: going there and back is no activation.
+    bool belongsToCompanion(const QWindow* window) const;
+    bool isCompanionWidget(const QWidget* widget) const;
     bool isOwnPopup(const QWindow* window) const;
 
     SlabDesignData& slab_;
@@ -154,6 +165,7 @@ private:
     // lost the focus to another program: the focus coming back is not an activation.
     bool lastActiveOfOurs_ = false;
     bool leftForAnotherProgram_ = false;
+    std::vector<QPointer<QWidget>> companions_;
 
 public:
     // Controls, by the names the report and the tests look for.
@@ -174,6 +186,7 @@ public:
                 *SairBitBtn = nullptr;
     QPushButton* TabelaAcoBitBtn = nullptr;
     TTabelaAcoForm* TabelaAcoForm; // one instance, non-modal, hidden with this screen
+    QPushButton* NBR6118BitBtn = nullptr;
 };
 
 } // namespace lajes

@@ -259,6 +259,10 @@ INSTANTIATE_TEST_SUITE_P(
                      R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,
                          "choices":[{"direction":"xn","spacing":8}]})",
                      "\"xn\""},
+        BadInputCase{"UnknownVerificationValue",
+                     {"design", "--nbr2014"},
+                     R"({"SupportCase":1,"nbr6118":{"aggressiveness":"V"}})",
+                     "\"V\" em \"aggressiveness\""},
         BadInputCase{
             "UnreadableFile", {"design", "--input", "no-such-file.json"}, "", "no-such-file.json"},
         BadInputCase{"BadDecimalOption", {"design", "--decimal", ";"}, endToEndSlab, "--decimal"},
@@ -287,6 +291,40 @@ TEST_F(CommandLineTest, BatchWritesOneResultPerLineAndGoesOnAfterABadLine) {
     EXPECT_EQ(results[2]["outcome"], "Rejected");
     EXPECT_EQ(results[3]["outcome"], "Invalid");
     EXPECT_NE(results[3]["error"].get<std::string>().find("\"x\""), std::string::npos);
+}
+
+// The verification against NBR 6118:2014 comes with --nbr2014, for Ready slabs only, with
+// every parameter written out.
+TEST_F(CommandLineTest, Nbr2014AddsTheVerificationToReadyResults) {
+    const std::string withParameters = R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,)"
+                                       R"("q":200,"nbr6118":{"aggressiveness":"I","psi2":0.4}})";
+    const std::string lines =
+        withParameters + "\n" + R"({"SupportCase":1,"Lx":5,"Ly":4,"h":10,"q":200})" + "\n";
+    const CliRun r = run({"batch", "--nbr2014"}, lines);
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::istringstream out(r.out);
+    std::string ready, rejected;
+    std::getline(out, ready);
+    std::getline(out, rejected);
+    const json verification = json::parse(ready)["nbr6118_2014"];
+    EXPECT_EQ(verification["parameters"],
+              json::parse(R"({"aggressiveness":"I","use":"piso","psi2":0.4,
+                              "loadingAgeMonths":1.0,"aggregate":"granito"})"));
+    EXPECT_EQ(verification["structural"], true);
+    ASSERT_EQ(verification["checks"].size(), 15u);
+    EXPECT_EQ(verification["checks"][0]["id"], "concreteClass");
+    EXPECT_EQ(verification["checks"][0]["ok"], true); // class I asks for C20
+    EXPECT_EQ(verification["checks"][1]["required"], 2.0);
+    EXPECT_EQ(verification["checks"][14]["id"], "shear");
+    EXPECT_NEAR(verification["checks"][14]["required"].get<double>(), 45.4877, 1e-4);
+    // g + 0.4 q = 580 kg/m²: Ma = 0.0364583 x 580 x 16.
+    EXPECT_NEAR(verification["checks"][13]["details"]["Ma"].get<double>(), 338.3333, 1e-4);
+    EXPECT_EQ(verification["ok"], false); // the 1 cm cover
+    EXPECT_FALSE(json::parse(rejected).contains("nbr6118_2014"));
+
+    const json plain = json::parse(run({"design"}, withParameters).out);
+    EXPECT_FALSE(plain.contains("nbr6118_2014"));
+    EXPECT_NE(run({"design", "--help"}).out.find("--nbr2014"), std::string::npos);
 }
 
 TEST_F(CommandLineTest, SettingsComeFromQuenvorCfgAndTheInputOverridesThem) {

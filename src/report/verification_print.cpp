@@ -1,0 +1,207 @@
+#include "report/verification_print.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+#include "io/file_writer.h"
+#include "report/report_page.h"
+#include "report/report_painter.h"
+#include "report/report_pdf.h"
+#include "report/report_preview.h"
+
+namespace lajes::report {
+
+namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+// Column widths of the table, mm; together the width inside the margins (190 mm).
+constexpr std::array<double, 5> columnWidths{64.0, 40.0, 30.0, 28.0, 28.0};
+
+// Draws in millimetres from the corner of the margins, fonts in points of the device.
+class SheetPainter {
+public:
+    SheetPainter(QPainter& painter, QPagedPaintDevice& device)
+        : painter_(painter), pxPerMm_(device.logicalDpiX() / 25.4) {}
+
+    double px(double mm) const { return mm * pxPerMm_; }
+
+    // A line of text whose top stands at y; returns the height it took, mm.
+    double text(double x, double y, const QString& text, double points, bool bold,
+                const QColor& colour = Qt::black) {
+        painter_.setFont(reportFont(points, bold));
+        painter_.setPen(colour);
+        const QFontMetricsF metrics(painter_.font(), painter_.device());
+        painter_.drawText(QPointF(px(x), px(y) + metrics.ascent()), text);
+        return metrics.height() / pxPerMm_;
+    }
+    void line(double x1, double y1, double x2, double y2) {
+        painter_.setPen(QPen(Qt::black, px(0.2)));
+        painter_.drawLine(QPointF(px(x1), px(y1)), QPointF(px(x2), px(y2)));
+    }
+
+private:
+    QPainter& painter_;
+    double pxPerMm_;
+};
+
+} // namespace
+
+VerificationSheet verificationSheet(const Nbr6118Verification& verification,
+                                    const SlabDesignData& slab, const Settings& settings,
+                                    char decimalSeparator) {
+    VerificationSheet sheet;
+    sheet.identity = slabIdentityLines(slab, settings, decimalSeparator);
+    sheet.parameters = parameterLines(verification.parameters, decimalSeparator);
+    sheet.rows = verificationRows(verification, decimalSeparator);
+    sheet.summary = verificationSummary(verification);
+    for (std::string_view line : verification.closingLines)
+        sheet.closingLines.emplace_back(line);
+    return sheet;
+}
+
+void paintVerificationSheet(QPainter& painter, const VerificationSheet& sheet,
+                            QPagedPaintDevice& device) {
+    installReportFont();
+    SheetPainter page(painter, device);
+    const double width = sheetWidth - 2 * sheetMargin;
+    double y = 0.0;
+    y += page.text(0, y, qText(verificationTitle), 14, true) + 3;
+    for (const std::string& line : sheet.identity)
+        y += page.text(0, y, qText(line), 10, false) + 0.5;
+    y += 3;
+    y += page.text(0, y, QStringLiteral("Parâmetros"), 11, true) + 1;
+    for (const std::string& line : sheet.parameters)
+        y += page.text(0, y, qText(line), 10, false) + 0.5;
+    y += 4;
+
+    const std::array<QString, 5> headings{QStringLiteral("Verificação"),
+                                          QStringLiteral("Item da norma"), QStringLiteral("Limite"),
+                                          QStringLiteral("Obtido"), QStringLiteral("Situação")};
+    auto row = [&](const std::array<QString, 5>& cells, bool bold, const QColor& last) {
+        double x = 0.0;
+        double height = 0.0;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            height = std::max(height, page.text(x + 1, y + 0.8, cells[i], 9.5, bold,
+                                                i + 1 == cells.size() ? last : QColor(Qt::black)));
+            x += columnWidths[i];
+        }
+        y += height + 1.6;
+        page.line(0, y, width, y);
+    };
+    page.line(0, y, width, y);
+    row(headings, true, Qt::black);
+    page.line(0, y - 0.4, width, y - 0.4);
+    for (const VerificationRow& r : sheet.rows) {
+        const QString situation = r.ok ? QStringLiteral("✔ ") + qText(meetsText)
+                                       : QStringLiteral("✘ ") + qText(failsText);
+        row({qText(r.check), qText(r.clause), qText(r.limit), qText(r.obtained), situation}, false,
+            r.ok ? QColor(0, 120, 0) : QColor(190, 0, 0));
+    }
+    y += 3;
+    y += page.text(0, y, qText(sheet.summary), 11, true) + 1;
+    for (const std::string& line : sheet.closingLines)
+        y += page.text(0, y, qText(line), 10, false) + 0.5;
+}
+
+QByteArray verificationPdfBytes(const VerificationSheet& sheet) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(pdfResolution);
+        writer.setCreator(QStringLiteral("Lajes"));
+        writer.setTitle(qText(verificationTitle));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                        QMarginsF(sheetMargin, sheetMargin, sheetMargin, sheetMargin),
+                        QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        paintVerificationSheet(painter, sheet, writer);
+        painter.end();
+    }
+    buffer.close();
+    return bytes;
+}
+
+std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
+                                                const std::filesystem::path& target) {
+    const QByteArray bytes = verificationPdfBytes(sheet);
+    if (bytes.isEmpty())
+        return std::string("Falha ao gerar o PDF");
+    return writeFile(target, std::string_view(bytes.constData(), bytes.size()));
+}
+
+namespace {
+
+bool saveVerificationPdf(const VerificationSheet& sheet, QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    if (const auto error = writeVerificationPdf(sheet, fileName.toStdU16String())) {
+        QMessageBox::warning(
+            parent, QStringLiteral("Salvar PDF"),
+            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
+                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const VerificationSheet& sheet,
+                                                               QPrinter& printer, QWidget* parent) {
+    installReportFont();
+    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    preview->setObjectName(QStringLiteral("VerificacaoPreview"));
+    preview->setWindowTitle(qText(verificationTitle));
+    preview->setWindowState(preview->windowState() | Qt::WindowMaximized);
+    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
+                     [sheet](QPrinter* target) {
+                         QPainter painter(target);
+                         paintVerificationSheet(painter, sheet, *target);
+                     });
+    auto* save = new QAction(qText(savePdfActionText), preview.get());
+    save->setObjectName(QStringLiteral("SalvarPdfAction"));
+    QPrintPreviewDialog* dialog = preview.get();
+    QObject::connect(save, &QAction::triggered, dialog,
+                     [sheet, dialog] { saveVerificationPdf(sheet, dialog); });
+    if (auto* toolBar = preview->findChild<QToolBar*>()) {
+        toolBar->addSeparator();
+        toolBar->addAction(save);
+    } else {
+        preview->addAction(save);
+    }
+    return preview;
+}
+
+void showVerificationPreview(const VerificationSheet& sheet, QWidget* parent) {
+    const std::unique_ptr<QPrinter> printer = reportPrinter();
+    printer->setDocName(qText(verificationTitle));
+    const std::unique_ptr<QPrintPreviewDialog> preview =
+        createVerificationPreview(sheet, *printer, parent);
+    preview->exec();
+}
+
+} // namespace lajes::report
