@@ -122,9 +122,12 @@ std::string slabFileText(const SlabRequest& request) {
     field("settings", "{\"wallWidth\": " + shortest(settings.wallWidth) +
                           ", \"cover\": " + shortest(settings.cover) +
                           ", \"phiInfinity\": " + shortest(settings.phiInfinity) + "}");
-    // Hook for the NBR 6118:2014 verification: its "nbr6118" parameters go here, between
-    // "settings" and "choices", once SlabRequest carries them (the reader then takes the key
-    // through the same schema).
+    const Nbr6118Parameters& nbr6118 = request.nbr6118;
+    field("nbr6118", "{\"aggressiveness\": " + quoted(std::string(keyOf(nbr6118.aggressiveness))) +
+                         ", \"use\": " + quoted(std::string(keyOf(nbr6118.use))) +
+                         ", \"psi2\": " + shortest(nbr6118.psi2) +
+                         ", \"loadingAgeMonths\": " + shortest(nbr6118.loadingAgeMonths) +
+                         ", \"aggregate\": " + quoted(std::string(keyOf(nbr6118.aggregate))) + "}");
     std::string choices = "[";
     for (std::size_t i = 0; i < request.choices.size(); ++i) {
         const BarPick& pick = request.choices[i];

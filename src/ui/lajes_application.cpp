@@ -150,6 +150,8 @@ void LajesApplication::createRemainingWindows() {
             verification_ = new TVerificacaoForm(slab_, results_, settings_, nbr6118_, *messages_,
                                                  mainWindow_.get());
             resultsScreen_->addCompanionWindow(verification_);
+            connect(verification_, &TVerificacaoForm::parametersChanged, this,
+                    [this] { slabChanged(); });
         }
         verification_->showWindow();
     };
@@ -219,6 +221,9 @@ bool LajesApplication::openSlabFile(const QString& path) {
     if (resultsScreen_->isVisible())
         resultsScreen_->close();
     dataEntry_->fillFrom(slab);
+    nbr6118_ = slab.nbr6118;
+    if (verification_)
+        verification_->showParameters();
     namePrompt_->NomeLajeEdit->setText(qText(slab.name.value_or(std::string())));
     resultsScreen_->setFileChoices(slab.choices);
     document_.opened(pathOf(QFileInfo(path).absoluteFilePath()));
@@ -247,6 +252,7 @@ bool LajesApplication::saveTo(const QString& path) {
     SlabRequest slab = dataEntry_->typedSlab();
     slab.settings = settings_;
     slab.choices = resultsScreen_->choicesToSave();
+    slab.nbr6118 = nbr6118_;
     slab.name = namePrompt_->NomeLajeEdit->text().toStdString();
     const std::filesystem::path file = pathOf(path);
     if (const auto error = writeSlabFile(file, slab)) {

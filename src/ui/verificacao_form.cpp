@@ -162,6 +162,7 @@ void TVerificacaoForm::showWindow() {
 }
 
 void TVerificacaoForm::ParametroComboBoxChange() {
+    const Nbr6118Parameters before = parameters_;
     parameters_.aggressiveness =
         aggressivenessChoices[static_cast<std::size_t>(AgressividadeComboBox->currentIndex())]
             .value;
@@ -170,9 +171,12 @@ void TVerificacaoForm::ParametroComboBoxChange() {
     parameters_.aggregate =
         aggregateChoices[static_cast<std::size_t>(AgregadoComboBox->currentIndex())].value;
     refresh();
+    if (!(parameters_ == before))
+        emit parametersChanged();
 }
 
 void TVerificacaoForm::IdadeEditExit() {
+    const Nbr6118Parameters before = parameters_;
     const std::optional<double> age = commitDecimalBox(IdadeEdit, messages_, true);
     if (age && *age > 0.0) {
         parameters_.loadingAgeMonths = *age;
@@ -183,6 +187,8 @@ void TVerificacaoForm::IdadeEditExit() {
         IdadeEdit->setText(twoDecimals(parameters_.loadingAgeMonths));
     }
     refresh();
+    if (!(parameters_ == before))
+        emit parametersChanged();
 }
 
 void TVerificacaoForm::refresh() {

@@ -46,6 +46,10 @@ public:
     QLabel *ResumoLabel, *NotaLabel;
     QPushButton *ImprimirBitBtn, *FecharBitBtn;
 
+signals:
+    // The user changed a parameter (they are saved with the slab).
+    void parametersChanged();
+
 private:
     void buildControls();
 

@@ -28,6 +28,8 @@ struct Nbr6118Parameters {
     double psi2 = 0.3;             // quasi-permanent combination factor of the live load
     double loadingAgeMonths = 1.0; // age t0 of the slab when loaded, months, > 0
     Aggregate aggregate = Aggregate::granito;
+
+    bool operator==(const Nbr6118Parameters&) const = default;
 };
 
 // One value the window offers: its key in the file and the text of its list entry.

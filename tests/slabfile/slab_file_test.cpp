@@ -124,6 +124,7 @@ TEST(SlabFileTextTest, EmptyBoxesAndTheNameReadBackAsTheyWere) {
     request.typed.Lx = 4.0;
     request.typed.q = 0.0; // a box left as 0,00
     request.name = "L7 \"térreo\"\\\n";
+    request.nbr6118 = {Aggressiveness::III, SlabUse::veiculosLeves, 0.6, 2.5, Aggregate::basalto};
     const std::string text = slabFileText(request);
     EXPECT_NE(text.find("\"Ly\": null,"), std::string::npos);
     EXPECT_NE(text.find("\"q\": 0,"), std::string::npos);
@@ -136,6 +137,7 @@ TEST(SlabFileTextTest, EmptyBoxesAndTheNameReadBackAsTheyWere) {
     EXPECT_FALSE(again.typed.g);
     EXPECT_EQ(again.typed.q, 0.0);
     EXPECT_EQ(again.name, request.name);
+    EXPECT_TRUE(again.nbr6118 == request.nbr6118);
 }
 
 TEST_F(ScratchFolder, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
