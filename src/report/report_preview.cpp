@@ -35,8 +35,9 @@ std::unique_ptr<QPrinter> reportPrinter() {
     return printer;
 }
 
-bool saveReportPdf(const ReportPage& page, QWidget* parent) {
+bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf) {
     QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
+    dialog.setObjectName(QStringLiteral("SalvarPdfDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
@@ -44,8 +45,7 @@ bool saveReportPdf(const ReportPage& page, QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString fileName = dialog.selectedFiles().constFirst();
-    const auto error = writeReportPdf(page, fileName.toStdU16String());
-    if (error) {
+    if (const auto error = writePdf(fileName.toStdU16String())) {
         QMessageBox::warning(
             parent, QStringLiteral("Salvar PDF"),
             QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
@@ -55,22 +55,28 @@ bool saveReportPdf(const ReportPage& page, QWidget* parent) {
     return true;
 }
 
-std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page, QPrinter& printer,
-                                                         QWidget* parent) {
+bool saveReportPdf(const ReportPage& page, QWidget* parent) {
+    return saveSheetPdf(parent, [&page](const std::filesystem::path& target) {
+        return writeReportPdf(page, target);
+    });
+}
+
+std::unique_ptr<QPrintPreviewDialog> createSheetPreview(QPrinter& printer, QWidget* parent,
+                                                        const QString& title, PaintSheet paint,
+                                                        SheetPdfWriter writePdf) {
     installReportFont();
     auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
-    preview->setWindowTitle(qText(previewCaption));
-    // The dialog keeps its own copy of the page: a later filling never changes a preview.
+    preview->setWindowTitle(title);
     QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
-                     [page](QPrinter* target) {
+                     [paint = std::move(paint)](QPrinter* target) {
                          QPainter painter(target);
-                         paintReportPage(painter, page, *target);
+                         paint(painter, *target);
                      });
     auto* save = new QAction(qText(savePdfActionText), preview.get());
     save->setObjectName(QStringLiteral("SalvarPdfAction"));
     QPrintPreviewDialog* dialog = preview.get();
     QObject::connect(save, &QAction::triggered, dialog,
-                     [page, dialog] { saveReportPdf(page, dialog); });
+                     [writePdf = std::move(writePdf), dialog] { saveSheetPdf(dialog, writePdf); });
     if (auto* toolBar = preview->findChild<QToolBar*>()) {
         toolBar->addSeparator();
         toolBar->addAction(save);
@@ -78,6 +84,15 @@ std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page,
         preview->addAction(save);
     }
     return preview;
+}
+
+std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page, QPrinter& printer,
+                                                         QWidget* parent) {
+    // The dialog keeps its own copy of the page: a later filling never changes a preview.
+    return createSheetPreview(
+        printer, parent, qText(previewCaption),
+        [page](QPainter& painter, QPrinter& target) { paintReportPage(painter, page, target); },
+        [page](const std::filesystem::path& target) { return writeReportPdf(page, target); });
 }
 
 int execPreviewMaximised(QPrintPreviewDialog& preview) {

@@ -3,13 +3,19 @@
 // The report on screen: the print preview from which the page goes to a printer through the
 // system's print dialog or, through "Salvar PDF…", to a PDF file.
 
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "report/report_page.h"
 
+class QPainter;
 class QPrinter;
 class QPrintPreviewDialog;
+class QString;
 class QWidget;
 
 namespace lajes::report {
@@ -19,6 +25,22 @@ inline constexpr std::string_view savePdfActionText = "Salvar PDF…";
 
 // The printer the preview lays out for: A4 portrait, 10 mm margins.
 std::unique_ptr<QPrinter> reportPrinter();
+
+// Writes a one-page sheet as a PDF at the path: the error text, or nothing.
+using SheetPdfWriter = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+// Paints a one-page sheet on the preview's printer.
+using PaintSheet = std::function<void(QPainter&, QPrinter&)>;
+
+// A preview of one sheet on `printer` (which must outlive it), with the "Salvar PDF…" action
+// (object name "SalvarPdfAction") in its tool bar writing through `writePdf`. Shown by the
+// caller. Every preview of the program (report, steel table, verification) is made here.
+std::unique_ptr<QPrintPreviewDialog> createSheetPreview(QPrinter& printer, QWidget* parent,
+                                                        const QString& title, PaintSheet paint,
+                                                        SheetPdfWriter writePdf);
+
+// "Salvar PDF…": asks for a file name and writes the sheet there; a failure is shown in a
+// warning box over `parent`. Returns whether a file was written.
+bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf);
 
 // A preview of `page` on `printer` (which must outlive it), with the "Salvar PDF…" action
 // (object name "SalvarPdfAction") in its tool bar. Shown by the caller.

@@ -172,49 +172,17 @@ std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
                      std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-namespace {
-
-// "Salvar PDF…" of the preview: a file name, then the sheet written there.
-void saveSchedulePdf(const ScheduleSheet& sheet, QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
-    dialog.setObjectName(QStringLiteral("SalvarPdfDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString fileName = dialog.selectedFiles().constFirst();
-    if (const auto error = writeScheduleSheetPdf(sheet, fileName.toStdU16String()))
-        QMessageBox::warning(
-            parent, QStringLiteral("Salvar PDF"),
-            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
-                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
-}
-
-} // namespace
-
 std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& sheet,
                                                            QPrinter& printer, QWidget* parent) {
-    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    auto preview = createSheetPreview(
+        printer, parent, qText(schedulePreviewCaption),
+        [sheet](QPainter& painter, QPrinter& target) {
+            paintScheduleSheet(painter, sheet, target);
+        },
+        [sheet](const std::filesystem::path& target) {
+            return writeScheduleSheetPdf(sheet, target);
+        });
     preview->setObjectName(QStringLiteral("TabelaAcoPreview"));
-    preview->setWindowTitle(qText(schedulePreviewCaption));
-    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
-                     [sheet](QPrinter* target) {
-                         QPainter painter(target);
-                         paintScheduleSheet(painter, sheet, *target);
-                     });
-    auto* save = new QAction(qText(savePdfActionText), preview.get());
-    save->setObjectName(QStringLiteral("SalvarPdfAction"));
-    QPrintPreviewDialog* dialog = preview.get();
-    QObject::connect(save, &QAction::triggered, dialog,
-                     [sheet, dialog] { saveSchedulePdf(sheet, dialog); });
-    if (auto* toolBar = preview->findChild<QToolBar*>()) {
-        toolBar->addSeparator();
-        toolBar->addAction(save);
-    } else {
-        preview->addAction(save);
-    }
     return preview;
 }
 
@@ -223,8 +191,7 @@ void showSchedulePreview(const ScheduleSheet& sheet, QWidget* parent) {
     printer->setDocName(qText(scheduleTitle));
     const std::unique_ptr<QPrintPreviewDialog> preview =
         createSchedulePreview(sheet, *printer, parent);
-    preview->setWindowState(preview->windowState() | Qt::WindowMaximized);
-    preview->exec();
+    execPreviewMaximised(*preview);
 }
 
 } // namespace lajes::report

@@ -147,52 +147,17 @@ std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
     return writeFile(target, std::string_view(bytes.constData(), bytes.size()));
 }
 
-namespace {
-
-bool saveVerificationPdf(const VerificationSheet& sheet, QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    const QString fileName = dialog.selectedFiles().constFirst();
-    if (const auto error = writeVerificationPdf(sheet, fileName.toStdU16String())) {
-        QMessageBox::warning(
-            parent, QStringLiteral("Salvar PDF"),
-            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
-                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const VerificationSheet& sheet,
                                                                QPrinter& printer, QWidget* parent) {
-    installReportFont();
-    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    auto preview = createSheetPreview(
+        printer, parent, qText(verificationTitle),
+        [sheet](QPainter& painter, QPrinter& target) {
+            paintVerificationSheet(painter, sheet, target);
+        },
+        [sheet](const std::filesystem::path& target) {
+            return writeVerificationPdf(sheet, target);
+        });
     preview->setObjectName(QStringLiteral("VerificacaoPreview"));
-    preview->setWindowTitle(qText(verificationTitle));
-    preview->setWindowState(preview->windowState() | Qt::WindowMaximized);
-    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
-                     [sheet](QPrinter* target) {
-                         QPainter painter(target);
-                         paintVerificationSheet(painter, sheet, *target);
-                     });
-    auto* save = new QAction(qText(savePdfActionText), preview.get());
-    save->setObjectName(QStringLiteral("SalvarPdfAction"));
-    QPrintPreviewDialog* dialog = preview.get();
-    QObject::connect(save, &QAction::triggered, dialog,
-                     [sheet, dialog] { saveVerificationPdf(sheet, dialog); });
-    if (auto* toolBar = preview->findChild<QToolBar*>()) {
-        toolBar->addSeparator();
-        toolBar->addAction(save);
-    } else {
-        preview->addAction(save);
-    }
     return preview;
 }
 
@@ -201,7 +166,7 @@ void showVerificationPreview(const VerificationSheet& sheet, QWidget* parent) {
     printer->setDocName(qText(verificationTitle));
     const std::unique_ptr<QPrintPreviewDialog> preview =
         createVerificationPreview(sheet, *printer, parent);
-    preview->exec();
+    execPreviewMaximised(*preview);
 }
 
 } // namespace lajes::report
