@@ -12,7 +12,8 @@
 
 namespace lajes::report {
 
-QByteArray reportPdfBytes(const ReportPage& page) {
+QByteArray sheetPdfBytes(const QString& title,
+                         const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) {
     installReportFont();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -23,25 +24,37 @@ QByteArray reportPdfBytes(const ReportPage& page) {
         // is how the PDF engine writes font sizes.
         writer.setResolution(pdfResolution);
         writer.setCreator(QStringLiteral("Lajes"));
-        writer.setTitle(QStringLiteral("Cálculo de Lajes"));
+        writer.setTitle(title);
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                         QMarginsF(sheetMargin, sheetMargin, sheetMargin, sheetMargin),
                         QPageLayout::Millimeter));
         QPainter painter(&writer);
-        paintReportPage(painter, page, writer);
+        paint(painter, writer);
         painter.end();
     }
     buffer.close();
     return bytes;
 }
 
-std::optional<std::string> writeReportPdf(const ReportPage& page,
-                                          const std::filesystem::path& target) {
-    const QByteArray bytes = reportPdfBytes(page);
+std::optional<std::string> writePdfBytes(const QByteArray& bytes,
+                                         const std::filesystem::path& target) {
     if (bytes.isEmpty())
         return std::string("Falha ao gerar o PDF");
-    return writeFile(target, std::string_view(bytes.constData(), bytes.size()));
+    return writeFile(target,
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+QByteArray reportPdfBytes(const ReportPage& page) {
+    return sheetPdfBytes(QStringLiteral("Cálculo de Lajes"),
+                         [&page](QPainter& painter, QPagedPaintDevice& device) {
+                             paintReportPage(painter, page, device);
+                         });
+}
+
+std::optional<std::string> writeReportPdf(const ReportPage& page,
+                                          const std::filesystem::path& target) {
+    return writePdfBytes(reportPdfBytes(page), target);
 }
 
 } // namespace lajes::report

@@ -5,14 +5,29 @@
 #include <QByteArray>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "report/report_page.h"
 
+class QPagedPaintDevice;
+class QPainter;
+class QString;
+
 namespace lajes::report {
 
 inline constexpr int pdfResolution = 720; // device units per inch of the PDF writer
+
+// The PDF bytes of one sheet painted by `paint`: A4 portrait, 10 mm margins, the document
+// title `title`. Needs a QGuiApplication.
+QByteArray sheetPdfBytes(const QString& title,
+                         const std::function<void(QPainter&, QPagedPaintDevice&)>& paint);
+
+// Writes a sheet's PDF bytes through the program's file writer; an empty document is an error.
+// Returns the error text, or nothing on success.
+std::optional<std::string> writePdfBytes(const QByteArray& bytes,
+                                         const std::filesystem::path& target);
 
 // The PDF bytes of the page: A4 portrait, 10 mm margins. Needs a QGuiApplication.
 QByteArray reportPdfBytes(const ReportPage& page);

@@ -1,24 +1,15 @@
 #include "report/schedule_sheet.h"
 
-#include <QAction>
-#include <QBuffer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QMarginsF>
-#include <QMessageBox>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
-#include "io/file_writer.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
+#include "report/report_pdf.h"
 #include "report/report_preview.h"
 #include "text/number_text.h"
 
@@ -143,33 +134,15 @@ void paintScheduleSheet(QPainter& painter, const ScheduleSheet& sheet, QPagedPai
 }
 
 QByteArray scheduleSheetPdf(const ScheduleSheet& sheet) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(720);
-        writer.setCreator(QStringLiteral("Lajes"));
-        writer.setTitle(qText(scheduleTitle));
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                        QMarginsF(sheetMargin, sheetMargin, sheetMargin, sheetMargin),
-                        QPageLayout::Millimeter));
-        QPainter painter(&writer);
-        paintScheduleSheet(painter, sheet, writer);
-        painter.end();
-    }
-    buffer.close();
-    return bytes;
+    return sheetPdfBytes(qText(scheduleTitle),
+                         [&sheet](QPainter& painter, QPagedPaintDevice& device) {
+                             paintScheduleSheet(painter, sheet, device);
+                         });
 }
 
 std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
                                                  const std::filesystem::path& target) {
-    const QByteArray bytes = scheduleSheetPdf(sheet);
-    if (bytes.isEmpty())
-        return std::string("Falha ao gerar o PDF");
-    return writeFile(target,
-                     std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return writePdfBytes(scheduleSheetPdf(sheet), target);
 }
 
 std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& sheet,

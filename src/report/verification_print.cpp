@@ -1,21 +1,10 @@
 #include "report/verification_print.h"
 
-#include <QAction>
-#include <QBuffer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QMarginsF>
-#include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
-#include "io/file_writer.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
 #include "report/report_pdf.h"
@@ -119,32 +108,15 @@ void paintVerificationSheet(QPainter& painter, const VerificationSheet& sheet,
 }
 
 QByteArray verificationPdfBytes(const VerificationSheet& sheet) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(pdfResolution);
-        writer.setCreator(QStringLiteral("Lajes"));
-        writer.setTitle(qText(verificationTitle));
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                        QMarginsF(sheetMargin, sheetMargin, sheetMargin, sheetMargin),
-                        QPageLayout::Millimeter));
-        QPainter painter(&writer);
-        paintVerificationSheet(painter, sheet, writer);
-        painter.end();
-    }
-    buffer.close();
-    return bytes;
+    return sheetPdfBytes(qText(verificationTitle),
+                         [&sheet](QPainter& painter, QPagedPaintDevice& device) {
+                             paintVerificationSheet(painter, sheet, device);
+                         });
 }
 
 std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
                                                 const std::filesystem::path& target) {
-    const QByteArray bytes = verificationPdfBytes(sheet);
-    if (bytes.isEmpty())
-        return std::string("Falha ao gerar o PDF");
-    return writeFile(target, std::string_view(bytes.constData(), bytes.size()));
+    return writePdfBytes(verificationPdfBytes(sheet), target);
 }
 
 std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const VerificationSheet& sheet,
