@@ -40,6 +40,7 @@
 #include "ui/lajes_application.h"
 #include "ui/message_boxes.h"
 #include "ui/resultados_form.h"
+#include "ui/tabela_aco_form.h"
 #include "ui/verificacao_form.h"
 
 namespace {
