@@ -4,23 +4,7 @@
 
 namespace lajes::cli {
 
-namespace {
-
-const char* directionKey(BarDirection direction) {
-    switch (direction) {
-    case BarDirection::xp:
-        return "xp";
-    case BarDirection::yp:
-        return "yp";
-    case BarDirection::xn:
-        return "xn";
-    case BarDirection::yn:
-        return "yn";
-    }
-    return "";
-}
-
-} // namespace
+namespace {} // namespace
 
 // Built key by key: nlohmann's initializer lists copy every value, which made the table cost
 // as much as the rest of a batch line.

@@ -20,20 +20,6 @@ double plain(double value) {
     return value + 0.0;
 }
 
-const char* directionName(BarDirection direction) {
-    switch (direction) {
-    case BarDirection::xp:
-        return "xp";
-    case BarDirection::yp:
-        return "yp";
-    case BarDirection::xn:
-        return "xn";
-    case BarDirection::yn:
-        return "yn";
-    }
-    return "";
-}
-
 const char* focusName(FocusTarget focus) {
     switch (focus) {
     case FocusTarget::Lx:
@@ -116,7 +102,7 @@ json resultsJson(const SlabDesignData& slab, const SlabResults& r, const Results
             entry["barsPerRib"] = r.barsPerRibX;
         if (slab.Ribbed && direction == BarDirection::yp)
             entry["barsPerRib"] = r.barsPerRibY;
-        bars[directionName(direction)] = std::move(entry);
+        bars[directionKey(direction)] = std::move(entry);
     }
     results["bars"] = std::move(bars);
     if (!noBar) {
@@ -177,7 +163,7 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
             const BarPick& pick = picks.skipped.front();
             run.invalidChoice = std::string("\"choices\": a lista ") +
                                 (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
-                                directionName(pick.direction) + "\" não oferece \"" +
+                                directionKey(pick.direction) + "\" não oferece \"" +
                                 (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) +
                                 "\"";
             return run;

@@ -17,6 +17,21 @@ namespace lajes {
 // fixed edges for Xx (xn) and Xy (yn).
 enum class BarDirection { xp = 0, yp = 1, xn = 2, yn = 3 };
 
+// The direction's key in lajes-cli's JSON and in slab files: "xp", "yp", "xn", "yn".
+constexpr const char* directionKey(BarDirection direction) {
+    switch (direction) {
+    case BarDirection::xp:
+        return "xp";
+    case BarDirection::yp:
+        return "yp";
+    case BarDirection::xn:
+        return "xn";
+    case BarDirection::yn:
+        return "yn";
+    }
+    return "";
+}
+
 inline constexpr std::array<BarDirection, 4> allBarDirections{BarDirection::xp, BarDirection::yp,
                                                               BarDirection::xn, BarDirection::yn};
 

@@ -35,20 +35,6 @@ std::string optionalNumber(const std::optional<double>& value) {
     return value ? shortest(*value) : std::string("null");
 }
 
-const char* directionKey(BarDirection direction) {
-    switch (direction) {
-    case BarDirection::xp:
-        return "xp";
-    case BarDirection::yp:
-        return "yp";
-    case BarDirection::xn:
-        return "xn";
-    case BarDirection::yn:
-        return "yn";
-    }
-    return "xp";
-}
-
 std::string readFailure(const std::filesystem::path& path, const std::string& reason) {
     return "Não foi possível abrir \"" + path.filename().string() + "\":\n" + reason;
 }

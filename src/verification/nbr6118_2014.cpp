@@ -34,20 +34,6 @@ VerificationCheck makeCheck(std::string id, std::string_view clause, CheckLimit 
     return check;
 }
 
-const char* directionKey(BarDirection direction) {
-    switch (direction) {
-    case BarDirection::xp:
-        return "xp";
-    case BarDirection::yp:
-        return "yp";
-    case BarDirection::xn:
-        return "xn";
-    case BarDirection::yn:
-        return "yn";
-    }
-    return "";
-}
-
 const char* directionSymbol(BarDirection direction) {
     switch (direction) {
     case BarDirection::xp:
