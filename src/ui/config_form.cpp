@@ -91,6 +91,39 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
     setWindowTitle(QStringLiteral("Configurações"));
     setModal(true);
 
+    const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QGridLayout* layers = buildLayerRows(digitWidth);
+    QHBoxLayout* centredValues = buildValueRows(digitWidth);
+
+    OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
+    CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
+    OkBitBtn->setDefault(true);
+    for (QPushButton* button : {OkBitBtn, CancelBitBtn})
+        button->setMinimumWidth(digitWidth * 14);
+    connect(OkBitBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkBitBtn);
+    buttons->addSpacing(digitWidth * 6);
+    buttons->addWidget(CancelBitBtn);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 20, 28, 20);
+    layout->addLayout(layers);
+    layout->addSpacing(18);
+    layout->addLayout(centredValues);
+    layout->addSpacing(18);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connectControls();
+    refillBoxes();
+}
+
+// The four drawing layers: name, colour number and the seven colour swatches.
+QGridLayout* TConfigForm::buildLayerRows(int digitWidth) {
     auto* layers = new QGridLayout;
     layers->setHorizontalSpacing(10);
     layers->setVerticalSpacing(10);
@@ -101,7 +134,6 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
     const char* nameObjects[] = {"Edit4", "Edit3", "Edit2", "Edit1"};
     const char* layerTexts[] = {"Texto", "Laje", "Ferr-pos", "Ferr-neg"};
     const char* colourObjects[] = {"TextoEdit", "lajeEdit", "FerrposEdit", "FerrnegEdit"};
-    const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int row = 0; row < 4; ++row) {
         auto* name = new QLineEdit(QString::fromLatin1(layerTexts[row]), this);
         name->setObjectName(QString::fromLatin1(nameObjects[row]));
@@ -130,7 +162,11 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
                     [this, row](int number) { swatchReleased(row, number); });
         }
     }
+    return layers;
+}
 
+// Scale, wall, cover and creep coefficient, centred.
+QHBoxLayout* TConfigForm::buildValueRows(int digitWidth) {
     EscComboBox->setObjectName(QStringLiteral("EscComboBox"));
     EscComboBox->addItems({QStringLiteral("1:10"), QStringLiteral("1:20"), QStringLiteral("1:25"),
                            QStringLiteral("1:50"), QStringLiteral("1:75"),
@@ -174,32 +210,7 @@ TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidg
     centredValues->addStretch();
     centredValues->addLayout(values);
     centredValues->addStretch();
-
-    OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
-    CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
-    OkBitBtn->setDefault(true);
-    for (QPushButton* button : {OkBitBtn, CancelBitBtn})
-        button->setMinimumWidth(digitWidth * 14);
-    connect(OkBitBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBitBtn);
-    buttons->addSpacing(digitWidth * 6);
-    buttons->addWidget(CancelBitBtn);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 20, 28, 20);
-    layout->addLayout(layers);
-    layout->addSpacing(18);
-    layout->addLayout(centredValues);
-    layout->addSpacing(18);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connectControls();
-    refillBoxes();
+    return centredValues;
 }
 
 // Tab order, the number boxes bound to their settings, and the scale list.

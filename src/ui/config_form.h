@@ -13,6 +13,8 @@
 #include "ui/decimal_box.h"
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -65,6 +67,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QGridLayout* buildLayerRows(int digitWidth);
+    QHBoxLayout* buildValueRows(int digitWidth);
     void connectControls();
     void refillBoxes();
     void commitFocusedBox();

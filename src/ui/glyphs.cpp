@@ -149,6 +149,55 @@ QIcon printGlyph() {
     });
 }
 
+QIcon tableGlyph() {
+    return paintedIcon([](QPainter& p, qreal s) {
+        // A table: a blue heading row over ruled rows, and a bent orange bar beside them.
+        const QColor grey(0x55, 0x55, 0x55);
+        p.setPen(QPen(grey, 0.05 * s));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(0.06 * s, 0.10 * s, 0.62 * s, 0.80 * s));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x5f, 0xbf));
+        p.drawRect(QRectF(0.085 * s, 0.125 * s, 0.57 * s, 0.15 * s));
+        p.setPen(QPen(QColor(0x99, 0x99, 0x99), 0.04 * s));
+        for (qreal y : {0.42, 0.56, 0.70})
+            p.drawLine(QPointF(0.10 * s, y * s), QPointF(0.64 * s, y * s));
+        p.drawLine(QPointF(0.30 * s, 0.30 * s), QPointF(0.30 * s, 0.86 * s));
+        QPainterPath bar;
+        bar.moveTo(0.78 * s, 0.14 * s);
+        bar.lineTo(0.86 * s, 0.14 * s);
+        bar.lineTo(0.86 * s, 0.86 * s);
+        bar.lineTo(0.78 * s, 0.86 * s);
+        p.setPen(
+            QPen(QColor(0xd9, 0x6a, 0x00), 0.08 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(bar);
+    });
+}
+
+QIcon codeCheckGlyph() {
+    return paintedIcon([](QPainter& p, qreal s) {
+        // A code book (dark cover, white pages) with the green tick of a passed check.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x4a, 0x55, 0x68));
+        p.drawRoundedRect(QRectF(0.10 * s, 0.06 * s, 0.66 * s, 0.86 * s), 0.06 * s, 0.06 * s);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(0.20 * s, 0.80 * s, 0.56 * s, 0.08 * s));
+        p.setPen(QPen(QColor(0xbb, 0xc4, 0xd0), 0.05 * s, Qt::SolidLine, Qt::RoundCap));
+        for (qreal y : {0.22, 0.34})
+            p.drawLine(QPointF(0.26 * s, y * s), QPointF(0.62 * s, y * s));
+        QPainterPath tick;
+        tick.moveTo(0.40 * s, 0.62 * s);
+        tick.lineTo(0.58 * s, 0.80 * s);
+        tick.lineTo(0.94 * s, 0.38 * s);
+        p.setPen(QPen(Qt::white, 0.22 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(tick);
+        p.setPen(
+            QPen(QColor(0x1b, 0x8a, 0x2e), 0.13 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(tick);
+    });
+}
+
 namespace {
 
 // The application icon from its PNG sizes, each file read only when a window first asks for

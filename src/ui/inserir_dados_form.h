@@ -97,6 +97,8 @@ private:
     void buildNumberColumn(QWidget* form, QHBoxLayout* columns);
     void buildButtons(QWidget* central, QVBoxLayout* outer);
     void connectControls();
+    // fck 20 and CA-50A in the two material lists.
+    void showStartMaterials();
     void selectSupportCase(int supportCase);
     void radioButtonToggled(int supportCase, bool checked);
     void LajeNervuradaCheckBoxToggled(bool checked);

@@ -5,7 +5,6 @@
 // active window its RecalculationState decides whether computeResults refills it; between
 // computations the user picks bars, prints, writes the drawing or leaves.
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -26,12 +25,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class QWindow;
 
 namespace lajes {
 
 class DxfExportDialogs;
 class MessageBoxes;
+class ScreenActivation;
 class TNomeLajeForm;
 class TTabelaAcoForm;
 struct SlabDesignData;
@@ -124,10 +123,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Messages, the recalculation question and the export dialogs are this screen's own
-    // windows: their closing gives the activation back without starting a computation.
-    class OwnWindow;
-
     struct Grid;
     void buildControls();
     void buildQuantityRows(Grid& g);
@@ -138,12 +133,6 @@ private:
     void comboBoxChange(BarDirection direction, bool spacing, const QString& text);
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
-    void scheduleActivation();
-    // A companion window (the steel table, the verification) or a dialog or popup opened over
-    // one: going there and back is no activation.
-    bool belongsToCompanion(const QWindow* window) const;
-    bool isCompanionWidget(const QWidget* widget) const;
-    bool isOwnPopup(const QWindow* window) const;
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -156,16 +145,11 @@ private:
     BarPickLog pickLog_;
     std::optional<std::vector<BarPick>> fileChoices_;
     ResultsScreen screen_;
-    int ownWindowDepth_ = 0;
-    bool deactivatedByOwnWindow_ = false;
-    bool activationPending_ = false;
+    // Messages, the recalculation question and the export dialogs are this screen's own
+    // windows: their closing gives the activation back without starting a computation.
+    ScreenActivation* activation_ = nullptr;
     bool designComplete_ = false; // the last computation chose bars in every direction
     QHBoxLayout* buttonRow_ = nullptr;
-    // This screen was the last of the program's windows to be active, and the program then
-    // lost the focus to another program: the focus coming back is not an activation.
-    bool lastActiveOfOurs_ = false;
-    bool leftForAnotherProgram_ = false;
-    std::vector<QPointer<QWidget>> companions_;
 
 public:
     // Controls, by the names the report and the tests look for.
