@@ -8,7 +8,7 @@ menu bar and a label, leaving the same way). Each prints the wall-clock time at 
 window was up; the script prints the median time of each from the start of the process to
 that moment, and their ratio.
 
-    /usr/bin/python3 bench/startup_ratio.py [runs]     (default 25)
+    /usr/bin/python3 bench/startup_ratio.py [runs]     (default 41)
 """
 import os
 import statistics
@@ -19,7 +19,7 @@ import time
 
 root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 build = os.path.join(root, "build", "bench-release")
-runs = int(sys.argv[1]) if len(sys.argv) > 1 else 25
+runs = int(sys.argv[1]) if len(sys.argv) > 1 else 41
 
 subprocess.run(["cmake", "-S", root, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
                 "-DLAJES_BUILD_TESTS=ON", "-DLAJES_BUILD_BENCHMARKS=ON"],

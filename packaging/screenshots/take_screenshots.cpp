@@ -24,6 +24,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -95,10 +96,14 @@ int main(int argc, char* argv[]) {
     lajes::installQtPortuguese(app);
     QApplication::setWindowIcon(lajes::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
-    // The splash screen's picture: the title art at twice the window's 392 x 173.
-    if (argc == 3 && std::strcmp(argv[1], "--splash-picture") == 0) {
-        QImage picture(784, 346, QImage::Format_RGB32);
-        picture.setDevicePixelRatio(2.0);
+    // The splash screen's pictures: the title art at the window's 392 x 173 and at twice that
+    // for screens with two device pixels to the pixel.
+    if (argc == 4 && std::strcmp(argv[1], "--splash-picture") == 0) {
+        const int scale = std::atoi(argv[3]);
+        if (scale < 1 || scale > 4)
+            return 2;
+        QImage picture(392 * scale, 173 * scale, QImage::Format_RGB32);
+        picture.setDevicePixelRatio(scale);
         QPainter painter(&picture);
         lajes::paintTitleArt(painter, QRectF(0, 0, 392, 173), true);
         painter.end();
@@ -106,7 +111,8 @@ int main(int argc, char* argv[]) {
         return picture.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: lajes_screenshots <folder> | --splash-picture <file.png>\n");
+        std::fprintf(stderr,
+                     "usage: lajes_screenshots <folder> | --splash-picture <file.png> <1|2>\n");
         return 2;
     }
     folder = QDir(QString::fromLocal8Bit(argv[1]));
@@ -158,7 +164,7 @@ int main(int argc, char* argv[]) {
     // The steel table of the same slab, beside the results screen.
     results->TabelaAcoBitBtn->click();
     shoot("tabela_aco.png");
-    results->TabelaAcoForm->hide();
+    results->tabelaAcoForm()->hide();
     results->activateWindow();
     settle();
 

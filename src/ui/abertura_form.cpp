@@ -35,14 +35,20 @@ void TAberturaForm::showEvent(QShowEvent* event) {
     Timer1.start();
 }
 
-// The splash screen is one stretched picture: the title art rendered once, at twice the
-// window's size, by `lajes_screenshots --splash-picture src/ui/abertura.png`. Drawing the art
-// itself here (fonts, text fitting, antialiasing) was the costliest step of the start-up.
+// The splash screen is one picture: the title art rendered once by `lajes_screenshots
+// --splash-picture`, at the window's size (src/ui/abertura.bmp, argument 1) and at twice that
+// for screens with two device pixels to the pixel (abertura@2x.png, argument 2). Drawing the
+// art itself here (fonts, text fitting, antialiasing) was the costliest step of the start-up;
+// decoding a PNG with four times the pixels a plain screen shows was the next one, so the
+// plain picture is an uncompressed bitmap.
 void TAberturaForm::paintEvent(QPaintEvent*) {
     registerSplashResource();
+    const QPixmap picture = devicePixelRatioF() > 1.0
+                                ? QPixmap(QStringLiteral(":/abertura/abertura@2x.png"), "PNG")
+                                : QPixmap(QStringLiteral(":/abertura/abertura.bmp"), "BMP");
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), QPixmap(QStringLiteral(":/abertura/abertura.png")));
+    painter.drawPixmap(rect(), picture);
 }
 
 void TAberturaForm::Timer1Timer() {

@@ -67,18 +67,6 @@ void ColourSwatch::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---- The dialog -------------------------------------------------------------------------
 
-namespace {
-
-QLabel* scaledLabel(const QString& text, qreal factor, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * factor);
-    label->setFont(font);
-    return label;
-}
-
-} // namespace
-
 TConfigForm::TConfigForm(Settings& settings, MessageBoxes& messages, const QWidget* centreOver,
                          QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), settings_(settings),
@@ -127,9 +115,9 @@ QGridLayout* TConfigForm::buildLayerRows(int digitWidth) {
     auto* layers = new QGridLayout;
     layers->setHorizontalSpacing(10);
     layers->setVerticalSpacing(10);
-    layers->addWidget(scaledLabel(QStringLiteral("Layers:"), 1.5, this), 0, 0);
-    layers->addWidget(scaledLabel(QStringLiteral("Nº:"), 1.5, this), 0, 1);
-    layers->addWidget(scaledLabel(QStringLiteral("Cores:"), 1.5, this), 0, 2, 1, 7);
+    layers->addWidget(scaledLabel(QStringLiteral("Layers:"), 1.5), 0, 0);
+    layers->addWidget(scaledLabel(QStringLiteral("Nº:"), 1.5), 0, 1);
+    layers->addWidget(scaledLabel(QStringLiteral("Cores:"), 1.5), 0, 2, 1, 7);
 
     const char* nameObjects[] = {"Edit4", "Edit3", "Edit2", "Edit1"};
     const char* layerTexts[] = {"Texto", "Laje", "Ferr-pos", "Ferr-neg"};
@@ -139,9 +127,7 @@ QGridLayout* TConfigForm::buildLayerRows(int digitWidth) {
         name->setObjectName(QString::fromLatin1(nameObjects[row]));
         name->setReadOnly(true);
         name->setFocusPolicy(Qt::NoFocus);
-        QFont font = name->font();
-        font.setPointSizeF(font.pointSizeF() * 1.25);
-        name->setFont(font);
+        enlargedFonts_.emplace_back(name, 1.25);
         name->setMinimumWidth(digitWidth * 14);
         layerNames[static_cast<std::size_t>(row)] = name;
 
@@ -186,7 +172,7 @@ QHBoxLayout* TConfigForm::buildValueRows(int digitWidth) {
     values->setHorizontalSpacing(8);
     values->setVerticalSpacing(10);
     auto addLabel = [&](const QString& text, int row, qreal factor) {
-        auto* label = factor == 1.0 ? new QLabel(text, this) : scaledLabel(text, factor, this);
+        auto* label = factor == 1.0 ? new QLabel(text, this) : scaledLabel(text, factor);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         values->addWidget(label, row, 0);
         return label;
@@ -257,6 +243,26 @@ void TConfigForm::refillBoxes() {
     EscComboBox->setCurrentIndex(EscComboBox->findText(QString::fromStdString(scale.scale)));
     CobEdit->setText(twoDecimals(settings_.cover));
     FiInfinitoEdit->setText(twoDecimals(settings_.phiInfinity));
+}
+
+QLabel* TConfigForm::scaledLabel(const QString& text, qreal factor) {
+    auto* label = new QLabel(text, this);
+    enlargedFonts_.emplace_back(label, factor);
+    return label;
+}
+
+void TConfigForm::setVisible(bool visible) {
+    // The larger captions need fonts of their own, loaded for a dialog that shows and not at
+    // the start-up that creates it.
+    if (visible) {
+        for (const auto& [widget, factor] : enlargedFonts_) {
+            QFont font = widget->font();
+            font.setPointSizeF(font.pointSizeF() * factor);
+            widget->setFont(font);
+        }
+        enlargedFonts_.clear();
+    }
+    QDialog::setVisible(visible);
 }
 
 void TConfigForm::showEvent(QShowEvent* event) {

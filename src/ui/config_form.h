@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "ui/decimal_box.h"
@@ -15,6 +16,7 @@
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -59,6 +61,8 @@ public:
     // confirmed with OK: held in full, shown with two decimals, a change of the design.
     void adoptDesignSettings(const Settings& fromFile);
 
+    void setVisible(bool visible) override;
+
 signals:
     // A number that enters the design changed (wall width, cover, phi infinity).
     void inputsChanged();
@@ -68,6 +72,7 @@ protected:
 
 private:
     QGridLayout* buildLayerRows(int digitWidth);
+    QLabel* scaledLabel(const QString& text, qreal factor);
     QHBoxLayout* buildValueRows(int digitWidth);
     void connectControls();
     void refillBoxes();
@@ -87,6 +92,8 @@ private:
     QPushButton* OkBitBtn;
     QPushButton* CancelBitBtn;
     std::vector<NumberBox> numberBoxes_;
+    // Captions drawn larger than the dialog's font, and by how much, until the first show.
+    std::vector<std::pair<QWidget*, qreal>> enlargedFonts_;
 };
 
 } // namespace lajes

@@ -38,7 +38,7 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
                                  const Settings& settings, MessageBoxes& messages,
                                  TNomeLajeForm* namePrompt, QWidget* parent)
     : QWidget(parent, Qt::Window), CloseResultTimer(new QTimer(this)), slab_(slab),
-      results_(results), settings_(settings), messages_(messages),
+      results_(results), settings_(settings), messages_(messages), namePrompt_(namePrompt),
       ownDxfDialogs_(std::make_unique<QtDxfExportDialogs>(namePrompt, messages)),
       dxfDialogs_(ownDxfDialogs_.get()) {
     setObjectName(QStringLiteral("ResultadosForm"));
@@ -51,9 +51,6 @@ TResultadosForm::TResultadosForm(SlabDesignData& slab, SlabResults& results,
     connect(CloseResultTimer, &QTimer::timeout, this, &TResultadosForm::CloseResultTimerTimer);
 
     activation_ = new ScreenActivation(*this, [this] { FormActivate(); });
-    buildControls();
-    TabelaAcoForm = new TTabelaAcoForm(slab, results, settings, messages, namePrompt, this);
-    addCompanionWindow(TabelaAcoForm);
 
     scaleContentsWithWindow(this);
 }
@@ -93,6 +90,20 @@ void TResultadosForm::showScreen() {
         activation_->schedule();
 }
 
+void TResultadosForm::ensureControls() {
+    if (controlsBuilt_)
+        return;
+    controlsBuilt_ = true;
+    buildControls();
+}
+
+void TResultadosForm::setVisible(bool visible) {
+    // Before the first show lays the screen out.
+    if (visible)
+        ensureControls();
+    QWidget::setVisible(visible);
+}
+
 void TResultadosForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange)
         activation_->activationChanged();
@@ -101,6 +112,7 @@ void TResultadosForm::changeEvent(QEvent* event) {
 
 void TResultadosForm::FormActivate() {
     activation_->clearPending();
+    ensureControls();
     const ScreenActivation::OwnWindow own(*activation_);
     switch (recalculation_.activated()) {
     case ActivationDecision::Keep:
@@ -131,7 +143,8 @@ void TResultadosForm::FormActivate() {
     fileChoices_.reset();
     showScreenModel();
     designComplete_ = !outcome.closeScreen;
-    TabelaAcoForm->refresh(designComplete_);
+    if (tabelaAcoForm_)
+        tabelaAcoForm_->refresh(designComplete_);
     switch (screen_.focusedControl) {
     case ResultsFocus::AsxpComboBox:
         AsxpComboBox->setFocus(Qt::OtherFocusReason);
@@ -187,7 +200,8 @@ void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const
         pickLog_.record(BarPick{direction, std::nullopt, text.toInt()});
     else
         pickLog_.record(BarPick{direction, picked, std::nullopt});
-    TabelaAcoForm->refresh(designComplete_);
+    if (tabelaAcoForm_)
+        tabelaAcoForm_->refresh(designComplete_);
     emit barsPicked();
     if (resultsChanged)
         resultsChanged();
@@ -273,10 +287,20 @@ void TResultadosForm::SairBitBtnClick() {
 }
 
 void TResultadosForm::TabelaAcoBitBtnClick() {
-    TabelaAcoForm->refresh(designComplete_);
-    TabelaAcoForm->show();
-    TabelaAcoForm->raise();
-    TabelaAcoForm->activateWindow();
+    TTabelaAcoForm* table = tabelaAcoForm();
+    table->show();
+    table->raise();
+    table->activateWindow();
+}
+
+TTabelaAcoForm* TResultadosForm::tabelaAcoForm() {
+    if (!tabelaAcoForm_) {
+        tabelaAcoForm_ =
+            new TTabelaAcoForm(slab_, results_, settings_, messages_, namePrompt_, this);
+        addCompanionWindow(tabelaAcoForm_);
+    }
+    tabelaAcoForm_->refresh(designComplete_);
+    return tabelaAcoForm_;
 }
 
 void TResultadosForm::CloseResultTimerTimer() {

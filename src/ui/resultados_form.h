@@ -45,6 +45,8 @@ public:
                     MessageBoxes& messages, TNomeLajeForm* namePrompt, QWidget* parent = nullptr);
     ~TResultadosForm() override;
 
+    void setVisible(bool visible) override;
+
     // The recalculate flag, return count and printed flag; the data-entry screen, the
     // settings and the main window change them through the application.
     RecalculationState& recalculation() { return recalculation_; }
@@ -83,6 +85,10 @@ public:
     // A further button in the row at the foot of the screen, with a glyph drawn like the
     // others, placed before "&Sair"; the caller connects it.
     QPushButton* addButton(const QIcon& glyph, const QString& text, const char* objectName);
+
+    // The steel-table window: one instance, non-modal, hidden with this screen; made when
+    // first asked for (the start-up does not pay for three tables nobody has looked at yet).
+    TTabelaAcoForm* tabelaAcoForm();
 
     // Replaces the prompt and the save dialog of the drawing export (tests answer them).
     void setDxfDialogs(DxfExportDialogs* dialogs);
@@ -130,6 +136,9 @@ private:
     void buildCheckRows(Grid& g);
     void buildButtonRow(Grid& g);
     void connectControls();
+    // The controls are built before the screen first shows, or when a computation first fills
+    // them: the start-up that creates the screen does not pay for ninety widgets.
+    void ensureControls();
     void comboBoxChange(BarDirection direction, bool spacing, const QString& text);
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
@@ -138,6 +147,8 @@ private:
     SlabResults& results_;
     const Settings& settings_;
     MessageBoxes& messages_;
+    TNomeLajeForm* namePrompt_;
+    TTabelaAcoForm* tabelaAcoForm_ = nullptr;
     std::unique_ptr<DxfExportDialogs> ownDxfDialogs_;
     DxfExportDialogs* dxfDialogs_ = nullptr;
 
@@ -148,28 +159,32 @@ private:
     // Messages, the recalculation question and the export dialogs are this screen's own
     // windows: their closing gives the activation back without starting a computation.
     ScreenActivation* activation_ = nullptr;
+    bool controlsBuilt_ = false;
     bool designComplete_ = false; // the last computation chose bars in every direction
     QHBoxLayout* buttonRow_ = nullptr;
 
 public:
-    // Controls, by the names the report and the tests look for.
-    QLabel* ResultLabel;
-    QLineEdit *MxEdit, *MyEdit, *XxEdit, *XyEdit;
-    QLineEdit *RxaEdit, *RyaEdit, *RxeEdit, *RyeEdit;
-    QLineEdit *AsxpCEdit, *AsypCEdit, *AsxnCEdit, *AsynCEdit;
-    QLineEdit *AsxpEdit, *AsypEdit, *AsxnEdit, *AsynEdit;
-    QLineEdit *MkmaxEdit, *MrEdit, *RominEdit, *AsminEdit;
-    QLabel* EscolhaBitolaLabel;
-    QComboBox *AsxpComboBox, *AsypComboBox, *AsxnComboBox, *AsynComboBox;
-    QComboBox *EspAsxpComboBox, *EspAsypComboBox, *EspAsxnComboBox, *EspAsynComboBox;
-    QLineEdit *AsxpbEdit, *AsypbEdit, *AsxnbEdit, *AsynbEdit;
-    QLineEdit* XLnEdit;
-    QLineEdit *TwdEdit, *TwuEdit;
-    QLineEdit *FiEdit, *FadmEdit, *FfEdit, *Fadm1Edit;
+    // Controls, by the names the report and the tests look for; built before the first show.
+    QLabel* ResultLabel = nullptr;
+    QLineEdit *MxEdit = nullptr, *MyEdit = nullptr, *XxEdit = nullptr, *XyEdit = nullptr;
+    QLineEdit *RxaEdit = nullptr, *RyaEdit = nullptr, *RxeEdit = nullptr, *RyeEdit = nullptr;
+    QLineEdit *AsxpCEdit = nullptr, *AsypCEdit = nullptr, *AsxnCEdit = nullptr,
+              *AsynCEdit = nullptr;
+    QLineEdit *AsxpEdit = nullptr, *AsypEdit = nullptr, *AsxnEdit = nullptr, *AsynEdit = nullptr;
+    QLineEdit *MkmaxEdit = nullptr, *MrEdit = nullptr, *RominEdit = nullptr, *AsminEdit = nullptr;
+    QLabel* EscolhaBitolaLabel = nullptr;
+    QComboBox *AsxpComboBox = nullptr, *AsypComboBox = nullptr, *AsxnComboBox = nullptr,
+              *AsynComboBox = nullptr;
+    QComboBox *EspAsxpComboBox = nullptr, *EspAsypComboBox = nullptr, *EspAsxnComboBox = nullptr,
+              *EspAsynComboBox = nullptr;
+    QLineEdit *AsxpbEdit = nullptr, *AsypbEdit = nullptr, *AsxnbEdit = nullptr,
+              *AsynbEdit = nullptr;
+    QLineEdit* XLnEdit = nullptr;
+    QLineEdit *TwdEdit = nullptr, *TwuEdit = nullptr;
+    QLineEdit *FiEdit = nullptr, *FadmEdit = nullptr, *FfEdit = nullptr, *Fadm1Edit = nullptr;
     QPushButton *RetornarBitBtn = nullptr, *DXFBitBtn = nullptr, *ImprimirBitBtn = nullptr,
                 *SairBitBtn = nullptr;
     QPushButton* TabelaAcoBitBtn = nullptr;
-    TTabelaAcoForm* TabelaAcoForm; // one instance, non-modal, hidden with this screen
     QPushButton* NBR6118BitBtn = nullptr;
 };
 

@@ -93,7 +93,7 @@ private slots:
     // 20 x 4.13 = 82.60 m, x 0.395 = 32.63 kg.
     void followsThePicksAndWritesWhatTheCoreWrites() {
         calculate(QStringLiteral("10"), QStringLiteral("250"), QStringLiteral("200"));
-        TTabelaAcoForm* table = results->TabelaAcoForm;
+        TTabelaAcoForm* table = results->tabelaAcoForm();
         QVERIFY(!table->isVisible());
         QTest::mouseClick(results->TabelaAcoBitBtn, Qt::LeftButton);
         QVERIFY(table->isVisible());
@@ -165,7 +165,7 @@ private slots:
     // the table stays empty with its buttons disabled.
     void noTableAfterTheNoBarFailure() {
         calculate(QStringLiteral("6"), QStringLiteral("300"), QStringLiteral("300"));
-        TTabelaAcoForm* table = results->TabelaAcoForm;
+        TTabelaAcoForm* table = results->tabelaAcoForm();
         QCOMPARE(table->PosicoesTable->rowCount(), 0);
         QCOMPARE(table->TotaisTable->rowCount(), 0);
         for (QPushButton* button :
