@@ -36,11 +36,25 @@ TInserirDadosForm::TInserirDadosForm(SlabDesignData& slab, SlabResults& results,
     setObjectName(QStringLiteral("InserirDadosForm"));
     setWindowTitle(QStringLiteral("Cálculo de Lajes"));
     setWindowIcon(applicationIcon());
-    buildControls();
+    buildShell();
     scaleContentsWithWindow(this);
 
     // The screen is created once, at start-up.
     applyStartValues(slab_);
+}
+
+void TInserirDadosForm::ensureControls() {
+    if (controlsBuilt_)
+        return;
+    controlsBuilt_ = true;
+    buildControls();
+}
+
+void TInserirDadosForm::setVisible(bool visible) {
+    // Before the first show lays the screen out.
+    if (visible)
+        ensureControls();
+    QMainWindow::setVisible(visible);
 }
 
 void TInserirDadosForm::connectControls() {
@@ -175,6 +189,7 @@ void TInserirDadosForm::commitFocusedBox() {
 }
 
 void TInserirDadosForm::commitBox(QWidget* focused) {
+    ensureControls();
     commitFocusedNumberBox(numberBoxes_, focused, messages_);
 }
 
@@ -308,6 +323,7 @@ void TInserirDadosForm::addFileMenu(const QList<QAction*>& actions) {
 }
 
 void TInserirDadosForm::fillFrom(const SlabRequest& file) {
+    ensureControls();
     resetInputs();
     filling_ = true;
     if (ribbedForm_)
@@ -337,6 +353,7 @@ void TInserirDadosForm::fillFrom(const SlabRequest& file) {
 }
 
 SlabRequest TInserirDadosForm::typedSlab() {
+    ensureControls();
     if (isActiveWindow())
         commitFocusedBox();
     SlabRequest file;

@@ -46,6 +46,7 @@ public:
 
     // Shows the screen maximised, or brings it forward with its contents intact.
     void showScreen();
+    void setVisible(bool visible) override;
 
     // Clears the results screen's printed flag and sets its return count to 1 (through
     // inputsChanged). Also used by the main window's "&Calcular Lajes".
@@ -92,6 +93,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildShell();
+    // The screen's controls are built before it first shows, or when a file or a save first
+    // reaches them: the start-up that creates the screen does not build what nobody sees yet.
+    void ensureControls();
     void buildControls();
     void buildCaseColumn(QWidget* form, QHBoxLayout* columns);
     void buildNumberColumn(QWidget* form, QHBoxLayout* columns);
@@ -123,22 +128,23 @@ private:
     bool hEditPressedWithFocus_ = false;
     bool resetting_ = false;
     bool filling_ = false;
+    bool controlsBuilt_ = false;
 
-    QCheckBox* LajeNervuradaCheckBox;
+    QCheckBox* LajeNervuradaCheckBox = nullptr;
     std::array<QRadioButton*, 6> RadioButtons{};
     std::array<SupportCasePicture*, 6> Pictures{};
-    QComboBox* ConcretoComboBox;
-    QComboBox* AcoComboBox;
-    QLineEdit* LxEdit;
-    QLineEdit* LyEdit;
-    QPushButton* LajeBitBtn;
-    QLineEdit* LajeNBREdit;
-    QLineEdit* LajeREBAEdit;
-    QLineEdit* HEdit;
-    QLineEdit* CargaPermEdit;
-    QLineEdit* CargaAcidEdit;
-    QPushButton* CalcularBitBtn;
-    QPushButton* SairBitBtn;
+    QComboBox* ConcretoComboBox = nullptr;
+    QComboBox* AcoComboBox = nullptr;
+    QLineEdit* LxEdit = nullptr;
+    QLineEdit* LyEdit = nullptr;
+    QPushButton* LajeBitBtn = nullptr;
+    QLineEdit* LajeNBREdit = nullptr;
+    QLineEdit* LajeREBAEdit = nullptr;
+    QLineEdit* HEdit = nullptr;
+    QLineEdit* CargaPermEdit = nullptr;
+    QLineEdit* CargaAcidEdit = nullptr;
+    QPushButton* CalcularBitBtn = nullptr;
+    QPushButton* SairBitBtn = nullptr;
 };
 
 } // namespace lajes

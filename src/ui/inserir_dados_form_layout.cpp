@@ -49,14 +49,19 @@ QFrame* panel(QWidget* parent) {
 
 } // namespace
 
-void TInserirDadosForm::buildControls() {
+// The menu and an empty central widget, made with the screen: its controls come inside it
+// before the first show, and being the screen's first child it is searched before the
+// dialogs the screen owns.
+void TInserirDadosForm::buildShell() {
+    setCentralWidget(new QWidget(this));
     QAction* settingsAction = menuBar()->addAction(QStringLiteral("Con&figurações"));
     settingsAction->setObjectName(QStringLiteral("ConfiguraeseDesenho1"));
     connect(settingsAction, &QAction::triggered, this,
             &TInserirDadosForm::ConfiguraeseDesenho1Click);
+}
 
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+void TInserirDadosForm::buildControls() {
+    QWidget* central = centralWidget();
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
