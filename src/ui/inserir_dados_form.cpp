@@ -289,17 +289,20 @@ void TInserirDadosForm::ConfiguraeseDesenho1Click() {
 // ---- Closing ----------------------------------------------------------------------------
 
 void TInserirDadosForm::resetInputs() {
-    resetting_ = true;
-    RadioButtons[0]->setFocus(Qt::OtherFocusReason);
-    LajeNervuradaCheckBox->setChecked(false);
-    RadioButtons[0]->setChecked(true);
-    showStartMaterials();
-    for (QLineEdit* edit :
-         {LxEdit, LyEdit, LajeNBREdit, LajeREBAEdit, HEdit, CargaPermEdit, CargaAcidEdit})
-        edit->clear();
+    // Controls not built yet show the start values when they are.
+    if (controlsBuilt_) {
+        resetting_ = true;
+        RadioButtons[0]->setFocus(Qt::OtherFocusReason);
+        LajeNervuradaCheckBox->setChecked(false);
+        RadioButtons[0]->setChecked(true);
+        showStartMaterials();
+        for (QLineEdit* edit :
+             {LxEdit, LyEdit, LajeNBREdit, LajeREBAEdit, HEdit, CargaPermEdit, CargaAcidEdit})
+            edit->clear();
+        resetting_ = false;
+    }
     resetScreenEntries(slab_);
     typedPermanentLoad_ = 0.0;
-    resetting_ = false;
 }
 
 void TInserirDadosForm::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,7 @@
 #include "ui/inserir_dados_form.h"
 #include "ui/laje_nervurada_form.h"
 #include "ui/nome_laje_form.h"
+#include "ui/resultados_form.h"
 #include "ui_test_support.h"
 
 using namespace lajes;
@@ -75,6 +76,11 @@ private slots:
         QCOMPARE(started.messages->texts(), QStringList());
         // Nothing is written before the program ends.
         QVERIFY(!QFile::exists(started.configPath()));
+        // The screens build their controls when first shown; closing them before is harmless.
+        app.dataEntry()->close();
+        app.resultsScreen()->close();
+        QCOMPARE(app.slab().SteelGrade, std::string("CA-50A"));
+        QCOMPARE(app.slab().SupportCase, 1);
     }
 
     void menuHoldsItsItemsAndShortcut() {
