@@ -317,6 +317,7 @@ void TResultadosForm::connectControls() {
 
 QPushButton* TResultadosForm::addButton(const QIcon& glyph, const QString& text,
                                         const char* objectName) {
+    ensureControls(); // the row exists
     auto* button = new QPushButton(glyph, text, this);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
