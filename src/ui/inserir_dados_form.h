@@ -102,7 +102,7 @@ private:
     void buildNumberColumn(QWidget* form, QHBoxLayout* columns);
     void buildButtons(QWidget* central, QVBoxLayout* outer);
     void connectControls();
-    // fck 20 and CA-50A in the two material lists.
+    // The start fck and steel grade of the data-entry rules in the two material lists.
     void showStartMaterials();
     void selectSupportCase(int supportCase);
     void radioButtonToggled(int supportCase, bool checked);

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/data_entry.h"
+#include "text/number_text.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
 #include "ui/support_case_picture.h"
@@ -161,7 +162,8 @@ void TInserirDadosForm::buildCaseColumn(QWidget* form, QHBoxLayout* columns) {
 }
 
 void TInserirDadosForm::showStartMaterials() {
-    ConcretoComboBox->setCurrentText(QStringLiteral("20"));
+    ConcretoComboBox->setCurrentText(
+        QString::fromStdString(formatShortest(startFck, localeDecimalSeparator())));
     AcoComboBox->setCurrentText(
         QString::fromLatin1(startSteelGrade.data(), qsizetype(startSteelGrade.size())));
 }
