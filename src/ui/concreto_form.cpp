@@ -49,6 +49,15 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     SalvarLaje->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     SalvarLajeComo = files->addAction(QStringLiteral("Salvar Laje &Como…"));
     SalvarLajeComo->setObjectName(QStringLiteral("SalvarLajeComo"));
+    files->addSeparator();
+    NovoPavimento = files->addAction(QStringLiteral("Novo &Pavimento"));
+    NovoPavimento->setObjectName(QStringLiteral("NovoPavimento"));
+    AbrirPavimento = files->addAction(QStringLiteral("Abrir Pa&vimento…"));
+    AbrirPavimento->setObjectName(QStringLiteral("AbrirPavimento"));
+    SalvarPavimento = files->addAction(QStringLiteral("Salvar Paviment&o"));
+    SalvarPavimento->setObjectName(QStringLiteral("SalvarPavimento"));
+    SalvarPavimentoComo = files->addAction(QStringLiteral("Salvar Pavimento Co&mo…"));
+    SalvarPavimentoComo->setObjectName(QStringLiteral("SalvarPavimentoComo"));
     RecentSeparator = files->addSeparator();
     RecentSeparator->setVisible(false);
     for (std::size_t i = 0; i < RecentFiles.size(); ++i) {
@@ -64,6 +73,10 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     CalcularLajes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     CalcularLajes->setShortcutContext(Qt::ApplicationShortcut);
     CalcularLajes->setStatusTip(QString::fromUtf8(calcularLajesHint));
+    CalcularPavimento = menuBar()->addAction(QStringLiteral("Calcular &Pavimento"));
+    CalcularPavimento->setObjectName(QStringLiteral("CalcularPavimento"));
+    CalcularPavimento->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    CalcularPavimento->setStatusTip(QStringLiteral("Ctrl+Shift+P — Calcular Pavimento"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Ajuda"));
     Contedo1 = help->addAction(QStringLiteral("&Conteúdo"));
     Contedo1->setObjectName(QStringLiteral("Contedo1"));

@@ -23,10 +23,16 @@ public:
     QAction* AbrirLaje;
     QAction* SalvarLaje;
     QAction* SalvarLajeComo;
+    // The floor's file commands; the floor window opens with them.
+    QAction* NovoPavimento;
+    QAction* AbrirPavimento;
+    QAction* SalvarPavimento;
+    QAction* SalvarPavimentoComo;
     QAction* RecentSeparator;
     std::array<QAction*, 4> RecentFiles{}; // hidden while unused; data() is the path
     QAction* Saida;
     QAction* CalcularLajes;
+    QAction* CalcularPavimento;
     QAction* Contedo1;
     QAction* A1;
 

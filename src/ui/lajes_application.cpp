@@ -21,6 +21,7 @@
 #include "ui/laje_nervurada_form.h"
 #include "ui/message_boxes.h"
 #include "ui/nome_laje_form.h"
+#include "ui/pavimento_form.h"
 #include "ui/resultados_form.h"
 #include "ui/slab_file_dialogs.h"
 #include "ui/verificacao_form.h"
@@ -73,8 +74,24 @@ void LajesApplication::start() {
     connect(mainWindow_->SalvarLajeComo, &QAction::triggered, this, [this] { saveSlabAs(); });
     for (QAction* recent : mainWindow_->RecentFiles)
         connect(recent, &QAction::triggered, this,
-                [this, recent] { openSlabFile(recent->data().toString()); });
-    mainWindow_->confirmClose = [this] { return confirmDiscard(); };
+                [this, recent] { openFile(recent->data().toString()); });
+    connect(mainWindow_->CalcularPavimento, &QAction::triggered, this,
+            [this] { floorWindow()->showWindow(); });
+    connect(mainWindow_->NovoPavimento, &QAction::triggered, this, [this] {
+        if (floorWindow()->newFloor())
+            floorWindow()->showWindow();
+    });
+    connect(mainWindow_->AbrirPavimento, &QAction::triggered, this, [this] {
+        if (floorWindow()->openFromDialog())
+            floorWindow_->showWindow();
+    });
+    connect(mainWindow_->SalvarPavimento, &QAction::triggered, this,
+            [this] { floorWindow()->saveFloor(); });
+    connect(mainWindow_->SalvarPavimentoComo, &QAction::triggered, this,
+            [this] { floorWindow()->saveFloorAs(); });
+    mainWindow_->confirmClose = [this] {
+        return confirmDiscard() && (!floorWindow_ || floorWindow_->confirmDiscard());
+    };
     updateRecentMenu();
 
     splash_->exec();
@@ -309,6 +326,35 @@ void LajesApplication::updateRecentMenu() {
         action->setToolTip(file);
         action->setStatusTip(file);
     }
+}
+
+TPavimentoForm* LajesApplication::floorWindow() {
+    if (!floorWindow_) {
+        floorWindow_ = new TPavimentoForm(settings_, *messages_, mainWindow_.get());
+        floorWindow_->fileUsed = [this](const QString& path, bool keep) {
+            rememberRecentFile(path, keep);
+        };
+        floorWindow_->adoptSettings = [this](const Settings& fromFile) {
+            if (configDialog_)
+                configDialog_->adoptDesignSettings(fromFile);
+            else
+                settings_ = fromFile;
+        };
+    }
+    return floorWindow_;
+}
+
+bool LajesApplication::openFloorFile(const QString& path) {
+    if (!floorWindow()->openFloorFile(path))
+        return false;
+    floorWindow_->showWindow();
+    return true;
+}
+
+bool LajesApplication::openFile(const QString& path) {
+    if (path.endsWith(QStringLiteral(".pavimento"), Qt::CaseInsensitive))
+        return openFloorFile(path);
+    return openSlabFile(path);
 }
 
 void LajesApplication::CalcularLajesClick() {

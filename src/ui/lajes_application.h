@@ -31,6 +31,7 @@ class THelpSobreForm;
 class TInserirDadosForm;
 class TLajeNervuradaForm;
 class TNomeLajeForm;
+class TPavimentoForm;
 class TResultadosForm;
 class TVerificacaoForm;
 
@@ -61,6 +62,12 @@ public:
     bool saveSlabAs();
     const SlabDocument& document() const { return document_; }
     QStringList recentFiles() const;
+    // The floor window, made when first asked for (never at start-up).
+    TPavimentoForm* floorWindow();
+    // Opens a .pavimento file in the floor window (after its own questions).
+    bool openFloorFile(const QString& path);
+    // A recent file or the command line's: a floor by its extension, else a slab.
+    bool openFile(const QString& path);
 
     SlabDesignData& slab() { return slab_; }
     SlabResults& results() { return results_; }
@@ -124,6 +131,7 @@ private:
     TConfigForm* configDialog_ = nullptr;
     TAjudaForm* help_ = nullptr;
     TVerificacaoForm* verification_ = nullptr;
+    TPavimentoForm* floorWindow_ = nullptr;
 };
 
 } // namespace lajes

@@ -51,7 +51,7 @@ int runProgram(int argc, char* argv[], const std::function<void(LajesApplication
     QApplication::setApplicationName(QStringLiteral("Lajes"));
     // The program's own settings (recent files): ~/.config/Lajes/Lajes.conf.
     QApplication::setOrganizationName(QStringLiteral("Lajes"));
-    // One optional argument: a slab file to open once the program is up.
+    // One optional argument: a slab or floor file to open once the program is up.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 2) {
         std::fputs("Uso: lajes [ARQUIVO.laje]\n", stderr);
@@ -66,7 +66,7 @@ int runProgram(int argc, char* argv[], const std::function<void(LajesApplication
     LajesApplication lajesApp(std::make_unique<QtMessageBoxes>(), configFileName);
     lajesApp.start();
     if (arguments.size() == 2)
-        lajesApp.openSlabFile(arguments.at(1));
+        lajesApp.openFile(arguments.at(1));
     if (started)
         started(lajesApp);
     return QApplication::exec();

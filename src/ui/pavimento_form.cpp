@@ -1,0 +1,728 @@
+#include "ui/pavimento_form.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/steel_grades.h"
+#include "floor/floor_file.h"
+#include "ui/floor_editing.h"
+#include "ui/glyphs.h"
+#include "ui/message_boxes.h"
+#include "ui/pavimento_scene.h"
+
+namespace lajes {
+
+namespace {
+
+const QColor meetsColour(0, 120, 0);
+const QColor failsColour(190, 0, 0);
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+std::filesystem::path pathOf(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString point(const PlanPoint& p) {
+    return QStringLiteral("(%1; %2)").arg(twoDecimals(p.x), twoDecimals(p.y));
+}
+
+QString names(const Floor& floor, const std::vector<std::size_t>& slabs) {
+    QStringList list;
+    for (std::size_t i : slabs)
+        if (i < floor.slabs.size())
+            list << qText(floor.slabs[i].name);
+    return list.join(QStringLiteral(" | "));
+}
+
+QTableWidgetItem* cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+// "Atende" in green with a tick, "Não atende" in red with a cross, and the reason after it.
+QTableWidgetItem* outcomeCell(FloorOutcome outcome, const std::string& message) {
+    const bool meets = outcome == FloorOutcome::Ready;
+    QString text = meets ? QStringLiteral("Atende") : QStringLiteral("Não atende");
+    if (!message.empty())
+        text += QStringLiteral(": ") + qText(message).simplified();
+    QTableWidgetItem* item = cell(text);
+    item->setIcon(meets ? tickGlyph() : cancelGlyph());
+    item->setForeground(meets ? meetsColour : failsColour);
+    item->setToolTip(qText(message));
+    return item;
+}
+
+void prepareDialog(QFileDialog& dialog, const char* objectName, QFileDialog::AcceptMode mode,
+                   const QString& accept) {
+    dialog.setObjectName(QString::fromLatin1(objectName));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Pavimentos (*.pavimento)"));
+    dialog.setDefaultSuffix(QStringLiteral("pavimento"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Examinar:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome do arquivo:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, accept);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+}
+
+std::optional<QString> runDialog(QFileDialog& dialog, QString& lastFolder) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString file = dialog.selectedFiles().first();
+    lastFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
+} // namespace
+
+std::optional<QString> QtFloorFileDialogs::fileToOpen(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Abrir Pavimento"));
+    prepareDialog(dialog, "AbrirPavimentoDialog", QFileDialog::AcceptOpen,
+                  QStringLiteral("&Abrir"));
+    if (!lastFolder_.isEmpty())
+        dialog.setDirectory(lastFolder_);
+    return runDialog(dialog, lastFolder_);
+}
+
+std::optional<QString> QtFloorFileDialogs::fileToSave(QWidget* parent, const QString& current) {
+    QFileDialog dialog(parent, QStringLiteral("Salvar Pavimento"));
+    prepareDialog(dialog, "SalvarPavimentoDialog", QFileDialog::AcceptSave,
+                  QStringLiteral("&Salvar"));
+    if (!current.isEmpty()) {
+        dialog.setDirectory(QFileInfo(current).absolutePath());
+        dialog.selectFile(QFileInfo(current).fileName());
+    } else if (!lastFolder_.isEmpty()) {
+        dialog.setDirectory(lastFolder_);
+    }
+    return runDialog(dialog, lastFolder_);
+}
+
+TPavimentoForm::TPavimentoForm(Settings& settings, MessageBoxes& messages, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), messages_(messages),
+      ownFileDialogs_(std::make_unique<QtFloorFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {
+    setObjectName(QStringLiteral("PavimentoForm"));
+    setWindowFlag(Qt::Window);
+    setWindowIcon(applicationIcon());
+    floor_.name = "Pavimento";
+    floor_.settings = settings_;
+
+    scene_ = new PavimentoScene(this);
+    scene_->edit = [this](FloorEditKind kind, const QString& text, Floor after, int drag) {
+        edit(kind, text, std::move(after), drag);
+    };
+    scene_->status = [this](const QString& text) { showStatus(text); };
+    view_ = new PavimentoView(scene_, this);
+    view_->setObjectName(QStringLiteral("PlantaView"));
+    connect(scene_, &PavimentoScene::slabSelectionChanged, this,
+            &TPavimentoForm::selectionFromScene);
+
+    buildMenus();
+    buildTables();
+    auto* top = new QSplitter(Qt::Horizontal, this);
+    top->addWidget(view_);
+    top->addWidget(buildPanel());
+    top->setStretchFactor(0, 1);
+    top->setStretchFactor(1, 0);
+    auto* whole = new QSplitter(Qt::Vertical, this);
+    whole->addWidget(top);
+    whole->addWidget(Tabs);
+    whole->setStretchFactor(0, 3);
+    whole->setStretchFactor(1, 2);
+    setCentralWidget(whole);
+    SituacaoLabel = new QLabel(this);
+    SituacaoLabel->setObjectName(QStringLiteral("SituacaoLabel"));
+    statusBar()->addPermanentWidget(SituacaoLabel);
+
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TPavimentoForm::updateTitle);
+    apply(floor_);
+    updateTitle();
+}
+
+TPavimentoForm::~TPavimentoForm() {
+    // The commands refer to this window; they go before it.
+    undo_.clear();
+}
+
+void TPavimentoForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Pavimento"));
+    QAction* novo = file->addAction(QStringLiteral("&Novo Pavimento"));
+    novo->setObjectName(QStringLiteral("NovoPavimento"));
+    connect(novo, &QAction::triggered, this, [this] { newFloor(); });
+    QAction* abrir = file->addAction(QStringLiteral("&Abrir Pavimento…"));
+    abrir->setObjectName(QStringLiteral("AbrirPavimento"));
+    connect(abrir, &QAction::triggered, this, [this] { openFromDialog(); });
+    QAction* salvar = file->addAction(QStringLiteral("&Salvar Pavimento"));
+    salvar->setObjectName(QStringLiteral("SalvarPavimento"));
+    salvar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(salvar, &QAction::triggered, this, [this] { saveFloor(); });
+    QAction* salvarComo = file->addAction(QStringLiteral("Salvar Pavimento &Como…"));
+    salvarComo->setObjectName(QStringLiteral("SalvarPavimentoComo"));
+    connect(salvarComo, &QAction::triggered, this, [this] { saveFloorAs(); });
+    file->addSeparator();
+    QAction* fechar = file->addAction(QStringLiteral("&Fechar"));
+    fechar->setObjectName(QStringLiteral("FecharPavimento"));
+    connect(fechar, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Editar"));
+    Desfazer = undo_.createUndoAction(this, QStringLiteral("&Desfazer"));
+    Desfazer->setObjectName(QStringLiteral("Desfazer"));
+    Desfazer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Refazer = undo_.createRedoAction(this, QStringLiteral("&Refazer"));
+    Refazer->setObjectName(QStringLiteral("Refazer"));
+    Refazer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    editMenu->addAction(Desfazer);
+    editMenu->addAction(Refazer);
+    editMenu->addSeparator();
+    Excluir = editMenu->addAction(QStringLiteral("E&xcluir Laje"));
+    Excluir->setObjectName(QStringLiteral("ExcluirLaje"));
+    Excluir->setShortcut(QKeySequence(Qt::Key_Delete));
+    Excluir->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    view_->addAction(Excluir);
+    connect(Excluir, &QAction::triggered, scene_, &PavimentoScene::deleteSelected);
+    Duplicar = editMenu->addAction(QStringLiteral("D&uplicar Laje"));
+    Duplicar->setObjectName(QStringLiteral("DuplicarLaje"));
+    Duplicar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(Duplicar, &QAction::triggered, scene_, &PavimentoScene::duplicateSelected);
+    editMenu->addSeparator();
+    auto* modes = new QActionGroup(this);
+    Desenhar = editMenu->addAction(QStringLiteral("Desen&har Lajes"));
+    Desenhar->setObjectName(QStringLiteral("Desenhar"));
+    Selecionar = editMenu->addAction(QStringLiteral("&Selecionar"));
+    Selecionar->setObjectName(QStringLiteral("Selecionar"));
+    for (QAction* action : {Desenhar, Selecionar}) {
+        action->setCheckable(true);
+        modes->addAction(action);
+    }
+    Desenhar->setChecked(true);
+    connect(Desenhar, &QAction::toggled, this, [this](bool on) {
+        scene_->setMode(on ? PavimentoScene::Mode::Draw : PavimentoScene::Mode::Select);
+    });
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("E&xibir"));
+    Ajustar = viewMenu->addAction(QStringLiteral("&Ajustar"));
+    Ajustar->setObjectName(QStringLiteral("Ajustar"));
+    Ajustar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(Ajustar, &QAction::triggered, view_, &PavimentoView::fitFloor);
+
+    QToolBar* tools = addToolBar(QStringLiteral("Planta"));
+    tools->setObjectName(QStringLiteral("PlantaToolBar"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addAction(Desenhar);
+    tools->addAction(Selecionar);
+    tools->addSeparator();
+    tools->addAction(Desfazer);
+    tools->addAction(Refazer);
+    tools->addSeparator();
+    tools->addAction(Ajustar);
+}
+
+QWidget* TPavimentoForm::buildPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("PainelLaje"));
+    auto* layout = new QVBoxLayout(panel);
+    auto* slabGroup = new QGroupBox(QStringLiteral("Laje"), panel);
+    auto* slabForm = new QFormLayout(slabGroup);
+    auto box = [&](QLineEdit*& edit, const char* name, const QString& caption) {
+        edit = new QLineEdit(slabGroup);
+        edit->setObjectName(QString::fromLatin1(name));
+        makeDecimalBox(edit);
+        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")));
+        slabForm->addRow(caption, edit);
+    };
+    NomeEdit = new QLineEdit(slabGroup);
+    NomeEdit->setObjectName(QStringLiteral("NomeEdit"));
+    NomeEdit->setMaxLength(40);
+    slabForm->addRow(QStringLiteral("Nome"), NomeEdit);
+    box(LxEdit, "LxEdit", QStringLiteral("Lx (m)"));
+    box(LyEdit, "LyEdit", QStringLiteral("Ly (m)"));
+    box(HEdit, "HEdit", QStringLiteral("h (cm)"));
+    box(GEdit, "GEdit", QStringLiteral("g (kg/m²)"));
+    box(QEdit, "QEdit", QStringLiteral("q (kg/m²)"));
+    NervuradaCheckBox = new QCheckBox(QStringLiteral("Laje Nervurada"), slabGroup);
+    NervuradaCheckBox->setObjectName(QStringLiteral("NervuradaCheckBox"));
+    slabForm->addRow(NervuradaCheckBox);
+    box(AEdit, "AEdit", QStringLiteral("a (cm)"));
+    box(BwEdit, "BwEdit", QStringLiteral("bw (cm)"));
+    box(HbEdit, "HbEdit", QStringLiteral("hb (cm)"));
+    box(BfEdit, "BfEdit", QStringLiteral("bf (cm)"));
+    box(DensidadeEdit, "DensidadeEdit", QStringLiteral("Densidade do bloco (kgf/m³)"));
+    ribbedBoxes_ = {AEdit, BwEdit, HbEdit, BfEdit, DensidadeEdit};
+    layout->addWidget(slabGroup);
+
+    const std::pair<QLineEdit*, double FloorSlab::*> fields[] = {
+        {LxEdit, &FloorSlab::Lx}, {LyEdit, &FloorSlab::Ly}, {HEdit, &FloorSlab::h},
+        {GEdit, &FloorSlab::g},   {QEdit, &FloorSlab::q},   {AEdit, &FloorSlab::a},
+        {BwEdit, &FloorSlab::bw}, {HbEdit, &FloorSlab::hb}, {BfEdit, &FloorSlab::bf},
+        {DensidadeEdit, &FloorSlab::BlockDensity}};
+    for (const auto& [edit, field] : fields) {
+        QLineEdit* target = edit;
+        double FloorSlab::*member = field;
+        const QString key = slabForm->labelForField(target)
+                                ? qobject_cast<QLabel*>(slabForm->labelForField(target))->text()
+                                : QString();
+        new FocusWatcher(target, [this, target, member, key] {
+            slabBoxLeft(target, member, key);
+        });
+    }
+    connect(NomeEdit, &QLineEdit::editingFinished, this, [this] {
+        const std::vector<std::size_t> selected = scene_->selectedSlabs();
+        if (filling_ || selected.size() != 1)
+            return;
+        const std::string name = NomeEdit->text().trimmed().toStdString();
+        if (name.empty() || name == floor_.slabs[selected[0]].name) {
+            NomeEdit->setText(qText(floor_.slabs[selected[0]].name));
+            return;
+        }
+        Floor after = floor_;
+        after.slabs[selected[0]].name = name;
+        edit(FloorEditKind::ChangeSlab,
+             QStringLiteral("Renomear %1").arg(qText(floor_.slabs[selected[0]].name)),
+             std::move(after));
+    });
+    connect(NervuradaCheckBox, &QCheckBox::clicked, this, [this](bool ribbed) {
+        const std::vector<std::size_t> selected = scene_->selectedSlabs();
+        if (selected.size() != 1)
+            return;
+        Floor after = floor_;
+        after.slabs[selected[0]].Ribbed = ribbed;
+        edit(FloorEditKind::ChangeSlab,
+             QStringLiteral("Laje Nervurada em %1").arg(qText(floor_.slabs[selected[0]].name)),
+             std::move(after));
+    });
+
+    auto* floorGroup = new QGroupBox(QStringLiteral("Pavimento"), panel);
+    auto* floorForm = new QFormLayout(floorGroup);
+    ConcretoComboBox = new QComboBox(floorGroup);
+    ConcretoComboBox->setObjectName(QStringLiteral("ConcretoComboBox"));
+    makeListOnly(ConcretoComboBox);
+    for (const char* fck : {"20", "25", "30", "35", "40", "45", "50"})
+        ConcretoComboBox->addItem(QStringLiteral("C%1").arg(QLatin1String(fck)),
+                                  QString::fromLatin1(fck).toDouble());
+    AcoComboBox = new QComboBox(floorGroup);
+    AcoComboBox->setObjectName(QStringLiteral("AcoComboBox"));
+    makeListOnly(AcoComboBox);
+    for (const SteelGradeRow& grade : steelGrades)
+        AcoComboBox->addItem(QString::fromUtf8(grade.name.data(),
+                                               static_cast<qsizetype>(grade.name.size())));
+    CompatibilizacaoComboBox = new QComboBox(floorGroup);
+    CompatibilizacaoComboBox->setObjectName(QStringLiteral("CompatibilizacaoComboBox"));
+    makeListOnly(CompatibilizacaoComboBox);
+    CompatibilizacaoComboBox->addItem(QStringLiteral("Média (0,8·X maior)"));
+    CompatibilizacaoComboBox->addItem(QStringLiteral("Maior momento"));
+    floorForm->addRow(QStringLiteral("Concreto"), ConcretoComboBox);
+    floorForm->addRow(QStringLiteral("Aço"), AcoComboBox);
+    floorForm->addRow(QStringLiteral("Compatibilização"), CompatibilizacaoComboBox);
+    for (QComboBox* combo : {ConcretoComboBox, AcoComboBox, CompatibilizacaoComboBox})
+        connect(combo, &QComboBox::activated, this, &TPavimentoForm::floorMaterialChanged);
+    layout->addWidget(floorGroup);
+    layout->addStretch(1);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(panel);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(panel->sizeHint().width() + 24);
+    scroll->setMaximumWidth(panel->sizeHint().width() + 80);
+    return scroll;
+}
+
+void TPavimentoForm::buildTables() {
+    Tabs = new QTabWidget(this);
+    Tabs->setObjectName(QStringLiteral("Tabs"));
+    auto table = [this](QTableWidget*& widget, const char* name, const QStringList& headers,
+                        const QString& caption) {
+        widget = new QTableWidget(0, static_cast<int>(headers.size()), Tabs);
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setHorizontalHeaderLabels(headers);
+        widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+        widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        widget->verticalHeader()->setVisible(false);
+        widget->horizontalHeader()->setStretchLastSection(true);
+        Tabs->addTab(widget, caption);
+        QTableWidget* self = widget;
+        connect(widget, &QTableWidget::itemSelectionChanged, this,
+                [this, self] { selectionFromTable(self); });
+    };
+    table(LajesTable, "LajesTable",
+          {QStringLiteral("Laje"), QStringLiteral("Caso"), QStringLiteral("Mx"),
+           QStringLiteral("My"), QStringLiteral("Asx+"), QStringLiteral("Asy+"),
+           QStringLiteral("Barras x"), QStringLiteral("Barras y"), QStringLiteral("Flecha"),
+           QStringLiteral("Cisalhamento"), QStringLiteral("Situação")},
+          QStringLiteral("&Lajes"));
+    table(BordasTable, "BordasTable",
+          {QStringLiteral("Trecho"), QStringLiteral("Lajes"), QStringLiteral("X de cada laje"),
+           QStringLiteral("X compatibilizado"), QStringLiteral("As"), QStringLiteral("Barras"),
+           QStringLiteral("Situação")},
+          QStringLiteral("&Bordas"));
+    table(VigasTable, "VigasTable",
+          {QStringLiteral("Viga"), QStringLiteral("Trecho"), QStringLiteral("Lajes"),
+           QStringLiteral("Carga (kg/m)")},
+          QStringLiteral("&Vigas"));
+}
+
+void TPavimentoForm::showWindow() {
+    if (firstShow_) {
+        firstShow_ = false;
+        showMaximized();
+        view_->fitFloor();
+    } else if (isMinimized()) {
+        showMaximized();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void TPavimentoForm::edit(FloorEditKind kind, const QString& text, Floor after, int drag) {
+    undo_.push(new FloorEditCommand(kind, text, floor_, std::move(after),
+                                    [this](const Floor& floor) { apply(floor); }, drag));
+}
+
+void TPavimentoForm::apply(const Floor& floor) {
+    floor_ = floor;
+    FloorOptions options;
+    options.decimalSeparator = localeDecimalSeparator();
+    results_ = designFloor(floor_, settings_, options);
+    scene_->showFloor(floor_, results_);
+    fillTables();
+    fillPanel();
+    if (results_.inputError) {
+        SituacaoLabel->setText(qText(*results_.inputError));
+        SituacaoLabel->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0)"));
+    } else if (floor_.slabs.empty()) {
+        SituacaoLabel->clear();
+    } else {
+        const bool meets = results_.outcome == FloorOutcome::Ready;
+        SituacaoLabel->setText(meets ? QStringLiteral("✔ Pavimento: Atende")
+                                     : QStringLiteral("✘ Pavimento: Não atende"));
+        SituacaoLabel->setStyleSheet(meets ? QStringLiteral("color: rgb(0, 120, 0)")
+                                           : QStringLiteral("color: rgb(190, 0, 0)"));
+    }
+    updateTitle();
+}
+
+void TPavimentoForm::fillTables() {
+    filling_ = true;
+    const bool designed = !results_.inputError && results_.slabs.size() == floor_.slabs.size();
+    LajesTable->setRowCount(designed ? static_cast<int>(results_.slabs.size()) : 0);
+    if (designed) {
+        for (std::size_t i = 0; i < results_.slabs.size(); ++i) {
+            const FloorSlabResult& slab = results_.slabs[i];
+            const int row = static_cast<int>(i);
+            QString supportCase = QString::number(slab.SupportCase);
+            if (slab.rotated)
+                supportCase += QStringLiteral(" (girada)");
+            const QString cells[] = {
+                qText(slab.name),
+                supportCase,
+                twoDecimals(slab.Mx),
+                twoDecimals(slab.My),
+                twoDecimals(slab.AsxP),
+                twoDecimals(slab.AsyP),
+                qText(slab.barX.text),
+                qText(slab.barY.text),
+                QStringLiteral("%1 / %2").arg(twoDecimals(slab.finalDeflection),
+                                              twoDecimals(slab.admissibleDeflection)),
+                QStringLiteral("%1 / %2").arg(twoDecimals(slab.tauD), twoDecimals(slab.tauU))};
+            for (int column = 0; column < 10; ++column)
+                LajesTable->setItem(row, column, cell(cells[column]));
+            LajesTable->setItem(row, 10, outcomeCell(slab.outcome, slab.message));
+        }
+    }
+    BordasTable->setRowCount(designed ? static_cast<int>(results_.edges.size()) : 0);
+    if (designed) {
+        for (std::size_t i = 0; i < results_.edges.size(); ++i) {
+            const FloorStretch& stretch = results_.edges[i];
+            const int row = static_cast<int>(i);
+            QStringList own;
+            for (std::size_t k = 0; k < stretch.slabs.size() && k < stretch.ownX.size(); ++k)
+                own << QStringLiteral("%1: %2").arg(qText(floor_.slabs[stretch.slabs[k]].name),
+                                                    twoDecimals(stretch.ownX[k]));
+            const QString cells[] = {
+                QStringLiteral("%1 – %2").arg(point(stretch.from), point(stretch.to)),
+                names(floor_, stretch.slabs), own.join(QStringLiteral("; ")),
+                twoDecimals(stretch.Xc), twoDecimals(stretch.As), qText(stretch.bar.text)};
+            for (int column = 0; column < 6; ++column)
+                BordasTable->setItem(row, column, cell(cells[column]));
+            BordasTable->setItem(row, 6, outcomeCell(stretch.outcome, stretch.message));
+        }
+    }
+    int beamRows = 0;
+    if (designed)
+        for (const Beam& beam : results_.beams)
+            beamRows += static_cast<int>(beam.segments.size());
+    VigasTable->setRowCount(beamRows);
+    int row = 0;
+    if (designed) {
+        for (const Beam& beam : results_.beams) {
+            for (const BeamSegment& segment : beam.segments) {
+                const QString cells[] = {
+                    qText(beam.name),
+                    QStringLiteral("%1 – %2").arg(point(segment.from), point(segment.to)),
+                    names(floor_, segment.slabs), twoDecimals(segment.load)};
+                for (int column = 0; column < 4; ++column)
+                    VigasTable->setItem(row, column, cell(cells[column]));
+                ++row;
+            }
+        }
+    }
+    for (QTableWidget* table : {LajesTable, BordasTable, VigasTable})
+        table->resizeColumnsToContents();
+    filling_ = false;
+    selectionFromScene();
+}
+
+void TPavimentoForm::fillPanel() {
+    filling_ = true;
+    const std::vector<std::size_t> selected = scene_->selectedSlabs();
+    const bool one = selected.size() == 1;
+    const FloorSlab empty;
+    const FloorSlab& slab = one ? floor_.slabs[selected[0]] : empty;
+    NomeEdit->setText(one ? qText(slab.name) : QString());
+    const std::pair<QLineEdit*, double> values[] = {
+        {LxEdit, slab.Lx}, {LyEdit, slab.Ly}, {HEdit, slab.h},         {GEdit, slab.g},
+        {QEdit, slab.q},   {AEdit, slab.a},   {BwEdit, slab.bw},       {HbEdit, slab.hb},
+        {BfEdit, slab.bf}, {DensidadeEdit, slab.BlockDensity}};
+    for (const auto& [box, value] : values)
+        box->setText(one ? twoDecimals(value) : QString());
+    for (QWidget* widget : std::initializer_list<QWidget*>{NomeEdit, LxEdit, LyEdit, HEdit, GEdit,
+                                                          QEdit, NervuradaCheckBox})
+        widget->setEnabled(one);
+    NervuradaCheckBox->setChecked(one && slab.Ribbed);
+    for (QLineEdit* box : ribbedBoxes_)
+        box->setEnabled(one && slab.Ribbed);
+    ConcretoComboBox->setCurrentIndex(std::max(0, ConcretoComboBox->findData(floor_.fck)));
+    AcoComboBox->setCurrentIndex(std::max(0, AcoComboBox->findText(qText(floor_.SteelGrade))));
+    CompatibilizacaoComboBox->setCurrentIndex(
+        floor_.compatibility == Compatibility::Maior ? 1 : 0);
+    filling_ = false;
+}
+
+void TPavimentoForm::slabBoxLeft(QLineEdit* box, double FloorSlab::*field, const QString& key) {
+    const std::vector<std::size_t> selected = scene_->selectedSlabs();
+    if (filling_ || selected.size() != 1)
+        return;
+    const std::optional<double> value = commitDecimalBox(box, messages_, true);
+    if (!value)
+        return;
+    const std::size_t index = selected[0];
+    if (floor_.slabs[index].*field == *value)
+        return;
+    Floor after = floor_;
+    after.slabs[index].*field = *value;
+    if (const std::optional<std::size_t> other = overlappedSlab(after, index)) {
+        showStatus(QStringLiteral("%1 sobreporia a laje %2: não foi feito.")
+                       .arg(qText(after.slabs[index].name), qText(after.slabs[*other].name)));
+        box->setText(twoDecimals(floor_.slabs[index].*field));
+        return;
+    }
+    QString caption = key;
+    caption = caption.section(QLatin1Char(' '), 0, 0);
+    edit(FloorEditKind::ChangeSlab,
+         QStringLiteral("%1 de %2").arg(caption, qText(floor_.slabs[index].name)),
+         std::move(after));
+}
+
+void TPavimentoForm::floorMaterialChanged() {
+    if (filling_)
+        return;
+    Floor after = floor_;
+    after.fck = ConcretoComboBox->currentData().toDouble();
+    after.SteelGrade = AcoComboBox->currentText().toStdString();
+    after.compatibility = CompatibilizacaoComboBox->currentIndex() == 1 ? Compatibility::Maior
+                                                                        : Compatibility::Media;
+    if (after.fck == floor_.fck && after.SteelGrade == floor_.SteelGrade &&
+        after.compatibility == floor_.compatibility)
+        return;
+    edit(FloorEditKind::ChangeFloor, QStringLiteral("Materiais do pavimento"), std::move(after));
+}
+
+void TPavimentoForm::selectionFromScene() {
+    if (filling_)
+        return;
+    filling_ = true;
+    const std::vector<std::size_t> selected = scene_->selectedSlabs();
+    LajesTable->clearSelection();
+    for (std::size_t i : selected)
+        if (static_cast<int>(i) < LajesTable->rowCount())
+            LajesTable->selectRow(static_cast<int>(i));
+    filling_ = false;
+    fillPanel();
+}
+
+void TPavimentoForm::selectionFromTable(QTableWidget* table) {
+    if (filling_)
+        return;
+    std::vector<std::size_t> slabs;
+    const QModelIndexList rows = table->selectionModel()->selectedRows();
+    for (const QModelIndex& index : rows) {
+        const auto row = static_cast<std::size_t>(index.row());
+        if (table == LajesTable) {
+            slabs.push_back(row);
+        } else if (table == BordasTable && row < results_.edges.size()) {
+            for (std::size_t slab : results_.edges[row].slabs)
+                slabs.push_back(slab);
+        } else if (table == VigasTable) {
+            std::size_t k = 0;
+            for (const Beam& beam : results_.beams)
+                for (const BeamSegment& segment : beam.segments)
+                    if (k++ == row)
+                        slabs.insert(slabs.end(), segment.slabs.begin(), segment.slabs.end());
+        }
+    }
+    std::sort(slabs.begin(), slabs.end());
+    slabs.erase(std::unique(slabs.begin(), slabs.end()), slabs.end());
+    filling_ = true;
+    scene_->selectSlabs(slabs);
+    filling_ = false;
+    fillPanel();
+}
+
+void TPavimentoForm::updateTitle() {
+    const QString file = document_.hasFile()
+                             ? QFileInfo(QString::fromStdU16String(document_.path().u16string()))
+                                   .fileName()
+                             : QStringLiteral("sem arquivo");
+    QString title = QStringLiteral("Pavimento — %1").arg(file);
+    if (!undo_.isClean())
+        title += QStringLiteral(" *");
+    setWindowTitle(title);
+}
+
+void TPavimentoForm::showStatus(const QString& text) { statusBar()->showMessage(text, 8000); }
+
+bool TPavimentoForm::confirmDiscard() {
+    if (undo_.isClean() || (floor_.slabs.empty() && !document_.hasFile()))
+        return true;
+    const QString question = document_.hasFile()
+                                 ? qText(document_.saveQuestion())
+                                 : QStringLiteral("Salvar as alterações do pavimento?");
+    switch (messages_.askSave(this, question)) {
+    case SaveAnswer::Save:
+        return saveFloor();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TPavimentoForm::newFloor() {
+    if (!confirmDiscard())
+        return false;
+    undo_.clear();
+    document_.closed();
+    Floor floor;
+    floor.name = "Pavimento";
+    floor.settings = settings_;
+    apply(floor);
+    undo_.setClean();
+    updateTitle();
+    view_->fitFloor();
+    return true;
+}
+
+bool TPavimentoForm::openFloorFile(const QString& path) {
+    if (!confirmDiscard())
+        return false;
+    auto read = readFloorFile(pathOf(path), settings_);
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        messages_.error(this, qText(*message));
+        if (fileUsed && !QFileInfo::exists(path))
+            fileUsed(QFileInfo(path).absoluteFilePath(), false);
+        return false;
+    }
+    Floor floor = std::get<Floor>(std::move(read));
+    if (!sameDesignSettings(floor.settings, settings_) &&
+        messages_.confirm(this, qText(settingsQuestion(floor.settings, localeDecimalSeparator())))) {
+        if (adoptSettings)
+            adoptSettings(floor.settings);
+        else
+            settings_ = floor.settings;
+    }
+    undo_.clear();
+    apply(floor);
+    undo_.setClean();
+    document_.opened(pathOf(QFileInfo(path).absoluteFilePath()));
+    updateTitle();
+    view_->fitFloor();
+    if (fileUsed)
+        fileUsed(QFileInfo(path).absoluteFilePath(), true);
+    return true;
+}
+
+bool TPavimentoForm::openFromDialog() {
+    const auto path = fileDialogs_->fileToOpen(isVisible() ? this : parentWidget());
+    return path && openFloorFile(*path);
+}
+
+bool TPavimentoForm::saveFloor() {
+    if (!document_.hasFile())
+        return saveFloorAs();
+    return saveTo(QString::fromStdU16String(document_.path().u16string()));
+}
+
+bool TPavimentoForm::saveFloorAs() {
+    const QString current =
+        document_.hasFile() ? QString::fromStdU16String(document_.path().u16string()) : QString();
+    const auto file = fileDialogs_->fileToSave(this, current);
+    return file && saveTo(*file);
+}
+
+bool TPavimentoForm::saveTo(const QString& path) {
+    Floor floor = floor_;
+    floor.settings = settings_;
+    const std::filesystem::path file = pathOf(path);
+    if (const auto error = writeFloorFile(file, floor)) {
+        messages_.error(this, qText(saveFailureMessage(file, *error)));
+        return false;
+    }
+    document_.saved(pathOf(QFileInfo(path).absoluteFilePath()));
+    undo_.setClean();
+    updateTitle();
+    if (fileUsed)
+        fileUsed(QFileInfo(path).absoluteFilePath(), true);
+    return true;
+}
+
+void TPavimentoForm::setFileDialogs(SlabFileDialogs* dialogs) {
+    fileDialogs_ = dialogs ? dialogs : ownFileDialogs_.get();
+}
+
+void TPavimentoForm::closeEvent(QCloseEvent* event) {
+    if (!confirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace lajes
