@@ -9,9 +9,13 @@ FloorEditCommand::FloorEditCommand(FloorEditKind kind, const QString& text, Floo
     : QUndoCommand(text), kind_(kind), before_(std::move(before)), after_(std::move(after)),
       apply_(std::move(apply)), drag_(drag) {}
 
-void FloorEditCommand::undo() { apply_(before_); }
+void FloorEditCommand::undo() {
+    apply_(before_);
+}
 
-void FloorEditCommand::redo() { apply_(after_); }
+void FloorEditCommand::redo() {
+    apply_(after_);
+}
 
 bool FloorEditCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const FloorEditCommand*>(other);

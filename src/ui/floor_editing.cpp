@@ -14,7 +14,9 @@ constexpr double firstSlabH = 10.0;
 constexpr double firstSlabG = 100.0;
 constexpr double firstSlabQ = 150.0;
 
-double toCentimetre(double value) { return std::round(value * 100.0) / 100.0; }
+double toCentimetre(double value) {
+    return std::round(value * 100.0) / 100.0;
+}
 
 bool rectanglesOverlap(const FloorSlab& a, const FloorSlab& b) {
     const double overlapX = std::min(a.x + a.Lx, b.x + b.Lx) - std::max(a.x, b.x);
@@ -24,7 +26,9 @@ bool rectanglesOverlap(const FloorSlab& a, const FloorSlab& b) {
 
 } // namespace
 
-double snapToGrid(double value) { return toCentimetre(std::round(value / floorGrid) * floorGrid); }
+double snapToGrid(double value) {
+    return toCentimetre(std::round(value / floorGrid) * floorGrid);
+}
 
 FloorLines floorLines(const Floor& floor, const std::vector<std::size_t>& skip) {
     FloorLines lines;
@@ -40,8 +44,7 @@ FloorLines floorLines(const Floor& floor, const std::vector<std::size_t>& skip) 
     return lines;
 }
 
-SnappedCoordinate snapCoordinate(double value, const std::vector<double>& lines,
-                                 double tolerance) {
+SnappedCoordinate snapCoordinate(double value, const std::vector<double>& lines, double tolerance) {
     std::optional<double> best;
     for (double line : lines)
         if (std::abs(line - value) <= tolerance &&
@@ -62,8 +65,8 @@ SnappedCoordinate snapSpan(double start, double length, const std::vector<double
                            double tolerance) {
     const SnappedCoordinate byStart = snapCoordinate(start, lines, tolerance);
     const SnappedCoordinate byEnd = snapCoordinate(start + length, lines, tolerance);
-    if (byStart.onLine &&
-        (!byEnd.onLine || std::abs(byStart.value - start) <= std::abs(byEnd.value - start - length)))
+    if (byStart.onLine && (!byEnd.onLine || std::abs(byStart.value - start) <=
+                                                std::abs(byEnd.value - start - length)))
         return byStart;
     if (byEnd.onLine)
         return {toCentimetre(byEnd.value - length), true};

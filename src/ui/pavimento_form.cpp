@@ -38,7 +38,9 @@ namespace {
 const QColor meetsColour(0, 120, 0);
 const QColor failsColour(190, 0, 0);
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 std::filesystem::path pathOf(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
@@ -165,8 +167,9 @@ TPavimentoForm::TPavimentoForm(Settings& settings, MessageBoxes& messages, QWidg
 }
 
 TPavimentoForm::~TPavimentoForm() {
-    // The commands refer to this window; they go before it.
+    // The commands and the scene refer to this window; they go before it.
     undo_.clear();
+    scene_->disconnect(this);
 }
 
 void TPavimentoForm::buildMenus() {
@@ -277,19 +280,18 @@ QWidget* TPavimentoForm::buildPanel() {
     layout->addWidget(slabGroup);
 
     const std::pair<QLineEdit*, double FloorSlab::*> fields[] = {
-        {LxEdit, &FloorSlab::Lx}, {LyEdit, &FloorSlab::Ly}, {HEdit, &FloorSlab::h},
-        {GEdit, &FloorSlab::g},   {QEdit, &FloorSlab::q},   {AEdit, &FloorSlab::a},
-        {BwEdit, &FloorSlab::bw}, {HbEdit, &FloorSlab::hb}, {BfEdit, &FloorSlab::bf},
-        {DensidadeEdit, &FloorSlab::BlockDensity}};
+        {LxEdit, &FloorSlab::Lx}, {LyEdit, &FloorSlab::Ly},
+        {HEdit, &FloorSlab::h},   {GEdit, &FloorSlab::g},
+        {QEdit, &FloorSlab::q},   {AEdit, &FloorSlab::a},
+        {BwEdit, &FloorSlab::bw}, {HbEdit, &FloorSlab::hb},
+        {BfEdit, &FloorSlab::bf}, {DensidadeEdit, &FloorSlab::BlockDensity}};
     for (const auto& [edit, field] : fields) {
         QLineEdit* target = edit;
         double FloorSlab::*member = field;
         const QString key = slabForm->labelForField(target)
                                 ? qobject_cast<QLabel*>(slabForm->labelForField(target))->text()
                                 : QString();
-        new FocusWatcher(target, [this, target, member, key] {
-            slabBoxLeft(target, member, key);
-        });
+        new FocusWatcher(target, [this, target, member, key] { slabBoxLeft(target, member, key); });
     }
     connect(NomeEdit, &QLineEdit::editingFinished, this, [this] {
         const std::vector<std::size_t> selected = scene_->selectedSlabs();
@@ -329,8 +331,8 @@ QWidget* TPavimentoForm::buildPanel() {
     AcoComboBox->setObjectName(QStringLiteral("AcoComboBox"));
     makeListOnly(AcoComboBox);
     for (const SteelGradeRow& grade : steelGrades)
-        AcoComboBox->addItem(QString::fromUtf8(grade.name.data(),
-                                               static_cast<qsizetype>(grade.name.size())));
+        AcoComboBox->addItem(
+            QString::fromUtf8(grade.name.data(), static_cast<qsizetype>(grade.name.size())));
     CompatibilizacaoComboBox = new QComboBox(floorGroup);
     CompatibilizacaoComboBox->setObjectName(QStringLiteral("CompatibilizacaoComboBox"));
     makeListOnly(CompatibilizacaoComboBox);
@@ -401,8 +403,8 @@ void TPavimentoForm::showWindow() {
 }
 
 void TPavimentoForm::edit(FloorEditKind kind, const QString& text, Floor after, int drag) {
-    undo_.push(new FloorEditCommand(kind, text, floor_, std::move(after),
-                                    [this](const Floor& floor) { apply(floor); }, drag));
+    undo_.push(new FloorEditCommand(
+        kind, text, floor_, std::move(after), [this](const Floor& floor) { apply(floor); }, drag));
 }
 
 void TPavimentoForm::apply(const Floor& floor) {
@@ -467,8 +469,11 @@ void TPavimentoForm::fillTables() {
                                                     twoDecimals(stretch.ownX[k]));
             const QString cells[] = {
                 QStringLiteral("%1 – %2").arg(point(stretch.from), point(stretch.to)),
-                names(floor_, stretch.slabs), own.join(QStringLiteral("; ")),
-                twoDecimals(stretch.Xc), twoDecimals(stretch.As), qText(stretch.bar.text)};
+                names(floor_, stretch.slabs),
+                own.join(QStringLiteral("; ")),
+                twoDecimals(stretch.Xc),
+                twoDecimals(stretch.As),
+                qText(stretch.bar.text)};
             for (int column = 0; column < 6; ++column)
                 BordasTable->setItem(row, column, cell(cells[column]));
             BordasTable->setItem(row, 6, outcomeCell(stretch.outcome, stretch.message));
@@ -507,21 +512,22 @@ void TPavimentoForm::fillPanel() {
     const FloorSlab& slab = one ? floor_.slabs[selected[0]] : empty;
     NomeEdit->setText(one ? qText(slab.name) : QString());
     const std::pair<QLineEdit*, double> values[] = {
-        {LxEdit, slab.Lx}, {LyEdit, slab.Ly}, {HEdit, slab.h},         {GEdit, slab.g},
-        {QEdit, slab.q},   {AEdit, slab.a},   {BwEdit, slab.bw},       {HbEdit, slab.hb},
+        {LxEdit, slab.Lx}, {LyEdit, slab.Ly},
+        {HEdit, slab.h},   {GEdit, slab.g},
+        {QEdit, slab.q},   {AEdit, slab.a},
+        {BwEdit, slab.bw}, {HbEdit, slab.hb},
         {BfEdit, slab.bf}, {DensidadeEdit, slab.BlockDensity}};
     for (const auto& [box, value] : values)
         box->setText(one ? twoDecimals(value) : QString());
     for (QWidget* widget : std::initializer_list<QWidget*>{NomeEdit, LxEdit, LyEdit, HEdit, GEdit,
-                                                          QEdit, NervuradaCheckBox})
+                                                           QEdit, NervuradaCheckBox})
         widget->setEnabled(one);
     NervuradaCheckBox->setChecked(one && slab.Ribbed);
     for (QLineEdit* box : ribbedBoxes_)
         box->setEnabled(one && slab.Ribbed);
     ConcretoComboBox->setCurrentIndex(std::max(0, ConcretoComboBox->findData(floor_.fck)));
     AcoComboBox->setCurrentIndex(std::max(0, AcoComboBox->findText(qText(floor_.SteelGrade))));
-    CompatibilizacaoComboBox->setCurrentIndex(
-        floor_.compatibility == Compatibility::Maior ? 1 : 0);
+    CompatibilizacaoComboBox->setCurrentIndex(floor_.compatibility == Compatibility::Maior ? 1 : 0);
     filling_ = false;
 }
 
@@ -556,8 +562,8 @@ void TPavimentoForm::floorMaterialChanged() {
     Floor after = floor_;
     after.fck = ConcretoComboBox->currentData().toDouble();
     after.SteelGrade = AcoComboBox->currentText().toStdString();
-    after.compatibility = CompatibilizacaoComboBox->currentIndex() == 1 ? Compatibility::Maior
-                                                                        : Compatibility::Media;
+    after.compatibility =
+        CompatibilizacaoComboBox->currentIndex() == 1 ? Compatibility::Maior : Compatibility::Media;
     if (after.fck == floor_.fck && after.SteelGrade == floor_.SteelGrade &&
         after.compatibility == floor_.compatibility)
         return;
@@ -606,17 +612,19 @@ void TPavimentoForm::selectionFromTable(QTableWidget* table) {
 }
 
 void TPavimentoForm::updateTitle() {
-    const QString file = document_.hasFile()
-                             ? QFileInfo(QString::fromStdU16String(document_.path().u16string()))
-                                   .fileName()
-                             : QStringLiteral("sem arquivo");
+    const QString file =
+        document_.hasFile()
+            ? QFileInfo(QString::fromStdU16String(document_.path().u16string())).fileName()
+            : QStringLiteral("sem arquivo");
     QString title = QStringLiteral("Pavimento — %1").arg(file);
     if (!undo_.isClean())
         title += QStringLiteral(" *");
     setWindowTitle(title);
 }
 
-void TPavimentoForm::showStatus(const QString& text) { statusBar()->showMessage(text, 8000); }
+void TPavimentoForm::showStatus(const QString& text) {
+    statusBar()->showMessage(text, 8000);
+}
 
 bool TPavimentoForm::confirmDiscard() {
     if (undo_.isClean() || (floor_.slabs.empty() && !document_.hasFile()))
@@ -661,8 +669,14 @@ bool TPavimentoForm::openFloorFile(const QString& path) {
         return false;
     }
     Floor floor = std::get<Floor>(std::move(read));
+    // What the file holds must be a floor that can be drawn (no overlap, no repeated name).
+    if (const std::optional<std::string> message = checkFloor(floor)) {
+        messages_.error(this, qText(*message));
+        return false;
+    }
     if (!sameDesignSettings(floor.settings, settings_) &&
-        messages_.confirm(this, qText(settingsQuestion(floor.settings, localeDecimalSeparator())))) {
+        messages_.confirm(this,
+                          qText(settingsQuestion(floor.settings, localeDecimalSeparator())))) {
         if (adoptSettings)
             adoptSettings(floor.settings);
         else
@@ -687,17 +701,17 @@ bool TPavimentoForm::openFromDialog() {
 bool TPavimentoForm::saveFloor() {
     if (!document_.hasFile())
         return saveFloorAs();
-    return saveTo(QString::fromStdU16String(document_.path().u16string()));
+    return saveFloorTo(QString::fromStdU16String(document_.path().u16string()));
 }
 
 bool TPavimentoForm::saveFloorAs() {
     const QString current =
         document_.hasFile() ? QString::fromStdU16String(document_.path().u16string()) : QString();
     const auto file = fileDialogs_->fileToSave(this, current);
-    return file && saveTo(*file);
+    return file && saveFloorTo(*file);
 }
 
-bool TPavimentoForm::saveTo(const QString& path) {
+bool TPavimentoForm::saveFloorTo(const QString& path) {
     Floor floor = floor_;
     floor.settings = settings_;
     const std::filesystem::path file = pathOf(path);

@@ -63,6 +63,8 @@ public:
     bool openFromDialog();
     bool saveFloor();
     bool saveFloorAs();
+    // Writes the floor to `path` (the dialog's answer) and makes it the window's file.
+    bool saveFloorTo(const QString& path);
     bool confirmDiscard();
     // Replaces the file dialogs (nullptr: the real ones).
     void setFileDialogs(SlabFileDialogs* dialogs);
@@ -126,7 +128,6 @@ private:
     void slabBoxLeft(QLineEdit* box, double FloorSlab::*field, const QString& key);
     void floorMaterialChanged();
     void updateTitle();
-    bool saveTo(const QString& path);
     void showStatus(const QString& text);
 
     Settings& settings_;

@@ -48,7 +48,9 @@ PlanPoint handlePoint(const FloorSlab& slab, int index) {
     const double x = handle.left    ? slab.x
                      : handle.right ? slab.x + slab.Lx
                                     : slab.x + slab.Lx / 2.0;
-    const double y = handle.bottom ? slab.y : handle.top ? slab.y + slab.Ly : slab.y + slab.Ly / 2.0;
+    const double y = handle.bottom ? slab.y
+                     : handle.top  ? slab.y + slab.Ly
+                                   : slab.y + slab.Ly / 2.0;
     return {x, y};
 }
 
@@ -93,9 +95,13 @@ QString slabNames(const Floor& floor, const std::vector<std::size_t>& slabs) {
 
 } // namespace
 
-QPointF toScene(PlanPoint point) { return {point.x * sceneScale, -point.y * sceneScale}; }
+QPointF toScene(PlanPoint point) {
+    return {point.x * sceneScale, -point.y * sceneScale};
+}
 
-PlanPoint toPlan(QPointF point) { return {point.x() / sceneScale, -point.y() / sceneScale}; }
+PlanPoint toPlan(QPointF point) {
+    return {point.x() / sceneScale, -point.y() / sceneScale};
+}
 
 // One slab: its outline, each edge as it is held, its name, h and the designed moments.
 // Painted at the screen's resolution so that the lettering keeps its size at every zoom.
@@ -126,15 +132,15 @@ public:
 
     QPainterPath shape() const override {
         QPainterPath path;
-        path.addRect(QRectF(toScene({slab_.x, slab_.y + slab_.Ly}),
-                            toScene({slab_.x + slab_.Lx, slab_.y})));
+        path.addRect(
+            QRectF(toScene({slab_.x, slab_.y + slab_.Ly}), toScene({slab_.x + slab_.Lx, slab_.y})));
         return path;
     }
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
         const QTransform world = painter->worldTransform();
-        const QRectF rect = world.mapRect(QRectF(toScene({slab_.x, slab_.y + slab_.Ly}),
-                                                 toScene({slab_.x + slab_.Lx, slab_.y})));
+        const QRectF rect = world.mapRect(
+            QRectF(toScene({slab_.x, slab_.y + slab_.Ly}), toScene({slab_.x + slab_.Lx, slab_.y})));
         painter->save();
         painter->resetTransform();
         painter->setRenderHint(QPainter::Antialiasing);
@@ -222,9 +228,9 @@ private:
             QFont lineFont = font;
             lineFont.setBold(i == 0);
             painter->setFont(lineFont);
-            painter->drawText(QRectF(inner.left(), top + i * metrics.height(), inner.width(),
-                                     metrics.height()),
-                              Qt::AlignCenter, lines[i]);
+            painter->drawText(
+                QRectF(inner.left(), top + i * metrics.height(), inner.width(), metrics.height()),
+                Qt::AlignCenter, lines[i]);
         }
     }
 
@@ -234,10 +240,14 @@ private:
         painter->drawRect(rect.adjusted(3, 3, -3, -3));
         painter->setPen(QPen(selectedColour, 1.0));
         painter->setBrush(Qt::white);
-        const QPointF points[] = {rect.bottomLeft(),          rect.bottomRight(),
-                                  rect.topRight(),            rect.topLeft(),
-                                  {rect.left(), rect.center().y()}, {rect.right(), rect.center().y()},
-                                  {rect.center().x(), rect.bottom()}, {rect.center().x(), rect.top()}};
+        const QPointF points[] = {rect.bottomLeft(),
+                                  rect.bottomRight(),
+                                  rect.topRight(),
+                                  rect.topLeft(),
+                                  {rect.left(), rect.center().y()},
+                                  {rect.right(), rect.center().y()},
+                                  {rect.center().x(), rect.bottom()},
+                                  {rect.center().x(), rect.top()}};
         for (const QPointF& point : points)
             painter->drawRect(QRectF(point.x() - handlePixels, point.y() - handlePixels,
                                      2 * handlePixels, 2 * handlePixels));
@@ -321,9 +331,9 @@ public:
             const bool vertical = std::abs(a.x() - b.x()) < std::abs(a.y() - b.y());
             const double width = beamMetrics.horizontalAdvance(beam.text) + 4.0;
             const double height = beamMetrics.height();
-            const QRectF box = vertical ? QRectF(a.x() - width / 2.0, a.y() + 4.0, width, height)
-                                        : QRectF(a.x() - width - 6.0, a.y() - height / 2.0, width,
-                                                 height);
+            const QRectF box =
+                vertical ? QRectF(a.x() - width / 2.0, a.y() + 4.0, width, height)
+                         : QRectF(a.x() - width - 6.0, a.y() - height / 2.0, width, height);
             painter->drawText(box, Qt::AlignCenter, beam.text);
         }
         painter->restore();
@@ -355,6 +365,12 @@ PavimentoScene::PavimentoScene(QObject* parent) : QGraphicsScene(parent) {
         if (!refreshing_)
             emit slabSelectionChanged();
     });
+}
+
+PavimentoScene::~PavimentoScene() {
+    // The items go with the scene: their selection is no longer news to anyone.
+    blockSignals(true);
+    slabItems_.clear();
 }
 
 void PavimentoScene::showFloor(const Floor& floor, const FloorResults& results) {
@@ -477,6 +493,28 @@ void PavimentoScene::mousePressEvent(QGraphicsSceneMouseEvent* event) {
     dragStart_ = point;
     dragFloor_ = floor_;
     clickedSide_.reset();
+    clickedSlab_.reset();
+    const std::optional<std::size_t> slab = slabAt(point);
+    if (slab && (event->modifiers() & Qt::ControlModifier)) {
+        slabItems_[*slab]->setSelected(!slabItems_[*slab]->isSelected());
+        drag_ = Drag::None;
+        event->accept();
+        return;
+    }
+    if (mode_ == Mode::Draw) {
+        // A drag draws a new slab (from anywhere: the next one usually starts at a corner of
+        // the last); a click selects the slab there, and on an edge changes the edge.
+        drag_ = Drag::Drawing;
+        clickedSlab_ = slab;
+        if (slab)
+            clickedSide_ = sideNear(floor_.slabs[*slab], point, pixelsToMetres(edgePixels));
+        const SnappedPoint start = snapPoint(point, floorLines(floor_), pixelsToMetres(snapPixels));
+        dragStart_ = start.point;
+        pressedAt_ = point;
+        showSnap(start.point, start.onLine);
+        event->accept();
+        return;
+    }
     if (const std::optional<int> handle = handleAt(point)) {
         drag_ = Drag::Resizing;
         dragSlab_ = selectedSlabs().front();
@@ -485,33 +523,19 @@ void PavimentoScene::mousePressEvent(QGraphicsSceneMouseEvent* event) {
         event->accept();
         return;
     }
-    if (const std::optional<std::size_t> slab = slabAt(point)) {
+    if (slab) {
         SlabItem* item = slabItems_[*slab];
-        if (event->modifiers() & Qt::ControlModifier) {
-            item->setSelected(!item->isSelected());
-            drag_ = Drag::None;
-        } else {
-            if (!item->isSelected()) {
-                refreshing_ = true;
-                clearSelection();
-                refreshing_ = false;
-                item->setSelected(true);
-            }
-            drag_ = Drag::PendingMove;
-            dragSlab_ = *slab;
-            clickedSide_ = sideNear(floor_.slabs[*slab], point, pixelsToMetres(edgePixels));
-            ++dragNumber_;
+        if (!item->isSelected()) {
+            refreshing_ = true;
+            clearSelection();
+            refreshing_ = false;
+            item->setSelected(true);
         }
-        event->accept();
-        return;
-    }
-    if (mode_ == Mode::Draw) {
-        clearSelection();
-        drag_ = Drag::Drawing;
-        const SnappedPoint start =
-            snapPoint(point, floorLines(floor_), pixelsToMetres(snapPixels));
-        dragStart_ = start.point;
-        showSnap(start.point, start.onLine);
+        drag_ = Drag::PendingMove;
+        dragSlab_ = *slab;
+        clickedSlab_ = slab;
+        clickedSide_ = sideNear(floor_.slabs[*slab], point, pixelsToMetres(edgePixels));
+        ++dragNumber_;
         event->accept();
         return;
     }
@@ -523,6 +547,8 @@ void PavimentoScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
     const PlanPoint point = toPlan(event->scenePos());
     switch (drag_) {
     case Drag::Drawing: {
+        if (std::hypot(point.x - pressedAt_.x, point.y - pressedAt_.y) < pixelsToMetres(3.0))
+            return;
         const SnappedPoint end = snapPoint(point, floorLines(floor_), pixelsToMetres(snapPixels));
         preview_->setRect(QRectF(toScene(dragStart_), toScene(end.point)).normalized());
         preview_->show();
@@ -571,9 +597,8 @@ void PavimentoScene::moveDrag(PlanPoint point) {
     if (after.slabs[dragSlab_].x == floor_.slabs[dragSlab_].x &&
         after.slabs[dragSlab_].y == floor_.slabs[dragSlab_].y)
         return;
-    editIfFree(FloorEditKind::MoveSlabs,
-               QStringLiteral("Mover %1").arg(slabNames(after, moving)), std::move(after), moving,
-               dragNumber_);
+    const QString text = QStringLiteral("Mover %1").arg(slabNames(after, moving));
+    editIfFree(FloorEditKind::MoveSlabs, text, std::move(after), moving, dragNumber_);
 }
 
 void PavimentoScene::resizeDrag(PlanPoint point) {
@@ -599,9 +624,8 @@ void PavimentoScene::resizeDrag(PlanPoint point) {
     slab.y = std::round(y0 * 100.0) / 100.0;
     slab.Lx = std::round((x1 - x0) * 100.0) / 100.0;
     slab.Ly = std::round((y1 - y0) * 100.0) / 100.0;
-    showSnap(handlePoint(slab, dragHandle_),
-             (handle.left || handle.right ? x.onLine : false) ||
-                 (handle.bottom || handle.top ? y.onLine : false));
+    showSnap(handlePoint(slab, dragHandle_), (handle.left || handle.right ? x.onLine : false) ||
+                                                 (handle.bottom || handle.top ? y.onLine : false));
     const FloorSlab& now = floor_.slabs[dragSlab_];
     if (slab.x == now.x && slab.y == now.y && slab.Lx == now.Lx && slab.Ly == now.Ly)
         return;
@@ -616,7 +640,14 @@ void PavimentoScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
     hideDragMarks();
     switch (finished) {
     case Drag::Drawing:
-        finishDrawing(snapPoint(point, floorLines(floor_), pixelsToMetres(snapPixels)).point);
+        if (std::hypot(point.x - pressedAt_.x, point.y - pressedAt_.y) >= pixelsToMetres(3.0)) {
+            finishDrawing(snapPoint(point, floorLines(floor_), pixelsToMetres(snapPixels)).point);
+            return;
+        }
+        selectSlabs(clickedSlab_ ? std::vector<std::size_t>{*clickedSlab_}
+                                 : std::vector<std::size_t>{});
+        if (clickedSlab_ && clickedSide_)
+            cycleEdge(*clickedSlab_, *clickedSide_);
         return;
     case Drag::PendingMove:
         if (clickedSide_)
@@ -655,9 +686,9 @@ void PavimentoScene::cycleEdge(std::size_t slab, Side side) {
     Floor after = floor_;
     EdgeMode& mode = after.slabs[slab].edge(side);
     mode = nextEdgeMode(mode);
-    const QString text = QStringLiteral("Borda %1 de %2: %3")
-                             .arg(sideName(side), QString::fromStdString(after.slabs[slab].name),
-                                  modeName(mode));
+    const QString text =
+        QStringLiteral("Borda %1 de %2: %3")
+            .arg(sideName(side), QString::fromStdString(after.slabs[slab].name), modeName(mode));
     if (status)
         status(text);
     if (edit)
@@ -706,9 +737,8 @@ void PavimentoScene::nudgeSelected(double dx, double dy) {
         after.slabs[i].x = std::round((after.slabs[i].x + dx) * 100.0) / 100.0;
         after.slabs[i].y = std::round((after.slabs[i].y + dy) * 100.0) / 100.0;
     }
-    editIfFree(FloorEditKind::NudgeSlabs,
-               QStringLiteral("Mover %1").arg(slabNames(floor_, selected)), std::move(after),
-               selected, 0);
+    const QString text = QStringLiteral("Mover %1").arg(slabNames(floor_, selected));
+    editIfFree(FloorEditKind::NudgeSlabs, text, std::move(after), selected, 0);
 }
 
 void PavimentoScene::keyPressEvent(QKeyEvent* event) {
@@ -745,7 +775,9 @@ PavimentoView::PavimentoView(PavimentoScene* scene, QWidget* parent)
     setMouseTracking(true);
 }
 
-void PavimentoView::fitFloor() { fitInView(scene_->floorRect(), Qt::KeepAspectRatio); }
+void PavimentoView::fitFloor() {
+    fitInView(scene_->floorRect(), Qt::KeepAspectRatio);
+}
 
 void PavimentoView::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;

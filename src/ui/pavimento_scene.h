@@ -30,10 +30,13 @@ PlanPoint toPlan(QPointF point);
 class PavimentoScene final : public QGraphicsScene {
     Q_OBJECT
 public:
-    // Draw: a drag on an empty place draws a new slab. Select: it draws a rubber band.
+    // Draw: a drag draws a new slab. Select: a drag moves the slab under it, resizes by a
+    // handle, or draws a rubber band on an empty place. In both a click selects, and a click
+    // on an edge changes how it is held.
     enum class Mode { Draw, Select };
 
     explicit PavimentoScene(QObject* parent = nullptr);
+    ~PavimentoScene() override;
 
     // Called by the window after every recompute: the items follow the floor.
     void showFloor(const Floor& floor, const FloorResults& results);
@@ -92,6 +95,8 @@ private:
     Floor dragFloor_; // the floor as the drag found it
     std::size_t dragSlab_ = 0;
     int dragHandle_ = 0;
+    PlanPoint pressedAt_;
+    std::optional<std::size_t> clickedSlab_;
     std::optional<Side> clickedSide_;
     bool refreshing_ = false;
 };
