@@ -1,5 +1,6 @@
 #include "ui/pavimento_form.h"
 
+#include <QAbstractTableModel>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -17,12 +18,13 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "analysis/steel_grades.h"
 #include "floor/floor_file.h"
@@ -58,24 +60,61 @@ QString names(const Floor& floor, const std::vector<std::size_t>& slabs) {
     return list.join(QStringLiteral(" | "));
 }
 
-QTableWidgetItem* cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
+// "Atende" in green with a tick, "Não atende" in red with a cross, and the reason after it.
+QVariant outcomeCell(FloorOutcome outcome, const std::string& message, int role) {
+    const bool meets = outcome == FloorOutcome::Ready;
+    switch (role) {
+    case Qt::DisplayRole: {
+        QString text = meets ? QStringLiteral("Atende") : QStringLiteral("Não atende");
+        if (!message.empty())
+            text += QStringLiteral(": ") + qText(message).simplified();
+        return text;
+    }
+    case Qt::DecorationRole:
+        return meets ? tickGlyph() : cancelGlyph();
+    case Qt::ForegroundRole:
+        return meets ? meetsColour : failsColour;
+    case Qt::ToolTipRole:
+        return message.empty() ? QVariant() : QVariant(qText(message));
+    default:
+        return {};
+    }
 }
 
-// "Atende" in green with a tick, "Não atende" in red with a cross, and the reason after it.
-QTableWidgetItem* outcomeCell(FloorOutcome outcome, const std::string& message) {
-    const bool meets = outcome == FloorOutcome::Ready;
-    QString text = meets ? QStringLiteral("Atende") : QStringLiteral("Não atende");
-    if (!message.empty())
-        text += QStringLiteral(": ") + qText(message).simplified();
-    QTableWidgetItem* item = cell(text);
-    item->setIcon(meets ? tickGlyph() : cancelGlyph());
-    item->setForeground(meets ? meetsColour : failsColour);
-    item->setToolTip(qText(message));
-    return item;
-}
+// A table over the window's results: the cells are asked for when shown, so that a refresh
+// after an edit costs nothing for the rows out of sight.
+class FloorTableModel final : public QAbstractTableModel {
+public:
+    using Cell = std::function<QVariant(int row, int column, int role)>;
+    FloorTableModel(QStringList headers, std::function<int()> rows, Cell cell, QObject* parent)
+        : QAbstractTableModel(parent), headers_(std::move(headers)), rows_(std::move(rows)),
+          cell_(std::move(cell)) {}
+
+    void refresh() {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : rows_();
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        return index.isValid() ? cell_(index.row(), index.column(), role) : QVariant();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < headers_.size())
+            return headers_.at(section);
+        return {};
+    }
+
+private:
+    QStringList headers_;
+    std::function<int()> rows_;
+    Cell cell_;
+};
 
 void prepareDialog(QFileDialog& dialog, const char* objectName, QFileDialog::AcceptMode mode,
                    const QString& accept) {
@@ -357,35 +396,125 @@ QWidget* TPavimentoForm::buildPanel() {
 void TPavimentoForm::buildTables() {
     Tabs = new QTabWidget(this);
     Tabs->setObjectName(QStringLiteral("Tabs"));
-    auto table = [this](QTableWidget*& widget, const char* name, const QStringList& headers,
+    auto table = [this](QTableView*& view, const char* name, const QStringList& headers,
+                        std::function<int()> rows, FloorTableModel::Cell cell,
                         const QString& caption) {
-        widget = new QTableWidget(0, static_cast<int>(headers.size()), Tabs);
-        widget->setObjectName(QString::fromLatin1(name));
-        widget->setHorizontalHeaderLabels(headers);
-        widget->setSelectionBehavior(QAbstractItemView::SelectRows);
-        widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        widget->verticalHeader()->setVisible(false);
-        widget->horizontalHeader()->setStretchLastSection(true);
-        Tabs->addTab(widget, caption);
-        QTableWidget* self = widget;
-        connect(widget, &QTableWidget::itemSelectionChanged, this,
+        view = new QTableView(Tabs);
+        view->setObjectName(QString::fromLatin1(name));
+        view->setModel(new FloorTableModel(headers, std::move(rows), std::move(cell), view));
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->verticalHeader()->setVisible(false);
+        view->horizontalHeader()->setStretchLastSection(true);
+        // Column widths from the first rows: measuring hundreds of rows on every edit is what
+        // would make drawing slow.
+        view->horizontalHeader()->setResizeContentsPrecision(30);
+        Tabs->addTab(view, caption);
+        QTableView* self = view;
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, self] { selectionFromTable(self); });
     };
-    table(LajesTable, "LajesTable",
-          {QStringLiteral("Laje"), QStringLiteral("Caso"), QStringLiteral("Mx"),
-           QStringLiteral("My"), QStringLiteral("Asx+"), QStringLiteral("Asy+"),
-           QStringLiteral("Barras x"), QStringLiteral("Barras y"), QStringLiteral("Flecha"),
-           QStringLiteral("Cisalhamento"), QStringLiteral("Situação")},
-          QStringLiteral("&Lajes"));
-    table(BordasTable, "BordasTable",
-          {QStringLiteral("Trecho"), QStringLiteral("Lajes"), QStringLiteral("X de cada laje"),
-           QStringLiteral("X compatibilizado"), QStringLiteral("As"), QStringLiteral("Barras"),
-           QStringLiteral("Situação")},
-          QStringLiteral("&Bordas"));
-    table(VigasTable, "VigasTable",
-          {QStringLiteral("Viga"), QStringLiteral("Trecho"), QStringLiteral("Lajes"),
-           QStringLiteral("Carga (kg/m)")},
-          QStringLiteral("&Vigas"));
+    table(
+        LajesTable, "LajesTable",
+        {QStringLiteral("Laje"), QStringLiteral("Caso"), QStringLiteral("Mx"), QStringLiteral("My"),
+         QStringLiteral("Asx+"), QStringLiteral("Asy+"), QStringLiteral("Barras x"),
+         QStringLiteral("Barras y"), QStringLiteral("Flecha"), QStringLiteral("Cisalhamento"),
+         QStringLiteral("Situação")},
+        [this] { return designed_ ? static_cast<int>(results_.slabs.size()) : 0; },
+        [this](int row, int column, int role) { return slabCell(row, column, role); },
+        QStringLiteral("&Lajes"));
+    table(
+        BordasTable, "BordasTable",
+        {QStringLiteral("Trecho"), QStringLiteral("Lajes"), QStringLiteral("X de cada laje"),
+         QStringLiteral("X compatibilizado"), QStringLiteral("As"), QStringLiteral("Barras"),
+         QStringLiteral("Situação")},
+        [this] { return designed_ ? static_cast<int>(results_.edges.size()) : 0; },
+        [this](int row, int column, int role) { return stretchCell(row, column, role); },
+        QStringLiteral("&Bordas"));
+    table(
+        VigasTable, "VigasTable",
+        {QStringLiteral("Viga"), QStringLiteral("Trecho"), QStringLiteral("Lajes"),
+         QStringLiteral("Carga (kg/m)")},
+        [this] { return static_cast<int>(beamRows_.size()); },
+        [this](int row, int column, int role) { return beamCell(row, column, role); },
+        QStringLiteral("&Vigas"));
+}
+
+QVariant TPavimentoForm::slabCell(int row, int column, int role) const {
+    const FloorSlabResult& slab = results_.slabs.at(static_cast<std::size_t>(row));
+    if (column == 10)
+        return outcomeCell(slab.outcome, slab.message, role);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (column) {
+    case 0:
+        return qText(slab.name);
+    case 1:
+        return slab.rotated ? QStringLiteral("%1 (girada)").arg(slab.SupportCase)
+                            : QString::number(slab.SupportCase);
+    case 2:
+        return twoDecimals(slab.Mx);
+    case 3:
+        return twoDecimals(slab.My);
+    case 4:
+        return twoDecimals(slab.AsxP);
+    case 5:
+        return twoDecimals(slab.AsyP);
+    case 6:
+        return qText(slab.barX.text);
+    case 7:
+        return qText(slab.barY.text);
+    case 8:
+        return QStringLiteral("%1 / %2").arg(twoDecimals(slab.finalDeflection),
+                                             twoDecimals(slab.admissibleDeflection));
+    default:
+        return QStringLiteral("%1 / %2").arg(twoDecimals(slab.tauD), twoDecimals(slab.tauU));
+    }
+}
+
+QVariant TPavimentoForm::stretchCell(int row, int column, int role) const {
+    const FloorStretch& stretch = results_.edges.at(static_cast<std::size_t>(row));
+    if (column == 6)
+        return outcomeCell(stretch.outcome, stretch.message, role);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (column) {
+    case 0:
+        return QStringLiteral("%1 – %2").arg(point(stretch.from), point(stretch.to));
+    case 1:
+        return names(floor_, stretch.slabs);
+    case 2: {
+        QStringList own;
+        for (std::size_t k = 0; k < stretch.slabs.size() && k < stretch.ownX.size(); ++k)
+            own << QStringLiteral("%1: %2").arg(qText(floor_.slabs[stretch.slabs[k]].name),
+                                                twoDecimals(stretch.ownX[k]));
+        return own.join(QStringLiteral("; "));
+    }
+    case 3:
+        return twoDecimals(stretch.Xc);
+    case 4:
+        return twoDecimals(stretch.As);
+    default:
+        return qText(stretch.bar.text);
+    }
+}
+
+QVariant TPavimentoForm::beamCell(int row, int column, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    const auto [b, k] = beamRows_.at(static_cast<std::size_t>(row));
+    const Beam& beam = results_.beams[b];
+    const BeamSegment& segment = beam.segments[k];
+    switch (column) {
+    case 0:
+        return qText(beam.name);
+    case 1:
+        return QStringLiteral("%1 – %2").arg(point(segment.from), point(segment.to));
+    case 2:
+        return names(floor_, segment.slabs);
+    default:
+        return twoDecimals(segment.load);
+    }
 }
 
 void TPavimentoForm::showWindow() {
@@ -432,74 +561,18 @@ void TPavimentoForm::apply(const Floor& floor) {
 
 void TPavimentoForm::fillTables() {
     filling_ = true;
-    const bool designed = !results_.inputError && results_.slabs.size() == floor_.slabs.size();
-    LajesTable->setRowCount(designed ? static_cast<int>(results_.slabs.size()) : 0);
-    if (designed) {
-        for (std::size_t i = 0; i < results_.slabs.size(); ++i) {
-            const FloorSlabResult& slab = results_.slabs[i];
-            const int row = static_cast<int>(i);
-            QString supportCase = QString::number(slab.SupportCase);
-            if (slab.rotated)
-                supportCase += QStringLiteral(" (girada)");
-            const QString cells[] = {
-                qText(slab.name),
-                supportCase,
-                twoDecimals(slab.Mx),
-                twoDecimals(slab.My),
-                twoDecimals(slab.AsxP),
-                twoDecimals(slab.AsyP),
-                qText(slab.barX.text),
-                qText(slab.barY.text),
-                QStringLiteral("%1 / %2").arg(twoDecimals(slab.finalDeflection),
-                                              twoDecimals(slab.admissibleDeflection)),
-                QStringLiteral("%1 / %2").arg(twoDecimals(slab.tauD), twoDecimals(slab.tauU))};
-            for (int column = 0; column < 10; ++column)
-                LajesTable->setItem(row, column, cell(cells[column]));
-            LajesTable->setItem(row, 10, outcomeCell(slab.outcome, slab.message));
-        }
+    designed_ = !results_.inputError && results_.slabs.size() == floor_.slabs.size();
+    beamRows_.clear();
+    if (designed_)
+        for (std::size_t b = 0; b < results_.beams.size(); ++b)
+            for (std::size_t k = 0; k < results_.beams[b].segments.size(); ++k)
+                beamRows_.emplace_back(b, k);
+    for (QTableView* table : {LajesTable, BordasTable, VigasTable}) {
+        const int rows = table->model()->rowCount();
+        static_cast<FloorTableModel*>(table->model())->refresh();
+        if (rows != table->model()->rowCount())
+            table->resizeColumnsToContents();
     }
-    BordasTable->setRowCount(designed ? static_cast<int>(results_.edges.size()) : 0);
-    if (designed) {
-        for (std::size_t i = 0; i < results_.edges.size(); ++i) {
-            const FloorStretch& stretch = results_.edges[i];
-            const int row = static_cast<int>(i);
-            QStringList own;
-            for (std::size_t k = 0; k < stretch.slabs.size() && k < stretch.ownX.size(); ++k)
-                own << QStringLiteral("%1: %2").arg(qText(floor_.slabs[stretch.slabs[k]].name),
-                                                    twoDecimals(stretch.ownX[k]));
-            const QString cells[] = {
-                QStringLiteral("%1 – %2").arg(point(stretch.from), point(stretch.to)),
-                names(floor_, stretch.slabs),
-                own.join(QStringLiteral("; ")),
-                twoDecimals(stretch.Xc),
-                twoDecimals(stretch.As),
-                qText(stretch.bar.text)};
-            for (int column = 0; column < 6; ++column)
-                BordasTable->setItem(row, column, cell(cells[column]));
-            BordasTable->setItem(row, 6, outcomeCell(stretch.outcome, stretch.message));
-        }
-    }
-    int beamRows = 0;
-    if (designed)
-        for (const Beam& beam : results_.beams)
-            beamRows += static_cast<int>(beam.segments.size());
-    VigasTable->setRowCount(beamRows);
-    int row = 0;
-    if (designed) {
-        for (const Beam& beam : results_.beams) {
-            for (const BeamSegment& segment : beam.segments) {
-                const QString cells[] = {
-                    qText(beam.name),
-                    QStringLiteral("%1 – %2").arg(point(segment.from), point(segment.to)),
-                    names(floor_, segment.slabs), twoDecimals(segment.load)};
-                for (int column = 0; column < 4; ++column)
-                    VigasTable->setItem(row, column, cell(cells[column]));
-                ++row;
-            }
-        }
-    }
-    for (QTableWidget* table : {LajesTable, BordasTable, VigasTable})
-        table->resizeColumnsToContents();
     filling_ = false;
     selectionFromScene();
 }
@@ -575,15 +648,18 @@ void TPavimentoForm::selectionFromScene() {
         return;
     filling_ = true;
     const std::vector<std::size_t> selected = scene_->selectedSlabs();
-    LajesTable->clearSelection();
+    QItemSelection rows;
+    const QAbstractItemModel* model = LajesTable->model();
     for (std::size_t i : selected)
-        if (static_cast<int>(i) < LajesTable->rowCount())
-            LajesTable->selectRow(static_cast<int>(i));
+        if (static_cast<int>(i) < model->rowCount())
+            rows.select(model->index(static_cast<int>(i), 0),
+                        model->index(static_cast<int>(i), model->columnCount() - 1));
+    LajesTable->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     filling_ = false;
     fillPanel();
 }
 
-void TPavimentoForm::selectionFromTable(QTableWidget* table) {
+void TPavimentoForm::selectionFromTable(QTableView* table) {
     if (filling_)
         return;
     std::vector<std::size_t> slabs;
@@ -595,12 +671,10 @@ void TPavimentoForm::selectionFromTable(QTableWidget* table) {
         } else if (table == BordasTable && row < results_.edges.size()) {
             for (std::size_t slab : results_.edges[row].slabs)
                 slabs.push_back(slab);
-        } else if (table == VigasTable) {
-            std::size_t k = 0;
-            for (const Beam& beam : results_.beams)
-                for (const BeamSegment& segment : beam.segments)
-                    if (k++ == row)
-                        slabs.insert(slabs.end(), segment.slabs.begin(), segment.slabs.end());
+        } else if (table == VigasTable && row < beamRows_.size()) {
+            const auto [b, k] = beamRows_[row];
+            const std::vector<std::size_t>& onBeam = results_.beams[b].segments[k].slabs;
+            slabs.insert(slabs.end(), onBeam.begin(), onBeam.end());
         }
     }
     std::sort(slabs.begin(), slabs.end());

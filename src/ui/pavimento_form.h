@@ -25,7 +25,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 class QTabWidget;
 
 namespace lajes {
@@ -87,9 +87,9 @@ public:
     void apply(const Floor& floor);
 
     QTabWidget* Tabs;
-    QTableWidget* LajesTable;
-    QTableWidget* BordasTable;
-    QTableWidget* VigasTable;
+    QTableView* LajesTable;
+    QTableView* BordasTable;
+    QTableView* VigasTable;
     QLineEdit* NomeEdit;
     QLineEdit* LxEdit;
     QLineEdit* LyEdit;
@@ -124,7 +124,11 @@ private:
     void fillTables();
     void fillPanel();
     void selectionFromScene();
-    void selectionFromTable(QTableWidget* table);
+    void selectionFromTable(QTableView* table);
+    // One cell of the tables, by role (text, colour, glyph, the message as tip).
+    QVariant slabCell(int row, int column, int role) const;
+    QVariant stretchCell(int row, int column, int role) const;
+    QVariant beamCell(int row, int column, int role) const;
     void slabBoxLeft(QLineEdit* box, double FloorSlab::*field, const QString& key);
     void floorMaterialChanged();
     void updateTitle();
@@ -141,6 +145,8 @@ private:
     std::unique_ptr<SlabFileDialogs> ownFileDialogs_;
     SlabFileDialogs* fileDialogs_;
     std::vector<QLineEdit*> ribbedBoxes_;
+    std::vector<std::pair<std::size_t, std::size_t>> beamRows_; // (beam, piece) of each row
+    bool designed_ = false;
     bool filling_ = false;
     bool firstShow_ = true;
 };

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <cmath>
@@ -55,13 +55,12 @@ void typeAndLeave(QLineEdit* box, double value, QWidget* next) {
     QCoreApplication::processEvents();
 }
 
-QString text(QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
+QString text(QTableView* table, int row, int column) {
+    return table->model()->index(row, column).data().toString();
 }
 
-int rowOf(QTableWidget* table, int column, const QString& value) {
-    for (int row = 0; row < table->rowCount(); ++row)
+int rowOf(QTableView* table, int column, const QString& value) {
+    for (int row = 0; row < table->model()->rowCount(); ++row)
         if (text(table, row, column) == value)
             return row;
     return -1;
@@ -122,9 +121,9 @@ private slots:
         QCOMPARE(floor.slabs[0].edge(Side::top), EdgeMode::Auto);
 
         // The worked floor's numbers, as the tables show them.
-        QTableWidget* slabs = window->LajesTable;
-        QTableWidget* edges = window->BordasTable;
-        QTableWidget* beams = window->VigasTable;
+        QTableView* slabs = window->LajesTable;
+        QTableView* edges = window->BordasTable;
+        QTableView* beams = window->VigasTable;
         QCOMPARE(text(slabs, 0, 2), QStringLiteral("317,59"));
         QCOMPARE(text(slabs, 1, 3), QStringLiteral("478,22"));
         QCOMPARE(text(slabs, 1, 1), QStringLiteral("3 (girada)"));
@@ -142,7 +141,7 @@ private slots:
         QCOMPARE(text(edges, rowOf(edges, 1, QStringLiteral("L2 | L3")), 4),
                  QStringLiteral("3,73"));
         QStringList v2;
-        for (int row = 0; row < beams->rowCount(); ++row)
+        for (int row = 0; row < beams->model()->rowCount(); ++row)
             if (text(beams, row, 0) == QStringLiteral("V2"))
                 v2 << text(beams, row, 3);
         QCOMPARE(v2, QStringList({QStringLiteral("2140,10"), QStringLiteral("2317,62")}));
@@ -161,8 +160,8 @@ private slots:
         const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
         QCOMPARE(json.value(QStringLiteral("outcome")).toString(), QStringLiteral("Ready"));
         const QJsonArray cliSlabs = json.value(QStringLiteral("slabs")).toArray();
-        QCOMPARE(cliSlabs.size(), slabs->rowCount());
-        for (int row = 0; row < slabs->rowCount(); ++row) {
+        QCOMPARE(cliSlabs.size(), slabs->model()->rowCount());
+        for (int row = 0; row < slabs->model()->rowCount(); ++row) {
             const QJsonObject slab = cliSlabs.at(row).toObject();
             QCOMPARE(text(slabs, row, 0), slab.value(QStringLiteral("name")).toString());
             QCOMPARE(text(slabs, row, 2), two(slab.value(QStringLiteral("Mx")).toDouble()));
@@ -174,8 +173,8 @@ private slots:
             QCOMPARE(text(slabs, row, 7), bars.value(QStringLiteral("yp")).toString());
         }
         const QJsonArray cliEdges = json.value(QStringLiteral("edges")).toArray();
-        QCOMPARE(cliEdges.size(), edges->rowCount());
-        for (int row = 0; row < edges->rowCount(); ++row) {
+        QCOMPARE(cliEdges.size(), edges->model()->rowCount());
+        for (int row = 0; row < edges->model()->rowCount(); ++row) {
             const QJsonObject edge = cliEdges.at(row).toObject();
             QCOMPARE(text(edges, row, 3), two(edge.value(QStringLiteral("Xc")).toDouble()));
             QCOMPARE(text(edges, row, 4), two(edge.value(QStringLiteral("As")).toDouble()));
@@ -186,7 +185,7 @@ private slots:
             for (const QJsonValue segment :
                  beam.toObject().value(QStringLiteral("segments")).toArray())
                 cliLoads << two(segment.toObject().value(QStringLiteral("load")).toDouble());
-        for (int row = 0; row < beams->rowCount(); ++row)
+        for (int row = 0; row < beams->model()->rowCount(); ++row)
             tableLoads << text(beams, row, 3);
         QCOMPARE(tableLoads, cliLoads);
 #endif
@@ -267,7 +266,7 @@ private slots:
         window.Refazer->trigger();
         QCOMPARE(QString::fromStdString(floorFileText(window.floor())),
                  QString::fromStdString(floorFileText(after)));
-        QCOMPARE(window.LajesTable->rowCount(), static_cast<int>(after.slabs.size()));
+        QCOMPARE(window.LajesTable->model()->rowCount(), static_cast<int>(after.slabs.size()));
         QCOMPARE(messages.texts(), QStringList());
     }
 
