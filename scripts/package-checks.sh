@@ -43,10 +43,12 @@ grep -qx 'Name=Cálculo de Lajes' "$stage/usr/share/applications/lajes.desktop" 
 # A double-click on a .laje file opens it in the program.
 grep -qx 'Exec=lajes %f' "$stage/usr/share/applications/lajes.desktop" ||
     fail "the menu entry does not pass the file to the program"
-grep -qx 'MimeType=application/x-lajes;' "$stage/usr/share/applications/lajes.desktop" ||
-    fail "the menu entry does not claim the .laje files"
+grep -qx 'MimeType=application/x-lajes;application/x-lajes-pavimento;' "$stage/usr/share/applications/lajes.desktop" ||
+    fail "the menu entry does not claim the .laje and .pavimento files"
 grep -q '<glob pattern="\*.laje"/>' "$stage/usr/share/mime/packages/lajes.xml" ||
     fail "the file type does not match *.laje"
+grep -q '<glob pattern="\*.pavimento"/>' "$stage/usr/share/mime/packages/lajes.xml" ||
+    fail "the floor file type does not match *.pavimento"
 echo "== install tree and menu entry: ok"
 
 # The package.
@@ -108,6 +110,8 @@ if [ -f /usr/share/mime/globs2 ]; then
     grep -q '^[0-9]*:application/x-lajes:\*\.laje$' /usr/share/mime/globs2 ||
         fail "the MIME database does not know *.laje"
     echo "== MIME database: *.laje is application/x-lajes"
+    grep -q '^[0-9]*:application/x-lajes-pavimento:\*\.pavimento$' /usr/share/mime/globs2 ||
+        fail "the MIME database does not know *.pavimento"
 fi
 
 if /usr/bin/lajes-cli --help | grep -q '^  report '; then
