@@ -316,7 +316,6 @@ QWidget* TPavimentoForm::buildPanel() {
     box(BfEdit, "BfEdit", QStringLiteral("bf (cm)"));
     box(DensidadeEdit, "DensidadeEdit", QStringLiteral("Densidade do bloco (kgf/m³)"));
     ribbedBoxes_ = {AEdit, BwEdit, HbEdit, BfEdit, DensidadeEdit};
-    layout->addWidget(slabGroup);
 
     const std::pair<QLineEdit*, double FloorSlab::*> fields[] = {
         {LxEdit, &FloorSlab::Lx}, {LyEdit, &FloorSlab::Ly},
@@ -382,7 +381,9 @@ QWidget* TPavimentoForm::buildPanel() {
     floorForm->addRow(QStringLiteral("Compatibilização"), CompatibilizacaoComboBox);
     for (QComboBox* combo : {ConcretoComboBox, AcoComboBox, CompatibilizacaoComboBox})
         connect(combo, &QComboBox::activated, this, &TPavimentoForm::floorMaterialChanged);
+    // The floor's materials first: the slab's boxes below may scroll on a small screen.
     layout->addWidget(floorGroup);
+    layout->addWidget(slabGroup);
     layout->addStretch(1);
 
     auto* scroll = new QScrollArea(this);
@@ -405,6 +406,8 @@ void TPavimentoForm::buildTables() {
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->verticalHeader()->setVisible(false);
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+        view->setWordWrap(false);
         view->horizontalHeader()->setStretchLastSection(true);
         // Column widths from the first rows: measuring hundreds of rows on every edit is what
         // would make drawing slow.
@@ -522,6 +525,8 @@ void TPavimentoForm::showWindow() {
         firstShow_ = false;
         showMaximized();
         view_->fitFloor();
+        for (QTableView* table : {LajesTable, BordasTable, VigasTable})
+            table->resizeColumnsToContents();
     } else if (isMinimized()) {
         showMaximized();
     } else {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionGraphicsItem>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -776,7 +777,20 @@ PavimentoView::PavimentoView(PavimentoScene* scene, QWidget* parent)
 }
 
 void PavimentoView::fitFloor() {
+    fitted_ = true;
     fitInView(scene_->floorRect(), Qt::KeepAspectRatio);
+}
+
+void PavimentoView::zoomTo(double pixelsPerCentimetre, PlanPoint centre) {
+    fitted_ = false;
+    setTransform(QTransform::fromScale(pixelsPerCentimetre, pixelsPerCentimetre));
+    centerOn(toScene(centre));
+}
+
+void PavimentoView::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    if (fitted_)
+        fitInView(scene_->floorRect(), Qt::KeepAspectRatio);
 }
 
 void PavimentoView::wheelEvent(QWheelEvent* event) {
@@ -787,6 +801,7 @@ void PavimentoView::wheelEvent(QWheelEvent* event) {
     const double zoom = transform().m11() * factor;
     if (zoom < 0.01 || zoom > 50.0)
         return;
+    fitted_ = false;
     scale(factor, factor); // AnchorUnderMouse keeps the point under the cursor
     event->accept();
 }
@@ -794,6 +809,7 @@ void PavimentoView::wheelEvent(QWheelEvent* event) {
 void PavimentoView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) {
         panFrom_ = event->position().toPoint();
+        fitted_ = false;
         viewport()->setCursor(Qt::ClosedHandCursor);
         event->accept();
         return;

@@ -106,10 +106,14 @@ class PavimentoView final : public QGraphicsView {
     Q_OBJECT
 public:
     explicit PavimentoView(PavimentoScene* scene, QWidget* parent = nullptr);
-    // "Ajustar": the whole floor in the window.
+    // "Ajustar": the whole floor in the window; it stays fitted as the window is resized
+    // until the user zooms or pans.
     void fitFloor();
+    // A fixed zoom (pixels per cm of the plan) centred on `centre`.
+    void zoomTo(double pixelsPerCentimetre, PlanPoint centre);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -118,6 +122,7 @@ protected:
 private:
     PavimentoScene* scene_;
     std::optional<QPoint> panFrom_;
+    bool fitted_ = true;
 };
 
 } // namespace lajes

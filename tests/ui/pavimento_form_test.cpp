@@ -29,10 +29,7 @@ namespace {
 
 // A view at a known zoom (0.5 pixel per cm), the plan's origin in sight.
 void setZoom(TPavimentoForm* window) {
-    PavimentoView* view = window->view();
-    view->resetTransform();
-    view->scale(0.5, 0.5);
-    view->centerOn(toScene({4.5, 3.5}));
+    window->view()->zoomTo(0.5, {4.5, 3.5});
 }
 
 QPoint at(TPavimentoForm* window, PlanPoint point) {
