@@ -89,12 +89,14 @@ private slots:
         QStringList titles;
         for (QAction* action : main->menuBar()->actions())
             titles << action->text();
-        QCOMPARE(titles, (QStringList{"&Arquivos", "&Calcular Lajes", "&Ajuda"}));
+        QCOMPARE(titles,
+                 (QStringList{"&Arquivos", "&Calcular Lajes", "Calcular &Pavimento", "&Ajuda"}));
         QCOMPARE(main->Saida->text(), QStringLiteral("&Saída"));
         QCOMPARE(main->Contedo1->text(), QStringLiteral("&Conteúdo"));
         QCOMPARE(main->A1->text(), QStringLiteral("&Sobre"));
         QCOMPARE(main->CalcularLajes->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
         QCOMPARE(main->CalcularLajes->statusTip(), QStringLiteral("Ctrl+I — Calcular Lajes"));
+        QCOMPARE(main->CalcularPavimento->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     }
 
     void ctrlIOpensTheSameDataEntryScreenWithItsContents() {
