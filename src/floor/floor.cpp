@@ -529,6 +529,10 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
                             segment.load += out.slabs[ref.slab].reactions[index(ref.side)];
                         }
                     }
+                    std::sort(segment.slabs.begin(), segment.slabs.end(),
+                              [&](std::size_t l, std::size_t r) {
+                                  return slabs[l].name < slabs[r].name;
+                              });
                     beam.segments.push_back(std::move(segment));
                 }
                 lineBeams.push_back(std::move(beam));
