@@ -403,7 +403,11 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
             std::vector<BarPick> picks = slabs[s].choices;
             for (BarPick& pick : picks)
                 pick.direction = analysisDirection(pick.direction, r.rotated);
-            applyBarPicks(picks, slab, results, settings, screen, options.decimalSeparator);
+            const BarPicksOutcome applied =
+                applyBarPicks(picks, slab, results, settings, screen, options.decimalSeparator);
+            r.skippedChoices = applied.skipped;
+            for (BarPick& pick : r.skippedChoices)
+                pick.direction = analysisDirection(pick.direction, r.rotated);
             r.outcome = FloorOutcome::Ready;
         }
         r.AsxP = r.rotated ? results.Asyp : results.Asxp;
@@ -529,6 +533,10 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
                             segment.load += out.slabs[ref.slab].reactions[index(ref.side)];
                         }
                     }
+                    std::sort(segment.slabs.begin(), segment.slabs.end(),
+                              [&](std::size_t l, std::size_t r) {
+                                  return slabs[l].name < slabs[r].name;
+                              });
                     beam.segments.push_back(std::move(segment));
                 }
                 lineBeams.push_back(std::move(beam));

@@ -53,8 +53,7 @@ double coordinate(const json& slab, const char* key, const std::string& where) {
     return asTyped(value);
 }
 
-double positiveNumber(const json& slab, const char* key, const std::string& where,
-                      bool required) {
+double positiveNumber(const json& slab, const char* key, const std::string& where, bool required) {
     const auto it = slab.find(key);
     if (it == slab.end() || it->is_null()) {
         if (required)
@@ -147,10 +146,10 @@ Floor readFloor(const json& input, const Settings& base) {
         if (it->get<std::int64_t>() < 1)
             fail("\"version\" deve ser 1 ou maior");
     }
-    checkKeys(input,
-              {"format", "version", "name", "fck", "SteelGrade", "compatibility", "settings",
-               "slabs"},
-              "");
+    checkKeys(
+        input,
+        {"format", "version", "name", "fck", "SteelGrade", "compatibility", "settings", "slabs"},
+        "");
     Floor floor;
     if (const auto it = input.find("name"); it != input.end() && !it->is_null()) {
         if (!it->is_string())
@@ -262,8 +261,8 @@ std::string floorFileText(const Floor& floor) {
                 out += std::string(", \"") + key + "\": " + shortest(value);
         out += ", \"edges\": {";
         for (Side side : allSides)
-            out += std::string(side == Side::left ? "" : ", ") + "\"" + sideKey(side) +
-                   "\": \"" + modeKey(slab.edge(side)) + "\"";
+            out += std::string(side == Side::left ? "" : ", ") + "\"" + sideKey(side) + "\": \"" +
+                   modeKey(slab.edge(side)) + "\"";
         out += "}, \"choices\": [";
         for (std::size_t c = 0; c < slab.choices.size(); ++c) {
             const BarPick& pick = slab.choices[c];
@@ -288,12 +287,14 @@ std::optional<std::string> writeFloorFile(const std::filesystem::path& path, con
 std::variant<Floor, std::string> readFloorFile(const std::filesystem::path& path,
                                                const Settings& base) {
     std::string text;
-    if (const auto reason = readSmallFile(
-            path, maxFloorFileBytes,
-            "O arquivo tem mais de 8 MiB: não é um arquivo de pavimento.", text))
+    if (const auto reason =
+            readSmallFile(path, maxFloorFileBytes,
+                          "O arquivo tem mais de 8 MiB: não é um arquivo de pavimento.", text))
         return fileOpenFailure(path, *reason);
-    if (const auto reason = jsonProblem(text))
-        return fileOpenFailure(path, *reason);
+    // An empty file is named as such; any other fault is the JSON reader's own (which also
+    // names content after the object).
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return fileOpenFailure(path, jsonProblem(text).value_or(std::string()));
     auto floor = parseFloorText(text, base);
     if (const auto* message = std::get_if<std::string>(&floor)) {
         if (*message == newerVersionMessage)

@@ -105,5 +105,116 @@ TEST(WorkedFloor, TheLargerMomentLeavesL1SpanMomentAsItWas) {
     EXPECT_NEAR(r.slabs[0].Mx, 301.50, cents);
 }
 
+// L2 is analysed rotated: a pick of the plan's yp is the analysis's xp, and an unoffered one
+// is handed back in the plan's frame.
+TEST(WorkedFloor, PicksOfARotatedSlabAreThoseOfThePlan) {
+    Floor floor = workedFloor();
+    floor.slabs[1].choices = {{BarDirection::yp, "8.0", std::nullopt},
+                              {BarDirection::xp, "40.0", std::nullopt}};
+    const FloorResults r = designFloor(floor, Settings{});
+    ASSERT_TRUE(r.slabs[1].rotated);
+    EXPECT_EQ(r.slabs[1].barY.diameter, 8.0);
+    EXPECT_EQ(r.slabs[1].barX.diameter, 5.0);
+    ASSERT_EQ(r.slabs[1].skippedChoices.size(), 1u);
+    EXPECT_EQ(r.slabs[1].skippedChoices[0].direction, BarDirection::xp);
+}
+
+// Rule 3: each (nx, ny) pattern once, forced by overrides on a lone 4 × 5 m slab.
+struct PatternRow {
+    const char* name;
+    std::array<EdgeMode, 4> edges; // left, right, bottom, top
+    int supportCase;
+    bool rotated;
+    double lambda;
+};
+
+class SupportPatternTest : public testing::TestWithParam<PatternRow> {};
+
+TEST_P(SupportPatternTest, GivesItsCaseAndOrientation) {
+    const PatternRow& row = GetParam();
+    Floor floor;
+    floor.slabs = {slabAt("L1", 0, 0, 4, 5, 10)};
+    floor.slabs[0].edges = row.edges;
+    const FloorResults r = designFloor(floor, Settings{});
+    ASSERT_FALSE(r.inputError);
+    EXPECT_EQ(r.slabs[0].SupportCase, row.supportCase);
+    EXPECT_EQ(r.slabs[0].rotated, row.rotated);
+    EXPECT_DOUBLE_EQ(r.slabs[0].lambda, row.lambda);
+}
+
+constexpr EdgeMode A = EdgeMode::Auto;
+constexpr EdgeMode E = EdgeMode::Fixed;
+
+INSTANTIATE_TEST_SUITE_P(NineFixityPatterns, SupportPatternTest,
+                         testing::Values(PatternRow{"None", {A, A, A, A}, 1, false, 1.25},
+                                         PatternRow{"Left", {E, A, A, A}, 2, false, 1.25},
+                                         PatternRow{"Top", {A, A, A, E}, 2, true, 0.8},
+                                         PatternRow{"LeftAndTop", {E, A, A, E}, 3, false, 1.25},
+                                         PatternRow{"LeftAndRight", {E, E, A, A}, 4, false, 1.25},
+                                         PatternRow{"BottomAndTop", {A, A, E, E}, 4, true, 0.8},
+                                         PatternRow{"ThreeWithBothX", {E, E, A, E}, 5, false, 1.25},
+                                         PatternRow{"ThreeWithBothY", {E, A, E, E}, 5, true, 0.8},
+                                         PatternRow{"All", {E, E, E, E}, 6, false, 1.25}),
+                         testing_rows::RowName{});
+
+// Rules 1, 2, 5 and 8 on a slab S at (0, 0), 4 × 4 m, and one neighbour N to its right.
+struct FixityRow {
+    const char* name;
+    double sH;               // cm
+    EdgeMode sRight;         // S's right edge as given
+    double nY, nLx, nLy, nH; // N at (4, nY)
+    bool nRibbed;
+    bool sRightFixed, nLeftFixed; // as decided
+    std::size_t stretches;        // with top steel
+    bool XcIsNOwn;                // only N is fixed over the shared stretch
+};
+
+class FixityTest : public testing::TestWithParam<FixityRow> {};
+
+TEST_P(FixityTest, DecidesBothSidesOfTheSharedEdge) {
+    const FixityRow& row = GetParam();
+    Floor floor;
+    floor.slabs = {slabAt("S", 0, 0, 4, 4, row.sH),
+                   slabAt("N", 4, row.nY, row.nLx, row.nLy, row.nH)};
+    floor.slabs[0].edge(Side::right) = row.sRight;
+    if (row.nRibbed) {
+        FloorSlab& N = floor.slabs[1];
+        N.Ribbed = true;
+        N.a = 40;
+        N.bw = 10;
+        N.hb = 16;
+        N.bf = 4;
+        N.BlockDensity = 1000;
+    }
+    const FloorResults r = designFloor(floor, Settings{});
+    ASSERT_FALSE(r.inputError) << *r.inputError;
+    EXPECT_EQ(r.slabs[0].fixed[static_cast<std::size_t>(Side::right)], row.sRightFixed);
+    EXPECT_EQ(r.slabs[1].fixed[static_cast<std::size_t>(Side::left)], row.nLeftFixed);
+    EXPECT_EQ(r.edges.size(), row.stretches);
+    if (row.XcIsNOwn) {
+        const FloorStretch& shared = stretchOf(r, {1, 0});
+        EXPECT_DOUBLE_EQ(shared.Xc, side(r.slabs[1].ownX, Side::left));
+        EXPECT_DOUBLE_EQ(shared.ownX[1], 0.0); // S is simply supported there
+    }
+}
+
+constexpr EdgeMode P = EdgeMode::Simple;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, FixityTest,
+    testing::Values(
+        // Half of S's edge is covered: below 2/3, so S is simply supported; N's whole edge is.
+        FixityRow{"PartialContactBelowTwoThirds", 10, A, 0, 4, 2, 10, false, false, true, 1, true},
+        // Three quarters: fixed, and the uncovered metre is a stretch of S alone.
+        FixityRow{"PartialContactAboveTwoThirds", 10, A, 0, 4, 3, 10, false, true, true, 2, false},
+        // hN >= hS - 2 cm: a neighbour 2 cm thinner still fixes S.
+        FixityRow{"ThinnerByTwoCentimetresFixes", 12, A, 0, 4, 4, 10, false, true, true, 1, false},
+        // 3 cm thinner does not, while the thicker S fixes N.
+        FixityRow{"ThinnerByThreeCentimetresDoesNot", 13, A, 0, 4, 4, 10, false, false, true, 1,
+                  true},
+        FixityRow{"OverrideApoiado", 10, P, 0, 4, 4, 10, false, false, true, 1, true},
+        FixityRow{"RibbedNeighbourFixesNothing", 10, A, 0, 4, 4, 20, true, false, false, 0, false}),
+    testing_rows::RowName{});
+
 } // namespace
 } // namespace lajes
