@@ -27,6 +27,7 @@
 #include <functional>
 
 #include "analysis/steel_grades.h"
+#include "design/bar_picks.h"
 #include "floor/floor_file.h"
 #include "ui/floor_editing.h"
 #include "ui/glyphs.h"
@@ -561,6 +562,21 @@ void TPavimentoForm::apply(const Floor& floor) {
         SituacaoLabel->setStyleSheet(meets ? QStringLiteral("color: rgb(0, 120, 0)")
                                            : QStringLiteral("color: rgb(190, 0, 0)"));
     }
+    // Picks the new lists no longer offer: the core has kept the proposal in their place.
+    // They leave the floor, so that the file saved next holds only picks that apply.
+    QStringList fallen;
+    for (std::size_t i = 0; i < results_.slabs.size() && i < floor_.slabs.size(); ++i) {
+        const FloorSlabResult& slab = results_.slabs[i];
+        if (slab.skippedChoices.empty())
+            continue;
+        fallen << qText(slab.name) + QStringLiteral(": ") +
+                      qText(skippedPicksMessage(slab.skippedChoices)).simplified();
+        std::vector<BarPick>& choices = floor_.slabs[i].choices;
+        for (const BarPick& skipped : slab.skippedChoices)
+            std::erase(choices, skipped);
+    }
+    if (!fallen.isEmpty())
+        showStatus(QStringLiteral("Vale a barra proposta — ") + fallen.join(QStringLiteral("; ")));
     updateTitle();
 }
 
