@@ -6,9 +6,9 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyleOptionGraphicsItem>
-#include <QResizeEvent>
 #include <QWheelEvent>
 
 #include <algorithm>

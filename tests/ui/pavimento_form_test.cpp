@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGraphicsView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -148,6 +149,18 @@ private slots:
         QVERIFY(window->saveFloorTo(saved));
         QVERIFY(!window->windowTitle().endsWith(QLatin1Char('*')));
         QCOMPARE(window->windowTitle(), QStringLiteral("Pavimento — piso.pavimento"));
+        QCOMPARE(s.app->recentFiles().value(0), QFileInfo(saved).absoluteFilePath());
+
+        // A row of the slabs' table selects the slab on the plan and fills the panel; a click
+        // on the plan selects the row.
+        slabs->selectRow(1);
+        QCOMPARE(window->scene()->selectedSlabs(), std::vector<std::size_t>{1});
+        QCOMPARE(window->NomeEdit->text(), QStringLiteral("L2"));
+        QTest::mouseClick(window->view()->viewport(), Qt::LeftButton, {}, at(window, {4.5, 5.5}));
+        QCOMPARE(window->scene()->selectedSlabs(), std::vector<std::size_t>{2});
+        const QModelIndexList rows = slabs->selectionModel()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().row(), 2);
 #ifdef LAJES_CLI_EXECUTABLE
         QProcess cli;
         cli.start(QStringLiteral(LAJES_CLI_EXECUTABLE),
