@@ -770,7 +770,7 @@ PavimentoView::PavimentoView(PavimentoScene* scene, QWidget* parent)
     : QGraphicsView(scene, parent), scene_(scene) {
     setRenderHint(QPainter::Antialiasing);
     setDragMode(QGraphicsView::RubberBandDrag);
-    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    setTransformationAnchor(QGraphicsView::NoAnchor);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setBackgroundBrush(QColor(235, 238, 242));
     setMouseTracking(true);
@@ -802,7 +802,13 @@ void PavimentoView::wheelEvent(QWheelEvent* event) {
     if (zoom < 0.01 || zoom > 50.0)
         return;
     fitted_ = false;
-    scale(factor, factor); // AnchorUnderMouse keeps the point under the cursor
+    // The plan's point under the cursor stays under it.
+    const QPointF cursor = event->position();
+    const QPointF anchor = mapToScene(cursor.toPoint());
+    scale(factor, factor);
+    const QPointF moved = QPointF(mapFromScene(anchor)) - cursor;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(moved.x()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(moved.y()));
     event->accept();
 }
 

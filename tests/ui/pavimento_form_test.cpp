@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -278,6 +279,43 @@ private slots:
                  QString::fromStdString(floorFileText(after)));
         QCOMPARE(window.LajesTable->model()->rowCount(), static_cast<int>(after.slabs.size()));
         QCOMPARE(messages.texts(), QStringList());
+    }
+
+    // The wheel zooms around the cursor (the plan's point under it stays there), the middle
+    // button pans, Ctrl+0 fits the floor again.
+    void wheelZoomsAroundTheCursorAndMiddleButtonPans() {
+        RecordingMessageBoxes messages;
+        Settings settings;
+        TPavimentoForm window(settings, messages);
+        QVERIFY(activate(&window));
+        window.resize(1200, 800);
+        window.view()->zoomTo(0.5, {4.5, 3.5});
+        dragOnPlan(&window, {0.0, 0.0}, {4.0, 4.0});
+        QWidget* viewport = window.view()->viewport();
+        const QPoint cursor = at(&window, {3.0, 1.0});
+        QWheelEvent wheel(QPointF(cursor), viewport->mapToGlobal(QPointF(cursor)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        QCOMPARE(window.view()->transform().m11(), 0.6);
+        const PlanPoint under = toPlan(window.view()->mapToScene(cursor));
+        QVERIFY2(std::abs(under.x - 3.0) < 0.03 && std::abs(under.y - 1.0) < 0.03,
+                 qPrintable(QStringLiteral("%1 %2").arg(under.x).arg(under.y)));
+
+        const PlanPoint before = toPlan(window.view()->mapToScene(cursor));
+        QTest::mousePress(viewport, Qt::MiddleButton, {}, cursor);
+        QMouseEvent move(QEvent::MouseMove, QPointF(cursor + QPoint(60, 0)),
+                         viewport->mapToGlobal(QPointF(cursor + QPoint(60, 0))), Qt::NoButton,
+                         Qt::MiddleButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::MiddleButton, {}, cursor + QPoint(60, 0));
+        const PlanPoint after = toPlan(window.view()->mapToScene(cursor));
+        QVERIFY2(std::abs(before.x - after.x - 1.0) < 0.03,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(before.x).arg(after.x)));
+        QCOMPARE(window.floor().slabs.size(), std::size_t{1});
+
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_0));
+        const QRectF shown = window.view()->mapToScene(viewport->rect()).boundingRect();
+        QVERIFY(shown.contains(window.scene()->floorRect().adjusted(1, 1, -1, -1)));
     }
 
     // A slab drawn over another is not created and the status bar says why.
