@@ -770,6 +770,7 @@ PavimentoView::PavimentoView(PavimentoScene* scene, QWidget* parent)
     : QGraphicsView(scene, parent), scene_(scene) {
     setRenderHint(QPainter::Antialiasing);
     setDragMode(QGraphicsView::RubberBandDrag);
+    setRubberBandSelectionMode(Qt::ContainsItemShape); // the slabs wholly inside
     setTransformationAnchor(QGraphicsView::NoAnchor);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setBackgroundBrush(QColor(235, 238, 242));

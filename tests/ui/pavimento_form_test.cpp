@@ -318,6 +318,22 @@ private slots:
         QVERIFY(shown.contains(window.scene()->floorRect().adjusted(1, 1, -1, -1)));
     }
 
+    // In the selection mode a drag from an empty place selects the slabs it encloses.
+    void rubberBandSelectsTheSlabsInside() {
+        RecordingMessageBoxes messages;
+        Settings settings;
+        TPavimentoForm window(settings, messages);
+        QVERIFY(activate(&window));
+        window.view()->zoomTo(0.5, {4.5, 3.5});
+        dragOnPlan(&window, {0.0, 0.0}, {4.0, 4.0});
+        dragOnPlan(&window, {4.02, 0.0}, {8.0, 4.0});
+        dragOnPlan(&window, {0.0, 4.02}, {4.0, 7.0});
+        window.Selecionar->trigger();
+        dragOnPlan(&window, {-0.5, -0.5}, {8.5, 4.5});
+        QCOMPARE(window.scene()->selectedSlabs(), (std::vector<std::size_t>{0, 1}));
+        QCOMPARE(window.undoStack().count(), 3);
+    }
+
     // A slab drawn over another is not created and the status bar says why.
     void overlappingRectangleIsNotCreated() {
         RecordingMessageBoxes messages;
