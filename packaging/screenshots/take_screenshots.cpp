@@ -40,6 +40,7 @@
 #include "ui/inserir_dados_form.h"
 #include "ui/lajes_application.h"
 #include "ui/message_boxes.h"
+#include "ui/pavimento_form.h"
 #include "ui/resultados_form.h"
 #include "ui/tabela_aco_form.h"
 #include "ui/verificacao_form.h"
@@ -192,6 +193,14 @@ int main(int argc, char* argv[]) {
     settle();
 
     results->SairBitBtn->click();
+
+    // The worked floor (L1, L2 and L3) in the floor window.
+    if (lajesApp.openFloorFile(QStringLiteral(LAJES_EXAMPLES_DIR "/pavimento-tipo.pavimento"))) {
+        shoot("pavimento.png");
+        lajesApp.floorWindow()->close();
+    } else {
+        ok = false;
+    }
     main->close();
     QFile::remove(config);
     return ok ? 0 : 1;
