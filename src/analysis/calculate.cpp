@@ -41,10 +41,8 @@ bool positive(const std::optional<double>& entry) {
 // would still give a positive Mk máx (it enters squared), a block deeper than the slab would
 // take more concrete out of the self-weight than the module holds, and a span no longer than
 // the wall leaves no clear span for the bars.
-CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab,
-                                SlabResults& results, PreDimensioning& preDimensioning,
-                                const Settings& settings,
-                                const AdjacentSpanRequest& requestAdjacentSpan) {
+std::optional<CalculationResult> checkSlabInputs(const SlabEntries& entries, SlabDesignData& slab,
+                                                 const Settings& settings) {
     if (!positive(entries.Lx)) {
         return rejected(messages::LxNotPositive, FocusTarget::Lx);
     }
@@ -86,31 +84,50 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
     if (slab.Ly <= settings.wallWidth) {
         return rejected("Valor do Ly\ndeve ser maior que a largura da parede!", FocusTarget::Ly);
     }
+    return std::nullopt;
+}
 
+double analyseSlab(SlabDesignData& slab, SlabResults& results, PreDimensioning& preDimensioning) {
     if (const std::optional<double> fyk = fykFor(slab.SteelGrade)) {
         slab.fyk = *fyk;
     }
     preDimensioning = preDimension(slab);
     slab.p = slab.g + slab.q;
     analyseMoments(slab, results);
-    const double MkMax = computeSectionLimits(slab, slab.d, results);
+    return computeSectionLimits(slab, slab.d, results);
+}
 
+std::optional<CalculationResult> checkMoments(const SlabResults& results, double MkMax) {
     const auto rejectedAfterAnalysis = [](std::string_view message) {
         CalculationResult result = rejected(message, FocusTarget::None);
         result.preDimensioned = true;
         return result;
     };
     if (results.Mx > MkMax) {
-        return rejectedAfterAnalysis("Momento Mx é maior que Mkmáx !");
+        return rejectedAfterAnalysis(messages::MxAboveMkMax);
     }
     if (results.My > MkMax) {
-        return rejectedAfterAnalysis("Momento My é maior que Mkmáx !");
+        return rejectedAfterAnalysis(messages::MyAboveMkMax);
     }
     if (std::fabs(results.Xx) > MkMax) {
         return rejectedAfterAnalysis("Momento Xx é maior que Mkmáx !");
     }
     if (std::fabs(results.Xy) > MkMax) {
         return rejectedAfterAnalysis("Momento Xy é maior que Mkmáx !");
+    }
+    return std::nullopt;
+}
+
+CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab,
+                                SlabResults& results, PreDimensioning& preDimensioning,
+                                const Settings& settings,
+                                const AdjacentSpanRequest& requestAdjacentSpan) {
+    if (auto rejection = checkSlabInputs(entries, slab, settings)) {
+        return *rejection;
+    }
+    const double MkMax = analyseSlab(slab, results, preDimensioning);
+    if (auto rejection = checkMoments(results, MkMax)) {
+        return *rejection;
     }
 
     if (needsAdjacentSpan(slab.SupportCase)) {

@@ -43,6 +43,17 @@ struct CalculationResult {
 // the user cancelled the dialog.
 using AdjacentSpanRequest = std::function<std::optional<double>()>;
 
+// The steps of the action, each usable alone (the floor runs them on each of its slabs).
+// 1 to 7a: the checks of what was typed; writes Lx, Ly, h, d, g (with the self-weight) and q of
+// `slab`. Nothing when they pass.
+std::optional<CalculationResult> checkSlabInputs(const SlabEntries& entries, SlabDesignData& slab,
+                                                 const Settings& settings);
+// 8: fyk, the derived spans and the pre-dimensioning, p, the moments and the section limits;
+// returns Mk máx.
+double analyseSlab(SlabDesignData& slab, SlabResults& results, PreDimensioning& preDimensioning);
+// 9: Mx, My, |Xx|, |Xy| against Mk máx. Nothing when they pass.
+std::optional<CalculationResult> checkMoments(const SlabResults& results, double MkMax);
+
 CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab,
                                 SlabResults& results, PreDimensioning& preDimensioning,
                                 const Settings& settings,

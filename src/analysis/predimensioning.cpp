@@ -32,10 +32,14 @@ SteelFactors steelFactors(std::string_view steelGrade) {
 
 } // namespace
 
-PreDimensioning preDimension(SlabDesignData& slab) {
-    PreDimensioning result;
+void deriveSpans(SlabDesignData& slab) {
     slab.Lambda = slab.Ly / slab.Lx;
     slab.SmallerSpan = slab.Lx < slab.Ly ? slab.Lx : slab.Ly;
+}
+
+PreDimensioning preDimension(SlabDesignData& slab) {
+    PreDimensioning result;
+    deriveSpans(slab);
 
     // Both ends of the band 0.5 <= λ <= 2 count as two-way.
     const bool oneWay = slab.Lambda < 0.5 || slab.Lambda > 2.0;

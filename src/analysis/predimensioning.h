@@ -20,6 +20,9 @@ struct PreDimensioning {
     double dNBR = 0.0;  // suggested useful height, cm
 };
 
+// The derived spans, spans already validated: slab.Lambda = Ly / Lx and slab.SmallerSpan.
+void deriveSpans(SlabDesignData& slab);
+
 // The step itself, spans already validated: sets slab.Lambda and slab.SmallerSpan and
 // returns the factors and suggestions. A grade or a support case outside the tables leaves
 // its factors, and the suggestions that need them, at 0.

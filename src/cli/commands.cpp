@@ -19,10 +19,12 @@
 #include <unistd.h>
 #include <vector>
 
+#include "cli/floor_json.h"
 #include "cli/schedule_json.h"
 #include "cli/slab_result.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
+#include "floor/floor_file.h"
 #include "io/file_writer.h"
 #include "slabfile/slab_request.h"
 #include "text/utf8.h"
@@ -63,6 +65,15 @@ Saída: 0 laje pronta; 1 cálculo recusado (o JSON do resultado é impresso mesm
 No batch: 0 todas as linhas foram lidas e respondidas; 1 alguma linha é inválida
 ({"outcome":"Invalid","line":N,"error":"..."}; as outras foram calculadas); 2 falha de
 leitura ou de escrita.
+
+Pavimento: floor lê um arquivo .pavimento (JSON: "format" "lajes-pavimento", "version" 1,
+  "name", "fck", "SteelGrade", "compatibility" ("media" ou "maior"), "settings" e "slabs", cada
+  laje com name, x, y (m, o canto de menores coordenadas), Lx, Ly, h, g, q, Ribbed, a, bw, hb,
+  bf, BlockDensity, edges {left, right, bottom, top: "auto", "engastado" ou "apoiado"} e
+  choices de xp e yp). Imprime "outcome", "compatibility", "slabs" (caso, bordas, momentos
+  próprios e corrigidos, armaduras, reações, flecha, cisalhamento), "edges" (cada trecho de
+  armadura negativa: X compatibilizado, As, barras) e "beams" (vigas V1, V2... com a carga de
+  cada trecho, kg/m). Saída como design: 0 pronto, 1 recusado, 2 erro de entrada.
 
 Exemplo:
   echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' | lajes-cli design --decimal ,
@@ -394,6 +405,26 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
         true);
 }
 
+// The whole floor of a .pavimento file as one result object. A file that cannot be read or
+// that the rules refuse prints nothing on the standard output.
+int floorRun(const Options& options, std::ostream& out, std::ostream& err) {
+    auto floor = readFloorFile(options.input, settingsInForce(err));
+    if (const auto* error = std::get_if<std::string>(&floor)) {
+        err << "lajes-cli: " << *error << "\n";
+        return exitUsage;
+    }
+    const Floor& input = std::get<Floor>(floor);
+    const FloorResults results = designFloor(input, input.settings, {separatorOf(options)});
+    if (results.inputError) {
+        err << "lajes-cli: " << *results.inputError << "\n";
+        return exitUsage;
+    }
+    out << resultText(floorJson(input, results, input.settings, options.nbr2014)) << "\n";
+    if (!outputWritten(out, err))
+        return exitUsage;
+    return results.outcome == FloorOutcome::Ready ? exitReady : exitRefused;
+}
+
 #ifdef LAJES_WITH_REPORT
 // The one-page calculation sheet of the designed slab as a PDF.
 int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -464,8 +495,18 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->required();
     addDecimal(dxfCommand);
 
+    CLI::App* floorCommand = app.add_subcommand(
+        "floor", "Calcula um pavimento (arquivo .pavimento) e imprime o resultado");
+    floorCommand->add_option("--input", options.input, "Arquivo .pavimento")
+        ->type_name("ARQUIVO")
+        ->required();
+    addDecimal(floorCommand);
+    floorCommand->add_flag("--nbr2014", options.nbr2014,
+                           "Acrescenta a verificação segundo a NBR 6118:2014 de cada laje e da "
+                           "armadura negativa de cada trecho");
+
     // Each command's own help flag under the one Portuguese heading of its options.
-    for (CLI::App* command : {designCommand, batchCommand, dxfCommand}) {
+    for (CLI::App* command : {designCommand, batchCommand, dxfCommand, floorCommand}) {
         command->group("Comandos");
         command->get_help_ptr()->group("Opções");
     }
@@ -509,6 +550,8 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         return designOne(options, in, out, err);
     if (batchCommand->parsed())
         return batch(options, in, out, err);
+    if (floorCommand->parsed())
+        return floorRun(options, out, err);
 #ifdef LAJES_WITH_REPORT
     if (reportCommand->parsed())
         return report(options, in, out, err);

@@ -166,6 +166,11 @@ double requiredArea(double M, double d, double fyk, double zeta) {
     return 1.4 * M * 100.0 / (zeta * d * fyd);
 }
 
+double steelAreaForMoment(double M, double d, const SlabDesignData& slab, SlabResults& results) {
+    designSectionRatios(M, d, slab.fck, results);
+    return requiredArea(M, d, slab.fyk, results.zeta);
+}
+
 void designFlexuralSteel(const SlabDesignData& slab, SlabResults& results) {
     const double d = slab.d;
     const double lambda = slab.Lambda;
@@ -194,10 +199,8 @@ void designFlexuralSteel(const SlabDesignData& slab, SlabResults& results) {
     }
 
     // Top steel over fixed edges: no minimum, and it does not move X.
-    designSectionRatios(std::fabs(results.Xx), d, slab.fck, results);
-    results.Asxn = requiredArea(std::fabs(results.Xx), d, slab.fyk, results.zeta);
-    designSectionRatios(std::fabs(results.Xy), d, slab.fck, results);
-    results.Asyn = requiredArea(std::fabs(results.Xy), d, slab.fyk, results.zeta);
+    results.Asxn = steelAreaForMoment(std::fabs(results.Xx), d, slab, results);
+    results.Asyn = steelAreaForMoment(std::fabs(results.Xy), d, slab, results);
 }
 
 } // namespace lajes

@@ -40,6 +40,11 @@ void designSectionRatios(double M, double d, double fck, SlabResults& results);
 // fyd = fyk / 1.15 (fyk in kgf/mm²).
 double requiredArea(double M, double d, double fyk, double zeta);
 
+// Steel area (cm²/m) of one moment M (kg.m/m, >= 0) at the useful height d (cm), with the
+// slab's fck and fyk, and no minimum: the ratios of M through designSectionRatios, then
+// requiredArea.
+double steelAreaForMoment(double M, double d, const SlabDesignData& slab, SlabResults& results);
+
 // Asx+, Asy+ (floored at As min), Asx-, Asy- and X from Mx, My, Xx, Xy. Reads Lx, Ly,
 // Lambda, d, fck and fyk of the slab.
 void designFlexuralSteel(const SlabDesignData& slab, SlabResults& results);

@@ -39,7 +39,7 @@ bool proposeSolidBars(BarDirection direction, const SlabDesignData& slab, SlabRe
         fillDiameterChoices(diameters, kind, L, As, slab.h, limits, settings.wallWidth, separator);
     screen.descriptionBox(direction) = proposal.text;
 
-    const double diameter = diameterOfText(diameters.currentText);
+    const double diameter = proposal.diameter;
     const BarLayout layout = spacingForDiameter(diameter, L, As, limits, settings.wallWidth);
     fillSpacingChoices(screen.spacingList(direction), layout.spacing, limits);
 
@@ -145,7 +145,7 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
 
     // 6. No top steel in a direction: its column is emptied and locked.
     for (BarDirection direction : {BarDirection::xn, BarDirection::yn}) {
-        if (screen.requiredAreaBox(direction).empty()) {
+        if (requiredAreaOf(results, direction) == 0.0) {
             screen.descriptionBox(direction).clear();
             screen.diameterList(direction).clear();
             screen.diameterList(direction).enabled = false;
@@ -184,7 +184,7 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
     } else {
         for (BarDirection direction : allBarDirections) {
             const bool top = direction == BarDirection::xn || direction == BarDirection::yn;
-            if (top && screen.requiredAreaBox(direction).empty())
+            if (top && requiredAreaOf(results, direction) == 0.0)
                 continue;
             outcome.proposedDirections.push_back(direction);
             if (!proposeSolidBars(direction, slab, results, settings, screen, sep))

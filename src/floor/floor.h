@@ -131,7 +131,7 @@ struct FloorStretch {
 
 struct BeamSegment {
     PlanPoint from, to;
-    std::vector<std::size_t> slabs; // slabs on both sides, indices into Floor::slabs
+    std::vector<std::size_t> slabs; // slabs on both sides, indices into Floor::slabs, by name
     double load = 0.0;              // kg/m, sum of their reactions
 };
 

@@ -135,26 +135,24 @@ std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
     return writeFile(path, slabFileText(slab));
 }
 
-std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path& path,
-                                                    const Settings& base) {
+std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                                         const std::string& tooLarge, std::string& text) {
     // The type is checked before opening: opening a pipe for reading would wait for a writer.
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error)
-        return readFailure(path, unreadable(error.value()));
+        return unreadable(error.value());
     if (!std::filesystem::is_regular_file(status))
-        return readFailure(path, "Não é um arquivo comum (é uma pasta, um dispositivo ou um "
-                                 "canal).");
+        return "Não é um arquivo comum (é uma pasta, um dispositivo ou um canal).";
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const std::string tooLarge = "O arquivo tem mais de 1 MiB: não é um arquivo de laje.";
-    if (!error && size > maxSlabFileBytes)
-        return readFailure(path, tooLarge);
+    if (!error && size > maxBytes)
+        return tooLarge;
 
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0)
-        return readFailure(path, unreadable(errno));
+        return unreadable(errno);
     // At most one byte more than the limit: a file that grows while it is read is refused too.
-    std::string text(maxSlabFileBytes + 1, '\0');
+    text.assign(maxBytes + 1, '\0');
     std::size_t filled = 0;
     while (filled < text.size()) {
         const ::ssize_t count = ::read(descriptor, text.data() + filled, text.size() - filled);
@@ -163,7 +161,7 @@ std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path&
         if (count < 0) {
             const int readError = errno;
             ::close(descriptor);
-            return readFailure(path, unreadable(readError));
+            return unreadable(readError);
         }
         if (count == 0)
             break;
@@ -171,8 +169,25 @@ std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path&
     }
     ::close(descriptor);
     text.resize(filled);
-    if (text.size() > maxSlabFileBytes)
-        return readFailure(path, tooLarge);
+    if (text.size() > maxBytes)
+        return tooLarge;
+    return std::nullopt;
+}
+
+std::string fileOpenFailure(const std::filesystem::path& path, const std::string& reason) {
+    return readFailure(path, reason);
+}
+
+std::optional<std::string> jsonProblem(const std::string& text) {
+    return notJson(text);
+}
+
+std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path& path,
+                                                    const Settings& base) {
+    std::string text;
+    if (const auto reason = readSmallFile(
+            path, maxSlabFileBytes, "O arquivo tem mais de 1 MiB: não é um arquivo de laje.", text))
+        return readFailure(path, *reason);
 
     if (const auto reason = notJson(text))
         return readFailure(path, *reason);

@@ -38,4 +38,15 @@ std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
 std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path& path,
                                                     const Settings& base);
 
+// The reading half of readSlabFile, shared by the program's other small JSON files: fills
+// `text` with the content of a regular file of at most `maxBytes`, never opening anything else
+// (a pipe would wait for a writer). Returns the reason it could not, or nothing; `tooLarge` is
+// the reason for a larger file.
+std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                                         const std::string& tooLarge, std::string& text);
+// "Não foi possível abrir \"name\":\n" and the reason.
+std::string fileOpenFailure(const std::filesystem::path& path, const std::string& reason);
+// Why `text` is no JSON at all (empty, truncated, not JSON), or nothing.
+std::optional<std::string> jsonProblem(const std::string& text);
+
 } // namespace lajes

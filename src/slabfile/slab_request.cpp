@@ -282,6 +282,35 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
     }
 }
 
+std::variant<Settings, std::string> parseSettingsObject(const nlohmann::json& object,
+                                                        const Settings& base) {
+    try {
+        return readSettings(object, base);
+    } catch (const InputError& error) {
+        return error.message;
+    }
+}
+
+std::variant<std::vector<BarPick>, std::string> parseChoices(const nlohmann::json& list) {
+    try {
+        return readChoices(list);
+    } catch (const InputError& error) {
+        return error.message;
+    }
+}
+
+std::variant<double, std::string> parseNumber(const nlohmann::json& value, const std::string& key) {
+    try {
+        return number(value, key);
+    } catch (const InputError& error) {
+        return error.message;
+    }
+}
+
+double roundedAsTyped(double value) {
+    return asTypedInBox(value);
+}
+
 namespace {
 
 // The parser's message with the input it quotes replaced by at most 80 characters of the
@@ -327,8 +356,7 @@ std::size_t endOfFirstValue(std::string_view text) {
 
 } // namespace
 
-std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
-                                                            const Settings& base) {
+std::variant<nlohmann::json, std::string> parseJsonObjectText(std::string_view text) {
     const std::size_t end = endOfFirstValue(text);
     const std::string_view object = text.substr(0, end);
     // The keys seen in each open object, to refuse a repeated key instead of silently taking
@@ -362,6 +390,15 @@ std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view tex
     if (const auto extra = text.find_first_not_of(" \t\r\n", end); extra != std::string_view::npos)
         return "JSON inválido: conteúdo após o objeto JSON, na posição " +
                std::to_string(extra + 1) + ": \"" + validUtf8(text.substr(extra), 80) + "\"";
+    return input;
+}
+
+std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
+                                                            const Settings& base) {
+    auto parsed = parseJsonObjectText(text);
+    if (auto* error = std::get_if<std::string>(&parsed))
+        return *error;
+    const json& input = std::get<json>(parsed);
     return parseSlabRequest(input, base);
 }
 

@@ -46,4 +46,17 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
 std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
                                                             const Settings& base);
 
+// The pieces of the slab object's rules that other files of the program share (the floor file
+// holds its slabs' fields in the same form). Each returns the value or the message naming the
+// key.
+std::variant<Settings, std::string> parseSettingsObject(const nlohmann::json& object,
+                                                        const Settings& base);
+std::variant<std::vector<BarPick>, std::string> parseChoices(const nlohmann::json& list);
+// A finite number not below zero.
+std::variant<double, std::string> parseNumber(const nlohmann::json& value, const std::string& key);
+// A number as a box of the data-entry screen holds it: rounded to two decimals.
+double roundedAsTyped(double value);
+// One JSON object's text: a repeated key and anything after the object are refused.
+std::variant<nlohmann::json, std::string> parseJsonObjectText(std::string_view text);
+
 } // namespace lajes
