@@ -3,6 +3,7 @@
 
     check_floor_outputs.py <floor_sample_writer> <work folder>
 
+The worked floor as the floor's design gives it.
 Drawing (worked_floor.dxf, "," in its numbers, scale 1:50, wall 0.15 m, cover 1 cm):
 - ezdxf reads it strictly, its audit finds nothing to fix;
 - the titles of the three plans and of the table are there;
@@ -111,7 +112,9 @@ def check_drawing(path):
             problems.append(f"{name}: table Ø {diameter} {unit} cm, labels {facts[name]}")
         if int(quantity) != quantities[name]:
             problems.append(f"{name}: table {quantity} bars, labels {quantities[name]}")
-    expected = {"N1": ["6,3", "66", "413"], "N6": ["8,0", "63", "166"]}
+    # By hand (see the floor's steel-table test): N1 5.0 mm at 413 cm in L1 both ways and L2
+    # along y, N5 the 6.3 mm top bars of the three stretches.
+    expected = {"N1": ["5,0", "121", "413"], "N5": ["6,3", "137", "166"]}
     for name, (diameter, quantity, unit) in expected.items():
         if positions.get(name, [None] * 6)[1:4] != [diameter, quantity, unit]:
             problems.append(f"{name}: {positions.get(name)}")
@@ -132,18 +135,21 @@ def main():
     subprocess.run([writer, str(folder)], check=True)
     check_drawing(folder / "worked_floor.dxf")
     header = ["Viga", "de (m)", "até (m)", "lajes", "carga (kg/m)", "carga (kN/m)"]
-    check_csv(folder / "worked_floor.csv", [
-        header,
-        ["V2", "0,00", "4,00", "L1, L3", "2140,10", "21,40"],
-        ["V2", "4,00", "9,00", "L2, L3", "2317,62", "23,18"],
-        ["V5", "0,00", "4,00", "L1, L2", "1100,00", "11,00"],
-    ])
-    check_csv(folder / "worked_floor_point.csv", [
-        header,
-        ["V2", "0.00", "4.00", "L1, L3", "2140.10", "21.40"],
-        ["V2", "4.00", "9.00", "L2, L3", "2317.62", "23.18"],
-        ["V5", "0.00", "4.00", "L1, L2", "1100.00", "11.00"],
-    ])
+    # The beams of the worked floor: each piece's load is the sum of the reactions of the slabs
+    # on its two sides (V2: 2140.10 and 2317.62 kg/m); kN/m is kg/m × 0.01.
+    pieces = [
+        ("V1", 0, 9, "L3", 723.00), ("V2", 0, 4, "L1, L3", 2140.10),
+        ("V2", 4, 9, "L2, L3", 2317.62), ("V3", 0, 4, "L1", 512.40),
+        ("V3", 4, 9, "L2", 614.88), ("V4", 0, 4, "L1", 512.40), ("V4", 4, 7, "L3", 411.75),
+        ("V5", 0, 4, "L1, L2", 1775.20), ("V6", 0, 4, "L2", 512.40), ("V6", 4, 7, "L3", 411.75),
+    ]
+    kn = {723.00: "7.23", 2140.10: "21.40", 2317.62: "23.18", 512.40: "5.12", 614.88: "6.15",
+          411.75: "4.12", 1775.20: "17.75"}
+    for name, separator in (("worked_floor.csv", ","), ("worked_floor_point.csv", ".")):
+        rows = [[beam, f"{a:.2f}", f"{b:.2f}", slabs, f"{load:.2f}", kn[load]]
+                for beam, a, b, slabs, load in pieces]
+        rows = [[c.replace(".", separator) for c in row] for row in rows]
+        check_csv(folder / name, [header] + rows)
     for p in problems:
         print(p)
     return 1 if problems else 0

@@ -1,12 +1,13 @@
-// Writes the worked floor's drawing and beam loads into a folder, for check_floor_outputs.py:
-// worked_floor.dxf and worked_floor.csv with ",", worked_floor_point.csv with ".".
+// Designs the worked floor and writes its drawing and beam loads into a folder, for
+// check_floor_outputs.py: worked_floor.dxf and worked_floor.csv with ",",
+// worked_floor_point.csv with ".".
 
 #include <cstdio>
 #include <filesystem>
 
 #include "floor/beam_loads_csv.h"
 #include "floor/floor_drawing.h"
-#include "worked_floor_results.h"
+#include "worked_floor.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -16,8 +17,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
     const lajes::Floor floor = lajes::testing_floor::workedFloor();
-    const lajes::FloorResults results = lajes::testing_floor::workedFloorResults();
-    const lajes::Settings settings;
+    const lajes::Settings& settings = floor.settings;
+    const lajes::FloorResults results = lajes::designFloor(floor, settings);
     int failures = 0;
     const auto report = [&failures](const std::optional<std::string>& error) {
         if (error) {

@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "../row_name.h"
-#include "floor/worked_floor_results.h"
+#include "floor/worked_floor.h"
 
 namespace lajes {
 namespace {
 
 using testing_floor::workedFloor;
-using testing_floor::workedFloorResults;
 
 struct ExpectedPosition {
     const char* name;
@@ -22,18 +21,23 @@ struct ExpectedPosition {
     double mass;
 };
 
-// By hand, default settings (wall 0.15 m, cover 1 cm): a bottom bar is the span + 0.13 m
-// (L1 413 both ways, L2 513 and 413, L3 913 and 313); a top bar over a stretch with a 4 m
-// adjacent span and h 10 is 3 × 50 + 2 × 8 = 166 cm. L1's two directions are one position
-// (6.3 mm, 413), as are the 8.0 mm bars of the stretches on V2 (L1|L3 and L2|L3); the stretch
-// on V5 (L1|L2) comes after them though it is listed first.
-TEST(FloorScheduleTest, WorkedFloorNumbersPlanOrderAndSharesPositions) {
-    const FloorSchedule schedule = floorSchedule(workedFloor(), workedFloorResults(), Settings{});
+// The worked floor as the floor's design gives it (slabs listed L2, L1, L3), its table by hand
+// with the default settings (wall 0.15 m, cover 1 cm): a bottom bar is the span + 0.13 m, a top
+// bar over a stretch with a 4 m adjacent span and h 10 is 3 × 50 + 2 × 8 = 166 cm.
+// Bars of the design: L1 36Ø5.0c11 both ways, L2 36Ø5.0c11 along x (5 m) and 49Ø5.0c10 along
+// y (4 m), L3 15Ø5.0c20 along x and 99Ø5.0c9 along y; stretches L1|L2 36Ø6.3c11 (on V5),
+// L1|L3 39Ø6.3c10 and L2|L3 62Ø6.3c8 (on V2). So N1 is 5.0 mm at 413 cm in L1 (both ways)
+// and L2 (y); N5 the 6.3 mm top bars of all three stretches; V2's stretches come before V5's
+// though the design lists L1|L2 first.
+TEST(FloorScheduleTest, WorkedFloorByHand) {
+    const Floor floor = workedFloor();
+    const FloorResults results = designFloor(floor, floor.settings);
+    ASSERT_EQ(results.outcome, FloorOutcome::Ready);
+    const FloorSchedule schedule = floorSchedule(floor, results, floor.settings);
     const std::vector<ExpectedPosition> expected{
-        {"N1", 6.3, 66, 413, 272.58, 66.7821},  {"N2", 6.3, 28, 513, 143.64, 35.1918},
-        {"N3", 8.0, 38, 413, 156.94, 61.9913},  {"N4", 6.3, 19, 913, 173.47, 42.50015},
-        {"N5", 6.3, 75, 313, 234.75, 57.51375}, {"N6", 8.0, 63, 166, 104.58, 41.3091},
-        {"N7", 6.3, 36, 166, 59.76, 14.6412},
+        {"N1", 5.0, 121, 413, 499.73, 76.95842}, {"N2", 5.0, 36, 513, 184.68, 28.44072},
+        {"N3", 5.0, 15, 913, 136.95, 21.0903},   {"N4", 5.0, 99, 313, 309.87, 47.71998},
+        {"N5", 6.3, 137, 166, 227.42, 55.7179},
     };
     const SteelSchedule& table = schedule.table;
     ASSERT_EQ(table.positions.size(), expected.size());
@@ -47,47 +51,51 @@ TEST(FloorScheduleTest, WorkedFloorNumbersPlanOrderAndSharesPositions) {
         EXPECT_NEAR(p.totalLength, expected[i].totalLength, 1e-9);
         EXPECT_NEAR(p.mass, expected[i].mass, 1e-9);
     }
-    EXPECT_EQ(schedule.shapes[5], FloorBarShape::Hooked);
+    EXPECT_EQ(schedule.shapes[4], FloorBarShape::Hooked);
     EXPECT_EQ(schedule.shapes[0], FloorBarShape::Straight);
 
     ASSERT_EQ(table.diameters.size(), 2u);
-    EXPECT_DOUBLE_EQ(table.diameters[0].diameter, 6.3);
-    EXPECT_NEAR(table.diameters[0].totalLength, 884.20, 1e-9);
-    EXPECT_NEAR(table.diameters[0].mass, 216.629, 1e-9);
-    EXPECT_DOUBLE_EQ(table.diameters[1].diameter, 8.0);
-    EXPECT_NEAR(table.diameters[1].totalLength, 261.52, 1e-9);
-    EXPECT_NEAR(table.diameters[1].mass, 103.3004, 1e-9);
-    EXPECT_NEAR(table.totalMass, 319.9294, 1e-9);
-    EXPECT_NEAR(table.totalMassWithLosses, 351.92234, 1e-9);
+    EXPECT_DOUBLE_EQ(table.diameters[0].diameter, 5.0);
+    EXPECT_NEAR(table.diameters[0].totalLength, 1131.23, 1e-9);
+    EXPECT_NEAR(table.diameters[0].mass, 174.20942, 1e-9);
+    EXPECT_DOUBLE_EQ(table.diameters[1].diameter, 6.3);
+    EXPECT_NEAR(table.diameters[1].totalLength, 227.42, 1e-9);
+    EXPECT_NEAR(table.diameters[1].mass, 55.7179, 1e-9);
+    EXPECT_NEAR(table.totalMass, 229.92732, 1e-9);
+    EXPECT_NEAR(table.totalMassWithLosses, 252.920052, 1e-9);
     EXPECT_NEAR(table.area, 63.0, 1e-12);           // 16 + 20 + 27 m²
     EXPECT_NEAR(table.concreteVolume, 6.84, 1e-12); // 1.6 + 2.0 + 3.24 m³
-    EXPECT_NEAR(table.steelPerArea, 5.0782444, 1e-6);
-    EXPECT_NEAR(table.steelPerVolume, 46.773304, 1e-6);
+    EXPECT_NEAR(table.steelPerArea, 3.64964, 1e-9);
+    EXPECT_NEAR(table.steelPerVolume, 33.6151053, 1e-6);
 
-    // Groups in plan order, each pointing at its position: L1 x, L1 y, L2 x, L2 y, L3 x, L3 y,
-    // then V2 from x = 0 (stretch 2), V2 from x = 4 (stretch 1), V5 (stretch 0).
-    const std::vector<std::size_t> positions{0, 0, 1, 2, 3, 4, 5, 5, 6};
-    const std::vector<std::size_t> stretches{2, 1, 0};
+    // Groups in plan order: L1 x, L1 y, L2 x, L2 y, L3 x, L3 y, then V2 from x = 0 (L1|L3),
+    // V2 from x = 4 (L2|L3), V5 (L1|L2).
+    const std::vector<std::size_t> positions{0, 0, 1, 0, 2, 3, 4, 4, 4};
     ASSERT_EQ(schedule.groups.size(), positions.size());
     for (std::size_t i = 0; i < positions.size(); ++i)
         EXPECT_EQ(schedule.groups[i].position, positions[i]) << "group " << i;
-    for (std::size_t i = 0; i < stretches.size(); ++i) {
-        EXPECT_EQ(schedule.groups[6 + i].owner, FloorBarOwner::Stretch);
-        EXPECT_EQ(schedule.groups[6 + i].index, stretches[i]);
-    }
-    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[7], ','), "N6 - 38 Ø8,0 c/13 - 166");
-    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[0], '.'), "N1 - 33 Ø6.3 c/12 - 413");
+    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[6], ','), "N5 - 39 Ø6,3 c/10 - 166");
+    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[7], '.'), "N5 - 62 Ø6.3 c/8 - 166");
+    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[8], '.'), "N5 - 36 Ø6.3 c/11 - 166");
+    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[0], '.'), "N1 - 36 Ø5.0 c/11 - 413");
 }
 
 // A slab or stretch that was not designed carries no bars; the floor's area and concrete
 // still count it.
 TEST(FloorScheduleTest, LeavesOutWhatWasNotDesigned) {
-    FloorResults results = workedFloorResults();
-    results.slabs[2].outcome = FloorOutcome::Rejected; // L3
-    results.edges[0].outcome = FloorOutcome::NoBar;    // L1|L2
-    const FloorSchedule schedule = floorSchedule(workedFloor(), results, Settings{});
-    ASSERT_EQ(schedule.table.positions.size(), 4u); // N1 L1, N2 and N3 L2, N4 the V2 stretches
-    EXPECT_EQ(schedule.table.positions[3].quantity, 63);
+    const Floor floor = workedFloor();
+    FloorResults results = designFloor(floor, floor.settings);
+    ASSERT_EQ(results.slabs[2].name, "L3");
+    results.slabs[2].outcome = FloorOutcome::Rejected;
+    for (FloorStretch& stretch : results.edges)
+        if (stretch.from.x == 4.0 && stretch.to.x == 4.0) // L1|L2
+            stretch.outcome = FloorOutcome::NoBar;
+    const FloorSchedule schedule = floorSchedule(floor, results, floor.settings);
+    // N1 L1 both ways and L2 along y, N2 L2 along x, N3 the two stretches on V2 (39 + 62).
+    ASSERT_EQ(schedule.table.positions.size(), 3u);
+    EXPECT_EQ(schedule.table.positions[0].quantity, 121);
+    EXPECT_EQ(schedule.table.positions[2].quantity, 101);
+    EXPECT_DOUBLE_EQ(schedule.table.positions[2].unitLength, 166);
     EXPECT_NEAR(schedule.table.area, 63.0, 1e-12);
     EXPECT_NEAR(schedule.table.concreteVolume, 6.84, 1e-12);
 }
