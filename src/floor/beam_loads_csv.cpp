@@ -14,9 +14,9 @@ namespace {
 
 // A typed name holding ";", a quote or a line break is quoted, its quotes doubled (RFC 4180),
 // so that it stays one field.
-std::string field(const std::string& text) {
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
-        return text;
+std::string field(std::string_view text) {
+    if (text.find_first_of(";\"\r\n") == std::string_view::npos)
+        return std::string(text);
     std::string quoted = "\"";
     for (char c : text) {
         if (c == '"')
@@ -28,12 +28,12 @@ std::string field(const std::string& text) {
 
 } // namespace
 
-std::string beamLoadsCsv(const Floor& floor, const FloorResults& results, char decimalSeparator) {
+std::vector<std::vector<std::string>> beamLoadRows(const Floor& floor, const FloorResults& results,
+                                                   char decimalSeparator) {
     const auto two = [decimalSeparator](double value) {
         return formatFixed(value, 2, decimalSeparator);
     };
-    std::string out = "\xEF\xBB\xBF"
-                      "Viga;de (m);até (m);lajes;carga (kg/m);carga (kN/m)\r\n";
+    std::vector<std::vector<std::string>> rows;
     for (const Beam& beam : results.beams) {
         const bool alongX = std::abs(beam.from.y - beam.to.y) <= floorTolerance;
         for (const BeamSegment& segment : beam.segments) {
@@ -45,11 +45,29 @@ std::string beamLoadsCsv(const Floor& floor, const FloorResults& results, char d
             std::string slabs;
             for (const std::string& name : names)
                 slabs += (slabs.empty() ? "" : ", ") + name;
-            out += field(beam.name) + ';' + two(alongX ? segment.from.x : segment.from.y) + ';' +
-                   two(alongX ? segment.to.x : segment.to.y) + ';' + field(slabs) + ';' +
-                   two(segment.load) + ';' + two(segment.load * kgToKn) + "\r\n";
+            rows.push_back({beam.name, two(alongX ? segment.from.x : segment.from.y),
+                            two(alongX ? segment.to.x : segment.to.y), slabs, two(segment.load),
+                            two(segment.load * kgToKn)});
         }
     }
+    return rows;
+}
+
+std::string beamLoadsCsv(const Floor& floor, const FloorResults& results, char decimalSeparator) {
+    std::string out = "\xEF\xBB\xBF";
+    const auto line = [&out](const auto& fields) {
+        bool first = true;
+        for (const auto& text : fields) {
+            if (!first)
+                out += ';';
+            first = false;
+            out += field(text);
+        }
+        out += "\r\n";
+    };
+    line(beamLoadHeader);
+    for (const auto& row : beamLoadRows(floor, results, decimalSeparator))
+        line(row);
     return out;
 }
 

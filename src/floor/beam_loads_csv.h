@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "floor/floor.h"
 
@@ -15,6 +16,15 @@ namespace lajes {
 
 // kg/m to kN/m as the program converts everywhere (1 kgf taken as 10 N, as in the shear check).
 inline constexpr double kgToKn = 0.01;
+
+// One row of texts per piece of beam, in the order of the beams and of their pieces: name,
+// de (m), até (m), slabs (by name, joined by ", "), kg/m, kN/m; numbers with two decimals and
+// `decimalSeparator`. The CSV file and the memorial show these.
+std::vector<std::vector<std::string>> beamLoadRows(const Floor& floor, const FloorResults& results,
+                                                   char decimalSeparator);
+
+inline constexpr const char* beamLoadHeader[6] = {"Viga",  "de (m)",       "até (m)",
+                                                  "lajes", "carga (kg/m)", "carga (kN/m)"};
 
 // The file's bytes: UTF-8 with a byte-order mark, ";" between fields, CR LF line ends, numbers
 // with two decimals and `decimalSeparator`; the header row "Viga", "de (m)", "até (m)",

@@ -98,6 +98,13 @@ bool naturalLess(const std::string& a, const std::string& b) {
     return a < b;
 }
 
+std::optional<std::size_t> beamOfStretch(const FloorResults& results, std::size_t stretch) {
+    for (std::size_t b = 0; b < results.beams.size(); ++b)
+        if (placeOnBeam(results.beams[b], results.edges[stretch]))
+            return b;
+    return std::nullopt;
+}
+
 std::vector<std::size_t> stretchesInBeamOrder(const FloorResults& results) {
     struct Placed {
         std::size_t beam;

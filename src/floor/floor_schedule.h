@@ -7,6 +7,7 @@
 // record feeds the drawing's labels and table and the memorial.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,5 +67,8 @@ bool naturalLess(const std::string& a, const std::string& b);
 // The stretches of `results` in the order of the plan: beam by beam (V1, V2, …), along each
 // beam from its smaller coordinate; a stretch on no beam comes last.
 std::vector<std::size_t> stretchesInBeamOrder(const FloorResults& results);
+
+// The beam (index into FloorResults::beams) that a stretch lies on, or nothing.
+std::optional<std::size_t> beamOfStretch(const FloorResults& results, std::size_t stretch);
 
 } // namespace lajes
