@@ -291,8 +291,10 @@ std::variant<Floor, std::string> readFloorFile(const std::filesystem::path& path
             readSmallFile(path, maxFloorFileBytes,
                           "O arquivo tem mais de 8 MiB: não é um arquivo de pavimento.", text))
         return fileOpenFailure(path, *reason);
-    if (const auto reason = jsonProblem(text))
-        return fileOpenFailure(path, *reason);
+    // An empty file is named as such; any other fault is the JSON reader's own (which also
+    // names content after the object).
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return fileOpenFailure(path, jsonProblem(text).value_or(std::string()));
     auto floor = parseFloorText(text, base);
     if (const auto* message = std::get_if<std::string>(&floor)) {
         if (*message == newerVersionMessage)

@@ -580,5 +580,33 @@ TEST_F(CommandLineTest, ExecutableDesignsTheRibbedSlabAndDrawsTheCase3Slab) {
               read(fs::path(LAJES_SOURCE_DIR) / "tests/dxf/golden/case3_solid.dxf"));
 }
 
+// The worked floor of examples/: the compatible moments, the corrected span moments and the
+// loads of beam V2; then a floor with overlapping slabs, refused with one message.
+TEST_F(CommandLineTest, FloorPrintsTheWorkedFloorAndRefusesOverlappingSlabs) {
+    const CliRun ready = run(
+        {"floor", "--input", (fs::path(LAJES_SOURCE_DIR) / "examples/pavimento-tipo.pavimento")});
+    ASSERT_EQ(ready.status, 0) << ready.err;
+    const json floor = json::parse(ready.out);
+    EXPECT_EQ(floor["outcome"], "Ready");
+    EXPECT_EQ(floor["compatibility"], "media");
+    EXPECT_NEAR(floor["slabs"][0]["Mx"].get<double>(), 317.59, 0.005);
+    EXPECT_NEAR(floor["slabs"][1]["My"].get<double>(), 478.22, 0.005);
+    EXPECT_EQ(floor["edges"][0]["slabs"], json({"L1", "L2"}));
+    EXPECT_NEAR(floor["edges"][0]["Xc"].get<double>(), -667.82, 0.005);
+    EXPECT_NEAR(floor["edges"][0]["As"].get<double>(), 2.67, 0.005);
+    EXPECT_EQ(floor["beams"][1]["name"], "V2");
+    EXPECT_NEAR(floor["beams"][1]["segments"][0]["load"].get<double>(), 2140.10, 0.005);
+    EXPECT_NEAR(floor["beams"][1]["segments"][1]["load"].get<double>(), 2317.62, 0.005);
+
+    write("sobrepostas.pavimento",
+          R"({"format": "lajes-pavimento", "version": 1, "slabs": [
+              {"name": "L1", "x": 0, "y": 0, "Lx": 4, "Ly": 4, "h": 10, "q": 200},
+              {"name": "L2", "x": 3, "y": 0, "Lx": 4, "Ly": 4, "h": 10, "q": 200}]})");
+    const CliRun refused = run({"floor", "--input", "sobrepostas.pavimento"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("\"L1\" e \"L2\" se sobrepõem"), std::string::npos) << refused.err;
+}
+
 } // namespace
 } // namespace lajes::cli
