@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <variant>
 
 #include "design/bar_lengths.h"
 #include "dxf/schedule_drawing.h"
@@ -147,6 +149,36 @@ void drawGroup(DxfEntityWriter& file, const Plan& plan, const Floor& floor,
     }
 }
 
+// A floor's drawing has tens of thousands of lines: they reach the file in chunks of 64 KiB
+// instead of one write each. The file is still made only by a complete drawing.
+class ChunkedOutput final : public DxfOutput {
+public:
+    explicit ChunkedOutput(std::unique_ptr<DxfOutput> file) : file_(std::move(file)) {
+        pending_.reserve(chunk);
+    }
+    std::optional<std::string> append(std::string_view bytes) override {
+        pending_.append(bytes);
+        if (pending_.size() < chunk)
+            return std::nullopt;
+        return flush();
+    }
+    std::optional<std::string> commit() override {
+        if (auto error = flush())
+            return error;
+        return file_->commit();
+    }
+
+private:
+    static constexpr std::size_t chunk = 64 * 1024;
+    std::optional<std::string> flush() {
+        auto error = file_->append(pending_);
+        pending_.clear();
+        return error;
+    }
+    std::unique_ptr<DxfOutput> file_;
+    std::string pending_;
+};
+
 bool isPositive(FloorBarOwner owner) {
     return owner == FloorBarOwner::SlabX || owner == FloorBarOwner::SlabY;
 }
@@ -186,9 +218,11 @@ std::optional<std::string> exportFloorDrawing(const std::filesystem::path& path,
                                               const FloorResults& results, const Settings& settings,
                                               char decimalSeparator) {
     const FloorSchedule schedule = floorSchedule(floor, results, settings);
-    DxfFile file;
-    if (auto error = file.create(path))
-        return error;
+    auto opened = openReplacingFile(path);
+    if (auto* error = std::get_if<std::string>(&opened))
+        return *error;
+    DxfFile file(
+        std::make_unique<ChunkedOutput>(std::move(std::get<std::unique_ptr<DxfOutput>>(opened))));
     file.writeHeaderAndTables(settings);
     drawFloor(file, floor, results, schedule, settings, decimalSeparator);
     return file.finish();

@@ -1,5 +1,9 @@
 #include "report/floor_memorial.h"
 
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QList>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -8,12 +12,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <numeric>
 
 #include "design/steel_schedule.h"
 #include "floor/beam_loads_csv.h"
 #include "floor/floor_schedule.h"
 #include "report/report_page.h"
+#include "report/report_painter.h"
 #include "report/report_pdf.h"
 #include "report/report_preview.h"
 #include "text/number_text.h"
@@ -414,11 +420,76 @@ FloorMemorial fillFloorMemorial(const Floor& floor, const FloorResults& results,
 
 void paintFloorMemorial(QPainter& painter, const FloorMemorial& memorial,
                         QPagedPaintDevice& device) {
+    // As paintScheduleSheet draws one sheet, with what a long document repeats made once: the
+    // fonts and their metrics, the pen, and each page's lines in one call.
+    installReportFont();
+    const QPageLayout layout = device.pageLayout();
+    const double dotsX = device.logicalDpiX() / 25.4; // device units per mm
+    const double dotsY = device.logicalDpiY() / 25.4;
+    QPointF origin(0.0, 0.0);
+    if (layout.mode() != QPageLayout::FullPageMode) {
+        const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+        origin = QPointF(paint.left() * dotsX, paint.top() * dotsY);
+    }
+    const auto at = [&](double x, double y) { return QPointF(x * dotsX, y * dotsY) - origin; };
+    // A right-aligned text is moved left by its width: the sum of its characters' advances,
+    // kept per face (the tables' numbers use a dozen characters; pairs of digits are not kerned).
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+        std::map<char16_t, double> advances;
+        double width(const QString& text) {
+            double sum = 0.0;
+            for (QChar c : text) {
+                auto found = advances.find(c.unicode());
+                if (found == advances.end())
+                    found = advances.emplace(c.unicode(), metrics.horizontalAdvance(c)).first;
+                sum += found->second;
+            }
+            return sum;
+        }
+    };
+    std::map<std::pair<double, bool>, Face> faces;
+    const auto face = [&](double points, bool bold) -> Face& {
+        auto found = faces.find({points, bold});
+        if (found == faces.end()) {
+            QFont font = reportFont(points, bold);
+            found =
+                faces.emplace(std::pair{points, bold}, Face{font, QFontMetricsF(font, &device), {}})
+                    .first;
+        }
+        return found->second;
+    };
+
+    painter.save();
+    painter.setPen(QPen(Qt::black, 0.25 * dotsX));
     for (std::size_t i = 0; i < memorial.pages.size(); ++i) {
         if (i > 0)
             device.newPage();
-        paintScheduleSheet(painter, memorial.pages[i], device);
+        const ScheduleSheet& page = memorial.pages[i];
+        QList<QLineF> lines;
+        lines.reserve(static_cast<qsizetype>(page.lines.size()));
+        for (const SheetLine& line : page.lines)
+            lines.append(QLineF(at(line.x1, line.y1), at(line.x2, line.y2)));
+        painter.drawLines(lines);
+        const Face* current = nullptr;
+        for (const SheetText& text : page.texts) {
+            if (text.text.empty())
+                continue;
+            Face& f = face(text.pointSize, text.bold);
+            if (&f != current) {
+                painter.setFont(f.font);
+                current = &f;
+            }
+            const QString shown =
+                QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
+            QPointF point = at(text.x, text.y);
+            if (text.alignRight)
+                point.rx() -= f.width(shown);
+            painter.drawText(QPointF(point.x(), point.y() + f.metrics.ascent()), shown);
+        }
     }
+    painter.restore();
 }
 
 QByteArray floorMemorialPdf(const FloorMemorial& memorial) {
