@@ -452,6 +452,17 @@ int floorRun(const Options& options, std::ostream& out, std::ostream& err) {
         err << "lajes-cli: " << *results.inputError << "\n";
         return exitUsage;
     }
+    // A pick the slab's list does not offer is refused as in `design`.
+    for (const FloorSlabResult& slab : results.slabs) {
+        if (slab.skippedChoices.empty())
+            continue;
+        const BarPick& pick = slab.skippedChoices.front();
+        err << "lajes-cli: laje \"" << slab.name << "\": \"choices\": a lista "
+            << (pick.diameter ? "de bitolas" : "de espaçamentos") << " de \""
+            << directionKey(pick.direction) << "\" não oferece \""
+            << (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) << "\"\n";
+        return exitUsage;
+    }
     out << resultText(floorJson(input, results, input.settings, options.nbr2014)) << "\n";
     if (!outputWritten(out, err))
         return exitUsage;

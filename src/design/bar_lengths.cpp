@@ -18,8 +18,12 @@ BarLengths barLengths(const SlabDesignData& slab, const Settings& settings) {
     lengths.Lby = slab.Ly - settings.wallWidth + 2 * lengths.e;
     lengths.v = (slab.h - 2 * settings.cover) * 0.01;
     lengths.a = topBarUnit(slab.AdjacentSpan);
-    lengths.Ln = 3 * lengths.a + 2 * lengths.v;
+    lengths.Ln = topBarLength(lengths.a, lengths.v);
     return lengths;
+}
+
+double topBarLength(double a, double v) {
+    return 3 * a + 2 * v;
 }
 
 double wholeCentimetres(double metres) {

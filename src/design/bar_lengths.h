@@ -27,6 +27,10 @@ BarLengths barLengths(const SlabDesignData& slab, const Settings& settings);
 // excess of at most 0.01 step (0.05 cm) is dropped (4.00 m gives 0.50, 4.10 m gives 0.55).
 double topBarUnit(double adjacentSpan);
 
+// A whole top bar over one edge, m: 3a + 2v, with a = topBarUnit(adjacent span) and v the leg
+// (h less a cover top and bottom), both in m. A stretch of a floor has its own adjacent span.
+double topBarLength(double a, double v);
+
 // A length in metres as the whole centimetres of its label: to nearest, halves away from zero
 // (4.13 m is 413). The drawing writes this number and the steel table counts with it.
 double wholeCentimetres(double metres);

@@ -67,8 +67,9 @@ const SchedulePosition* SteelSchedule::position(BarDirection direction) const {
     return nullptr;
 }
 
-std::optional<SteelSchedule> steelSchedule(const SlabDesignData& slab, const SlabResults& results,
-                                           const Settings& settings) {
+std::optional<std::vector<SchedulePosition>> schedulePositions(const SlabDesignData& slab,
+                                                               const SlabResults& results,
+                                                               const Settings& settings) {
     const BarLengths lengths = barLengths(slab, settings);
     SteelSchedule schedule;
     for (BarDirection direction : allBarDirections) {
@@ -91,7 +92,10 @@ std::optional<SteelSchedule> steelSchedule(const SlabDesignData& slab, const Sla
         position.mass = position.totalLength * linearMass;
         schedule.positions.push_back(position);
     }
+    return schedule.positions;
+}
 
+void summariseSchedule(SteelSchedule& schedule) {
     for (const BarTableRow& row : barTable) {
         ScheduleDiameter sum;
         sum.diameter = row.diameter;
@@ -109,6 +113,16 @@ std::optional<SteelSchedule> steelSchedule(const SlabDesignData& slab, const Sla
         }
     }
     schedule.totalMassWithLosses = schedule.totalMass * lossAllowance;
+}
+
+std::optional<SteelSchedule> steelSchedule(const SlabDesignData& slab, const SlabResults& results,
+                                           const Settings& settings) {
+    auto positions = schedulePositions(slab, results, settings);
+    if (!positions)
+        return std::nullopt;
+    SteelSchedule schedule;
+    schedule.positions = std::move(*positions);
+    summariseSchedule(schedule);
     schedule.area = slab.Lx * slab.Ly;
     // A ribbed slab is a solid plate of thickness h less the voids of the blocks, hb deep and
     // a wide in every module a + bw of both directions.

@@ -65,6 +65,14 @@ struct SteelSchedule {
 std::optional<SteelSchedule> steelSchedule(const SlabDesignData& slab, const SlabResults& results,
                                            const Settings& settings);
 
+// The two halves of steelSchedule. The positions alone (nothing on a no-bar failure), by the
+// rules above:
+std::optional<std::vector<SchedulePosition>>
+schedulePositions(const SlabDesignData& slab, const SlabResults& results, const Settings& settings);
+// The summary of `schedule.positions`: the diameters, ascending, and the total mass with and
+// without losses (area, volume and rates are the slab's and are left as they are).
+void summariseSchedule(SteelSchedule& schedule);
+
 // ---- The table as texts ---------------------------------------------------------------------
 // Lengths, masses and rates with two decimals, diameters with one, all with
 // `decimalSeparator`; quantities and unit lengths as whole numbers.

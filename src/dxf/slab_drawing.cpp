@@ -178,4 +178,32 @@ void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResul
     }
 }
 
+namespace {
+
+// Adds the origin to every coordinate on its way to the file.
+class MovedEntityWriter final : public DxfEntityWriter {
+public:
+    MovedEntityWriter(DxfEntityWriter& file, DrawingOrigin origin) : file_(file), origin_(origin) {}
+    void writeText(double x, double y, DxfTextHeight height, bool rotated,
+                   std::string_view text) override {
+        file_.writeText(x + origin_.x, y + origin_.y, height, rotated, text);
+    }
+    void writeLine(DxfLayer layer, double x1, double y1, double x2, double y2) override {
+        file_.writeLine(layer, x1 + origin_.x, y1 + origin_.y, x2 + origin_.x, y2 + origin_.y);
+    }
+
+private:
+    DxfEntityWriter& file_;
+    DrawingOrigin origin_;
+};
+
+} // namespace
+
+void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResults& results,
+              const Settings& settings, std::string_view slabName, char decimalSeparator,
+              DrawingOrigin origin) {
+    MovedEntityWriter moved(file, origin);
+    drawSlab(moved, slab, results, settings, slabName, decimalSeparator);
+}
+
 } // namespace lajes

@@ -37,4 +37,14 @@ std::array<BarLabelPlace, 4> barLabelPlaces(const SlabDesignData& slab, const Sl
 void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResults& results,
               const Settings& settings, std::string_view slabName, char decimalSeparator);
 
+// The same drawing moved so that its own (0, 0) lands on `origin` (drawing units): one slab of
+// a floor placed where it lies in the plan. The drawing above is this one at no offset.
+struct DrawingOrigin {
+    double x = 0.0;
+    double y = 0.0;
+};
+void drawSlab(DxfEntityWriter& file, const SlabDesignData& slab, const SlabResults& results,
+              const Settings& settings, std::string_view slabName, char decimalSeparator,
+              DrawingOrigin origin);
+
 } // namespace lajes

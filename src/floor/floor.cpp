@@ -403,7 +403,11 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
             std::vector<BarPick> picks = slabs[s].choices;
             for (BarPick& pick : picks)
                 pick.direction = analysisDirection(pick.direction, r.rotated);
-            applyBarPicks(picks, slab, results, settings, screen, options.decimalSeparator);
+            const BarPicksOutcome applied =
+                applyBarPicks(picks, slab, results, settings, screen, options.decimalSeparator);
+            r.skippedChoices = applied.skipped;
+            for (BarPick& pick : r.skippedChoices)
+                pick.direction = analysisDirection(pick.direction, r.rotated);
             r.outcome = FloorOutcome::Ready;
         }
         r.AsxP = r.rotated ? results.Asyp : results.Asxp;

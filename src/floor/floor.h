@@ -100,10 +100,11 @@ struct FloorSlabResult {
     std::array<double, 4> ownX{};    // per Side: its own support moment (<= 0), 0 when simple
     double Mx = 0.0, My = 0.0;       // corrected span moments, plan's frame
     FloorOutcome outcome = FloorOutcome::Rejected;
-    std::string message;               // Rejected and NoBar
-    double AsxP = 0.0, AsyP = 0.0;     // plan's frame
-    BarChoice barX, barY;              // bars along the plan's x and y
-    std::array<double, 4> reactions{}; // per Side, kg/m
+    std::string message;                 // Rejected and NoBar
+    double AsxP = 0.0, AsyP = 0.0;       // plan's frame
+    BarChoice barX, barY;                // bars along the plan's x and y
+    std::vector<BarPick> skippedChoices; // picks (plan's frame) that the lists did not offer
+    std::array<double, 4> reactions{};   // per Side, kg/m
     double immediateDeflection = 0.0, finalDeflection = 0.0, admissibleDeflection = 0.0;
     double tauD = 0.0, tauU = 0.0;
     // The single slab's records in the analysis frame as the design left them (the drawing,

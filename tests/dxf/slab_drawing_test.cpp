@@ -412,6 +412,23 @@ TEST(SlabDrawingTest, SolidSlabDrawsOneBarPerDirectionWhateverItsCounts) {
     expectEntity(entities[12], line(DxfLayer::FerrPos, 8.7, 25, 91.3, 25), 12);
 }
 
+// A floor places each slab where it lies: every entity moves by the origin and nothing else
+// changes.
+TEST(SlabDrawingTest, OriginMovesEveryEntityAndNothingElse) {
+    const std::vector<Entity> atZero = draw(workedSlab(), workedResults());
+    EntityCollector collector;
+    drawSlab(collector, workedSlab(), workedResults(), Settings{}, "L1", '.', {80.0, -20.0});
+    ASSERT_EQ(collector.entities.size(), atZero.size());
+    for (std::size_t i = 0; i < atZero.size(); ++i) {
+        Entity expected = atZero[i];
+        expected.x1 += 80.0;
+        expected.y1 -= 20.0;
+        expected.x2 += 80.0;
+        expected.y2 -= 20.0;
+        expectEntity(collector.entities[i], expected, i);
+    }
+}
+
 TEST(SlabDrawingTest, RibbedBottomBarsStepByKOverEight) {
     SlabDesignData slab = workedSlab();
     slab.Ribbed = true;

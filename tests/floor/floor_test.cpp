@@ -105,6 +105,20 @@ TEST(WorkedFloor, TheLargerMomentLeavesL1SpanMomentAsItWas) {
     EXPECT_NEAR(r.slabs[0].Mx, 301.50, cents);
 }
 
+// L2 is analysed rotated: a pick of the plan's yp is the analysis's xp, and an unoffered one
+// is handed back in the plan's frame.
+TEST(WorkedFloor, PicksOfARotatedSlabAreThoseOfThePlan) {
+    Floor floor = workedFloor();
+    floor.slabs[1].choices = {{BarDirection::yp, "8.0", std::nullopt},
+                              {BarDirection::xp, "40.0", std::nullopt}};
+    const FloorResults r = designFloor(floor, Settings{});
+    ASSERT_TRUE(r.slabs[1].rotated);
+    EXPECT_EQ(r.slabs[1].barY.diameter, 8.0);
+    EXPECT_EQ(r.slabs[1].barX.diameter, 5.0);
+    ASSERT_EQ(r.slabs[1].skippedChoices.size(), 1u);
+    EXPECT_EQ(r.slabs[1].skippedChoices[0].direction, BarDirection::xp);
+}
+
 // Rule 3: each (nx, ny) pattern once, forced by overrides on a lone 4 × 5 m slab.
 struct PatternRow {
     const char* name;
