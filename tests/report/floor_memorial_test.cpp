@@ -1,8 +1,13 @@
 // The floor's memorial made by lajes-cli floor --report, read back with pdftotext and checked
 // against the JSON that the same command prints: the worked floor with its NBR 6118:2014
 // checks takes three pages.
+#include <QAction>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <map>
@@ -11,13 +16,37 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "floor/floor_file.h"
 #include "pdf_reading.h"
+#include "report/floor_memorial.h"
+#include "report/report_preview.h"
 #include "text/number_text.h"
 
 #if defined(LAJES_CLI_PATH) && defined(LAJES_EXAMPLES_DIR)
 
 namespace lajes::report {
 namespace {
+
+// The preview shows every page and saves the PDF from its tool bar, as the other sheets do.
+TEST(FloorMemorialTest, PreviewShowsEveryPageWithSalvarPdf) {
+    const auto read = readFloorFile(LAJES_EXAMPLES_DIR "/pavimento-tipo.pavimento", Settings{});
+    ASSERT_TRUE(std::holds_alternative<Floor>(read));
+    const Floor& floor = std::get<Floor>(read);
+    const FloorMemorial memorial = fillFloorMemorial(
+        floor, designFloor(floor, floor.settings, {','}), floor.settings, ',', true);
+    ASSERT_EQ(memorial.pages.size(), 3u);
+    const auto printer = reportPrinter();
+    const auto preview = createFloorMemorialPreview(memorial, *printer, nullptr);
+    EXPECT_NE(preview->findChild<QAction*>(QStringLiteral("SalvarPdfAction")), nullptr);
+    int pages = 0;
+    QTimer::singleShot(0, preview.get(), [&] {
+        if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
+            pages = widget->pageCount();
+        preview->reject();
+    });
+    execPreviewMaximised(*preview);
+    EXPECT_EQ(pages, 3);
+}
 
 using nlohmann::json;
 
