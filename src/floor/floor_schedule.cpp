@@ -247,23 +247,7 @@ FloorSchedule floorSchedule(const Floor& floor, const FloorResults& results,
     }
 
     SteelSchedule& table = schedule.table;
-    for (const BarTableRow& row : barTable) {
-        ScheduleDiameter sum;
-        sum.diameter = row.diameter;
-        bool used = false;
-        for (const SchedulePosition& position : table.positions) {
-            if (position.diameter != row.diameter)
-                continue;
-            used = true;
-            sum.totalLength += position.totalLength;
-            sum.mass += position.mass;
-        }
-        if (used) {
-            table.diameters.push_back(sum);
-            table.totalMass += sum.mass;
-        }
-    }
-    table.totalMassWithLosses = table.totalMass * lossAllowance;
+    summariseSchedule(table);
     table.steelPerArea = table.area > 0.0 ? table.totalMass / table.area : 0.0;
     table.steelPerVolume =
         table.concreteVolume > 0.0 ? table.totalMass / table.concreteVolume : 0.0;
