@@ -197,9 +197,9 @@ FloorSchedule floorSchedule(const Floor& floor, const FloorResults& results,
             group.diameter = bar.diameter;
             group.unitLength = wholeCentimetres(alongX ? lengths.Lbx : lengths.Lby);
             if (slab.Ribbed) {
+                // Bars in bundles, one bundle per rib: no one spacing between bars.
                 group.quantity =
                     static_cast<long long>(alongX ? ribsX : ribsY) * (alongX ? perRibX : perRibY);
-                group.spacing = module;
             } else {
                 group.quantity = bar.count;
                 group.spacing = bar.spacing;

@@ -100,6 +100,45 @@ TEST(FloorScheduleTest, LeavesOutWhatWasNotDesigned) {
     EXPECT_NEAR(schedule.table.concreteVolume, 6.84, 1e-12);
 }
 
+// A ribbed slab (5 × 6 m, 10 ribs of 5 Ø8.0 along x, 8 ribs of 5 along y, one Ø5.0 top bar
+// per rib and one more) beside a solid one that it does not fix: its bars counted rib by rib;
+// its top bars along y (613 cm) share a position with the solid slab's bottom bars of 5.0 mm
+// and 613 cm.
+TEST(FloorScheduleTest, RibbedSlabCountsItsRibs) {
+    Floor floor;
+    floor.fck = 25;
+    FloorSlab ribbed = testing_floor::slab("L1", 0, 0, 5, 6, 25);
+    ribbed.g = 100;
+    ribbed.q = 300;
+    ribbed.Ribbed = true;
+    ribbed.a = 40;
+    ribbed.bw = 10;
+    ribbed.hb = 20;
+    ribbed.bf = 5;
+    ribbed.BlockDensity = 450;
+    floor.slabs = {ribbed, testing_floor::slab("L2", 5, 0, 4, 6, 10)};
+    const FloorResults results = designFloor(floor, floor.settings);
+    ASSERT_EQ(results.outcome, FloorOutcome::Ready);
+    ASSERT_EQ(results.slabs[0].barX.text, "10x5Ø8.0");
+    const FloorSchedule schedule = floorSchedule(floor, results, floor.settings);
+    const std::vector<ExpectedPosition> expected{
+        {"N1", 8.0, 50, 513, 256.5, 101.3175}, {"N2", 8.0, 40, 613, 245.2, 96.854},
+        {"N3", 5.0, 11, 513, 56.43, 8.69022},  {"N4", 5.0, 45, 613, 275.85, 42.4809},
+        {"N5", 6.3, 66, 413, 272.58, 66.7821},
+    };
+    ASSERT_EQ(schedule.table.positions.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        const SchedulePosition& p = schedule.table.positions[i];
+        EXPECT_DOUBLE_EQ(p.diameter, expected[i].diameter);
+        EXPECT_EQ(p.quantity, expected[i].quantity);
+        EXPECT_DOUBLE_EQ(p.unitLength, expected[i].unitLength);
+        EXPECT_NEAR(p.mass, expected[i].mass, 1e-9);
+    }
+    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[0], '.'), "N1 - 50 Ø8.0 - 513");
+    EXPECT_EQ(floorBarLabel(schedule, schedule.groups[2], '.'), "N3 - 11 Ø5.0 c/50 - 513");
+}
+
 struct NameOrderRow {
     const char* name;
     const char* a;
