@@ -31,6 +31,29 @@ ordered_json perSide(const std::array<double, 4>& values) {
     return sides;
 }
 
+// The verification of a rotated slab runs on the analysis's frame: its directions are named
+// back in the plan's (xp <-> yp, the deflection's x <-> y).
+nlohmann::json inPlanFrame(nlohmann::json verification, bool rotated) {
+    if (!rotated || !verification.contains("checks"))
+        return verification;
+    for (auto& check : verification["checks"]) {
+        std::string id = check.value("id", std::string());
+        if (id.ends_with(".xp"))
+            id.replace(id.size() - 2, 2, "yp");
+        else if (id.ends_with(".yp"))
+            id.replace(id.size() - 2, 2, "xp");
+        check["id"] = id;
+        if (check.contains("details") && check["details"].contains("direction")) {
+            auto& direction = check["details"]["direction"];
+            if (direction == "x")
+                direction = "y";
+            else if (direction == "y")
+                direction = "x";
+        }
+    }
+    return verification;
+}
+
 ordered_json slabJson(const FloorSlabResult& r, const Settings& settings, bool nbr2014) {
     ordered_json slab;
     slab["name"] = r.name;
@@ -67,8 +90,9 @@ ordered_json slabJson(const FloorSlabResult& r, const Settings& settings, bool n
                               {"admissible", r.admissibleDeflection}};
         slab["shear"] = {{"tauD", r.tauD}, {"tauU", r.tauU}};
         if (nbr2014)
-            slab["nbr6118_2014"] =
-                verificationJson(verifyNbr6118(r.slab, r.results, settings, Nbr6118Parameters{}));
+            slab["nbr6118_2014"] = inPlanFrame(
+                verificationJson(verifyNbr6118(r.slab, r.results, settings, Nbr6118Parameters{})),
+                r.rotated);
     }
     return slab;
 }

@@ -100,14 +100,13 @@ double requiredAreaOf(const SlabResults& results, BarDirection direction) {
     return results.Asyn;
 }
 
-ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
-                              ResultsScreen& screen, char decimalSeparator) {
+ComputeOutcome designResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
+                             ResultsScreen& screen, char decimalSeparator) {
     const char sep = decimalSeparator;
     ComputeOutcome outcome;
     screen.closeTimerRunning = false;
 
-    // 1. Focus and lists.
-    screen.focusedControl = ResultsFocus::AsxpComboBox;
+    // 1. Lists.
     for (BarDirection direction : allBarDirections) {
         screen.diameterList(direction).clear();
         screen.spacingList(direction).clear();
@@ -129,20 +128,6 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
     computeReactions(slab, slab.Lambda, results);
     designFlexuralSteel(slab, results);
 
-    // 5.
-    screen.RxaEdit = shownOrBlank(results.Rxa, sep);
-    screen.RxeEdit = shownOrBlank(results.Rxe, sep);
-    screen.RyaEdit = shownOrBlank(results.Rya, sep);
-    screen.RyeEdit = shownOrBlank(results.Rye, sep);
-    screen.MxEdit = shown(results.Mx, sep);
-    screen.MyEdit = shown(results.My, sep);
-    screen.XxEdit = shownOrBlank(results.Xx, sep);
-    screen.XyEdit = shownOrBlank(results.Xy, sep);
-    screen.AsxpCEdit = shown(results.Asxp, sep);
-    screen.AsypCEdit = shown(results.Asyp, sep);
-    screen.AsxnCEdit = shownOrBlank(results.Asxn, sep);
-    screen.AsynCEdit = shownOrBlank(results.Asyn, sep);
-
     // 6. No top steel in a direction: its column is emptied and locked.
     for (BarDirection direction : {BarDirection::xn, BarDirection::yn}) {
         if (requiredAreaOf(results, direction) == 0.0) {
@@ -154,11 +139,6 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
     }
 
     // 7.
-    screen.MkmaxEdit = shown(results.MkMax, sep);
-    screen.MrEdit = shown(results.Mr, sep);
-    screen.RominEdit = shown(results.rhoMin, sep);
-    screen.AsminEdit = shown(results.AsMin, sep);
-    screen.XLnEdit = shown(results.X, sep);
     screen.spacingLimits = spacingLimitsFor(slab.h);
 
     // 8. Bars; the first direction without a usable diameter ends the computation.
@@ -192,12 +172,6 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
         }
     }
 
-    // 9.
-    screen.AsxpEdit = shown(results.bar(BarDirection::xp).effectiveArea, sep);
-    screen.AsypEdit = shown(results.bar(BarDirection::yp).effectiveArea, sep);
-    screen.AsxnEdit = shownOrBlank(results.bar(BarDirection::xn).effectiveArea, sep);
-    screen.AsynEdit = shownOrBlank(results.bar(BarDirection::yn).effectiveArea, sep);
-
     // 10. The strip design assumed a rectangular section; only the flange is 100 cm wide.
     if (slab.Ribbed && results.X > slab.bf)
         outcome.messages.push_back(
@@ -206,14 +180,61 @@ ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const 
     // 11, 12.
     computeDeflections(slab, slab.d, settings.phiInfinity, results);
     const ShearDetails shear = checkShear(slab, slab.d, results);
-    screen.TwdEdit = shown(results.tauD, sep);
-    screen.TwuEdit = shown(results.tauU, sep);
     if (shear.warningDue)
         outcome.messages.push_back({MessageKind::Information, std::string(shearWarningMessage)});
+    return outcome;
+}
+
+void showResults(const SlabResults& results, const ComputeOutcome& outcome, ResultsScreen& screen,
+                 char decimalSeparator) {
+    const char sep = decimalSeparator;
+    // 1.
+    screen.focusedControl = ResultsFocus::AsxpComboBox;
+
+    // 5.
+    screen.RxaEdit = shownOrBlank(results.Rxa, sep);
+    screen.RxeEdit = shownOrBlank(results.Rxe, sep);
+    screen.RyaEdit = shownOrBlank(results.Rya, sep);
+    screen.RyeEdit = shownOrBlank(results.Rye, sep);
+    screen.MxEdit = shown(results.Mx, sep);
+    screen.MyEdit = shown(results.My, sep);
+    screen.XxEdit = shownOrBlank(results.Xx, sep);
+    screen.XyEdit = shownOrBlank(results.Xy, sep);
+    screen.AsxpCEdit = shown(results.Asxp, sep);
+    screen.AsypCEdit = shown(results.Asyp, sep);
+    screen.AsxnCEdit = shownOrBlank(results.Asxn, sep);
+    screen.AsynCEdit = shownOrBlank(results.Asyn, sep);
+
+    // 7.
+    screen.MkmaxEdit = shown(results.MkMax, sep);
+    screen.MrEdit = shown(results.Mr, sep);
+    screen.RominEdit = shown(results.rhoMin, sep);
+    screen.AsminEdit = shown(results.AsMin, sep);
+    screen.XLnEdit = shown(results.X, sep);
+
+    // After a no-bar failure the boxes of the steps it skipped are left as they were.
+    if (outcome.closeScreen)
+        return;
+
+    // 9.
+    screen.AsxpEdit = shown(results.bar(BarDirection::xp).effectiveArea, sep);
+    screen.AsypEdit = shown(results.bar(BarDirection::yp).effectiveArea, sep);
+    screen.AsxnEdit = shownOrBlank(results.bar(BarDirection::xn).effectiveArea, sep);
+    screen.AsynEdit = shownOrBlank(results.bar(BarDirection::yn).effectiveArea, sep);
+
+    // 12.
+    screen.TwdEdit = shown(results.tauD, sep);
+    screen.TwuEdit = shown(results.tauU, sep);
     screen.FiEdit = shown(results.immediateDeflection, sep);
     screen.FadmEdit = shown(results.admissibleDeflection, sep);
     screen.FfEdit = shown(results.finalDeflection, sep);
     screen.Fadm1Edit = shown(results.admissibleDeflection, sep);
+}
+
+ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
+                              ResultsScreen& screen, char decimalSeparator) {
+    ComputeOutcome outcome = designResults(slab, results, settings, screen, decimalSeparator);
+    showResults(results, outcome, screen, decimalSeparator);
     return outcome;
 }
 

@@ -33,6 +33,16 @@ struct ComputeOutcome {
 ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
                               ResultsScreen& screen, char decimalSeparator);
 
+// Its two steps. The design, deciding from the numbers: slab.fyk, the areas, reactions, flexural
+// steel, the bar proposals (the screen's diameter and spacing lists, descriptions and spacing
+// limits are the proposal's own record), deflection and shear, and the messages.
+ComputeOutcome designResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
+                             ResultsScreen& screen, char decimalSeparator);
+// The screen's boxes from the numbers of `results`; after a no-bar failure the boxes of the
+// steps the design skipped are left as they were.
+void showResults(const SlabResults& results, const ComputeOutcome& outcome, ResultsScreen& screen,
+                 char decimalSeparator);
+
 // The span across which a direction's bars are laid out, m: Ly for x, Lx for y.
 double distributionLength(const SlabDesignData& slab, BarDirection direction);
 

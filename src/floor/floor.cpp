@@ -395,7 +395,7 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
         }
         ResultsScreen screen;
         const ComputeOutcome computed =
-            computeResults(slab, results, settings, screen, options.decimalSeparator);
+            designResults(slab, results, settings, screen, options.decimalSeparator);
         if (computed.closeScreen) {
             r.outcome = FloorOutcome::NoBar;
             r.message = std::string(noBarMessage);

@@ -53,17 +53,23 @@ double coordinate(const json& slab, const char* key, const std::string& where) {
     return asTyped(value);
 }
 
-double positiveNumber(const json& slab, const char* key, const std::string& where, bool required) {
+// A number of the slab not below zero; `required` ones must be above zero. The five boxes of the
+// data-entry screen (Lx, Ly, h, g, q) enter rounded to two decimals; the ribbed geometry as given,
+// as in a slab file.
+double positiveNumber(const json& slab, const char* key, const std::string& where, bool required,
+                      bool boxed = true) {
     const auto it = slab.find(key);
     if (it == slab.end() || it->is_null()) {
         if (required)
             fail(where + "falta \"" + key + "\"");
         return 0.0;
     }
-    const double value = valueOr(parseNumber(*it, key), where);
-    if (required && roundedAsTyped(value) <= 0.0)
+    double value = valueOr(parseNumber(*it, key), where);
+    if (boxed)
+        value = roundedAsTyped(value);
+    if (required && value <= 0.0)
         fail(where + "\"" + key + "\" deve ser maior que zero");
-    return roundedAsTyped(value);
+    return value;
 }
 
 EdgeMode edgeMode(const json& value, const std::string& key, const std::string& where) {
@@ -104,11 +110,11 @@ FloorSlab readSlab(const json& item, std::size_t position) {
             fail(where + "\"Ribbed\" deve ser true ou false");
         slab.Ribbed = it->get<bool>();
     }
-    slab.a = positiveNumber(item, "a", where, slab.Ribbed);
-    slab.bw = positiveNumber(item, "bw", where, slab.Ribbed);
-    slab.hb = positiveNumber(item, "hb", where, slab.Ribbed);
-    slab.bf = positiveNumber(item, "bf", where, slab.Ribbed);
-    slab.BlockDensity = positiveNumber(item, "BlockDensity", where, slab.Ribbed);
+    slab.a = positiveNumber(item, "a", where, slab.Ribbed, false);
+    slab.bw = positiveNumber(item, "bw", where, slab.Ribbed, false);
+    slab.hb = positiveNumber(item, "hb", where, slab.Ribbed, false);
+    slab.bf = positiveNumber(item, "bf", where, slab.Ribbed, false);
+    slab.BlockDensity = positiveNumber(item, "BlockDensity", where, slab.Ribbed, false);
     if (const auto it = item.find("edges"); it != item.end()) {
         if (!it->is_object())
             fail(where + "\"edges\" deve ser um objeto");

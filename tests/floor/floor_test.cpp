@@ -119,6 +119,24 @@ TEST(WorkedFloor, PicksOfARotatedSlabAreThoseOfThePlan) {
     EXPECT_EQ(r.slabs[1].skippedChoices[0].direction, BarDirection::xp);
 }
 
+// Rule 8: two 7 cm slabs under 800 kg/m²: each span moment stays below Mk máx (about 1232 at
+// d = 5.5 cm) while the moment over the shared beam, about 1393, does not.
+TEST(FloorOutcome, AStretchAboveMkMaxIsRefusedNamingBothSlabs) {
+    Floor floor;
+    floor.slabs = {slabAt("L1", 0, 0, 4, 4, 7), slabAt("L2", 4, 0, 4, 4, 7)};
+    for (FloorSlab& slab : floor.slabs) {
+        slab.g = 0.0;
+        slab.q = 800.0;
+    }
+    const FloorResults r = designFloor(floor, Settings{});
+    ASSERT_EQ(r.edges.size(), 1u);
+    EXPECT_EQ(r.slabs[0].outcome, FloorOutcome::Ready);
+    EXPECT_EQ(r.slabs[1].outcome, FloorOutcome::Ready);
+    EXPECT_EQ(r.edges[0].outcome, FloorOutcome::Rejected);
+    EXPECT_EQ(r.edges[0].message, "Momento X entre L1 e L2 é maior que Mkmáx !");
+    EXPECT_EQ(r.outcome, FloorOutcome::Rejected);
+}
+
 // Rule 3: each (nx, ny) pattern once, forced by overrides on a lone 4 × 5 m slab.
 struct PatternRow {
     const char* name;
