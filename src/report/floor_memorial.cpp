@@ -1,6 +1,6 @@
 #include "report/floor_memorial.h"
 
-#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QLineF>
 #include <QList>
 #include <QPageLayout>
@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -432,31 +433,53 @@ void paintFloorMemorial(QPainter& painter, const FloorMemorial& memorial,
         origin = QPointF(paint.left() * dotsX, paint.top() * dotsY);
     }
     const auto at = [&](double x, double y) { return QPointF(x * dotsX, y * dotsY) - origin; };
-    // A right-aligned text is moved left by its width: the sum of its characters' advances,
-    // kept per face (the tables' numbers use a dozen characters; pairs of digits are not kerned).
+    // Each text is drawn as a run of glyphs placed by the characters' own advances, looked up
+    // once per face: a long memorial has tens of thousands of short texts, and shaping each
+    // one anew is what made it slow. The report font is not kerned in these tables (digits,
+    // letters and units), so the advances are the text's layout.
     struct Face {
-        QFont font;
-        QFontMetricsF metrics;
-        std::map<char16_t, double> advances;
-        double width(const QString& text) {
-            double sum = 0.0;
+        QRawFont raw;
+        double ascent = 0.0;
+        std::map<char16_t, std::pair<quint32, double>> glyphs; // index, advance
+        QGlyphRun run(const QString& text, double& width) {
+            QList<quint32> indexes;
+            QList<QPointF> positions;
+            indexes.reserve(text.size());
+            positions.reserve(text.size());
+            width = 0.0;
             for (QChar c : text) {
-                auto found = advances.find(c.unicode());
-                if (found == advances.end())
-                    found = advances.emplace(c.unicode(), metrics.horizontalAdvance(c)).first;
-                sum += found->second;
+                auto found = glyphs.find(c.unicode());
+                if (found == glyphs.end()) {
+                    const QList<quint32> index = raw.glyphIndexesForString(QString(c));
+                    const quint32 glyph = index.isEmpty() ? 0 : index.front();
+                    const QList<QPointF> advance = raw.advancesForGlyphIndexes({glyph});
+                    found = glyphs
+                                .emplace(
+                                    c.unicode(),
+                                    std::pair{glyph, advance.isEmpty() ? 0.0 : advance.front().x()})
+                                .first;
+                }
+                indexes.append(found->second.first);
+                positions.append(QPointF(width, 0.0));
+                width += found->second.second;
             }
-            return sum;
+            QGlyphRun glyphRun;
+            glyphRun.setRawFont(raw);
+            glyphRun.setGlyphIndexes(indexes);
+            glyphRun.setPositions(positions);
+            return glyphRun;
         }
     };
+    const double pixelsPerPoint = device.logicalDpiY() / 72.0;
     std::map<std::pair<double, bool>, Face> faces;
     const auto face = [&](double points, bool bold) -> Face& {
         auto found = faces.find({points, bold});
         if (found == faces.end()) {
-            QFont font = reportFont(points, bold);
-            found =
-                faces.emplace(std::pair{points, bold}, Face{font, QFontMetricsF(font, &device), {}})
-                    .first;
+            Face made;
+            made.raw = QRawFont::fromFont(reportFont(points, bold));
+            made.raw.setPixelSize(points * pixelsPerPoint);
+            made.ascent = made.raw.ascent();
+            found = faces.emplace(std::pair{points, bold}, std::move(made)).first;
         }
         return found->second;
     };
@@ -472,21 +495,18 @@ void paintFloorMemorial(QPainter& painter, const FloorMemorial& memorial,
         for (const SheetLine& line : page.lines)
             lines.append(QLineF(at(line.x1, line.y1), at(line.x2, line.y2)));
         painter.drawLines(lines);
-        const Face* current = nullptr;
         for (const SheetText& text : page.texts) {
             if (text.text.empty())
                 continue;
             Face& f = face(text.pointSize, text.bold);
-            if (&f != current) {
-                painter.setFont(f.font);
-                current = &f;
-            }
-            const QString shown =
-                QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
+            double width = 0.0;
+            const QGlyphRun run =
+                f.run(QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())),
+                      width);
             QPointF point = at(text.x, text.y);
             if (text.alignRight)
-                point.rx() -= f.width(shown);
-            painter.drawText(QPointF(point.x(), point.y() + f.metrics.ascent()), shown);
+                point.rx() -= width;
+            painter.drawGlyphRun(QPointF(point.x(), point.y() + f.ascent), run);
         }
     }
     painter.restore();
