@@ -1,5 +1,6 @@
 #include "report/floor_memorial.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QLineF>
 #include <QList>
@@ -499,14 +500,25 @@ void paintFloorMemorial(QPainter& painter, const FloorMemorial& memorial,
             if (text.text.empty())
                 continue;
             Face& f = face(text.pointSize, text.bold);
+            const QString shown =
+                QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
             double width = 0.0;
-            const QGlyphRun run =
-                f.run(QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())),
-                      width);
+            const QGlyphRun run = f.run(shown, width);
             QPointF point = at(text.x, text.y);
             if (text.alignRight)
                 point.rx() -= width;
-            painter.drawGlyphRun(QPointF(point.x(), point.y() + f.ascent), run);
+            if (!run.glyphIndexes().contains(0u)) {
+                painter.drawGlyphRun(QPointF(point.x(), point.y() + f.ascent), run);
+                continue;
+            }
+            // A character the report font lacks (a slab named in another script): the text
+            // is laid out by Qt, which finds it in another font.
+            QFont font = reportFont(text.pointSize, text.bold);
+            painter.setFont(font);
+            const QFontMetricsF metrics(font, &device);
+            if (text.alignRight)
+                point.rx() = at(text.x, text.y).x() - metrics.horizontalAdvance(shown);
+            painter.drawText(QPointF(point.x(), point.y() + metrics.ascent()), shown);
         }
     }
     painter.restore();
