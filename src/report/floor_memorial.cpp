@@ -271,14 +271,23 @@ void addPlan(MemorialBuilder& b, const Floor& floor, const FloorResults& results
         page.lines.push_back({x1, y1, x0, y1});
         page.lines.push_back({x0, y1, x0, y0});
         const double cx = X(s.x + s.Lx * 0.5), cy = Y(s.y + s.Ly * 0.5);
-        // About 1.8 mm a character at 10 pt, 1.4 mm at 8 pt: centred by eye.
-        page.texts.push_back({cx - 0.9 * static_cast<double>(characters(s.name)), cy - 4.0, s.name,
-                              bodyPoints + 1.0, true, false});
+        // About 1.8 mm a character at 10 pt, 1.4 mm at 8 pt: centred by eye, and only in a
+        // slab drawn large enough to hold them (a big floor is drawn as its grid alone).
         const std::string h = "h = " + two(s.h, sep);
-        page.texts.push_back({cx - 0.7 * static_cast<double>(characters(h)), cy + 0.5, h,
-                              tablePoints, false, false});
+        const double nameWidth = 1.8 * static_cast<double>(characters(s.name));
+        const double hWidth = 1.4 * static_cast<double>(characters(h));
+        if (x1 - x0 < std::max(nameWidth, hWidth) + 2.0 || y0 - y1 < 12.0)
+            continue;
+        page.texts.push_back({cx - nameWidth / 2, cy - 4.0, s.name, bodyPoints + 1.0, true, false});
+        page.texts.push_back({cx - hWidth / 2, cy + 0.5, h, tablePoints, false, false});
     }
+    // The beams' names where the slabs are large enough to leave room for them.
+    double smallest = std::numeric_limits<double>::max();
+    for (const FloorSlab& s : floor.slabs)
+        smallest = std::min({smallest, s.Lx * scale, s.Ly * scale});
     for (const Beam& beam : results.beams) {
+        if (smallest < 12.0)
+            break;
         const bool alongX = std::abs(beam.from.y - beam.to.y) <= floorTolerance;
         if (alongX)
             page.texts.push_back({X(std::min(beam.from.x, beam.to.x)) + 1.0, Y(beam.from.y) - 3.5,
