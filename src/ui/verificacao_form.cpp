@@ -185,6 +185,7 @@ void TVerificacaoForm::IdadeEditExit() {
             messages_.information(this, QStringLiteral("Idade no carregamento\ndeve ser maior "
                                                        "que zero!"));
         IdadeEdit->setText(twoDecimals(parameters_.loadingAgeMonths));
+        IdadeEdit->setFocus(Qt::OtherFocusReason);
     }
     refresh();
     if (!(parameters_ == before))

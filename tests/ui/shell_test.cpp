@@ -89,7 +89,7 @@ private slots:
         QStringList titles;
         for (QAction* action : main->menuBar()->actions())
             titles << action->text();
-        QCOMPARE(titles, (QStringList{"&Arquivos", "&Calcular Lajes", "&Ajuda"}));
+        QCOMPARE(titles, (QStringList{"&Arquivos", "&Calcular Lajes", "A&juda"}));
         QCOMPARE(main->Saida->text(), QStringLiteral("&Saída"));
         QCOMPARE(main->Contedo1->text(), QStringLiteral("&Conteúdo"));
         QCOMPARE(main->A1->text(), QStringLiteral("&Sobre"));
