@@ -59,6 +59,25 @@ std::string settingsQuestion(const Settings& fromFile, const Settings& inForce,
            "passam a ser as do arquivo e ficam gravadas em Quenvor.cfg na saída.";
 }
 
+std::string suggestedFileName(std::string_view slabName, std::string_view extension) {
+    std::string name(slabName);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
+        name.pop_back();
+    while (!name.empty() && name.front() == ' ')
+        name.erase(name.begin());
+    for (char& c : name)
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < 0x20)
+            c = '_';
+    if (name.empty())
+        name = "Laje";
+    return name + "." + std::string(extension);
+}
+
+std::string savedFileMessage(const std::filesystem::path& file) {
+    return "Arquivo gravado: " + file.filename().string();
+}
+
 std::vector<std::string> withRecentFile(std::vector<std::string> list, const std::string& path) {
     std::erase(list, path);
     list.insert(list.begin(), path);

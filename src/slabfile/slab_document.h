@@ -55,6 +55,15 @@ std::string saveFailureMessage(const std::filesystem::path& file, const std::str
 std::string settingsQuestion(const Settings& fromFile, const Settings& inForce,
                              char decimalSeparator);
 
+// The file name a save dialog suggests for a drawing, a sheet or a table: the slab's name
+// with `extension` ("dxf", "pdf", "csv"); characters that file systems refuse become "_", and
+// a slab without a name is "Laje".
+std::string suggestedFileName(std::string_view slabName, std::string_view extension);
+
+// What the window's status bar says for 5 s after a file was written: "Arquivo gravado: L7.dxf".
+std::string savedFileMessage(const std::filesystem::path& file);
+inline constexpr int savedFileMessageMilliseconds = 5000;
+
 // The recent-files list after `path` was opened or saved: newest first, no repeats, at most
 // maxRecentFiles entries.
 inline constexpr std::size_t maxRecentFiles = 4;

@@ -24,6 +24,7 @@
 #include "ui/laje_nervurada_form.h"
 #include "ui/message_boxes.h"
 #include "ui/nome_laje_form.h"
+#include "ui/placement.h"
 #include "ui/resultados_form.h"
 #include "ui/slab_file_dialogs.h"
 #include "ui/verificacao_form.h"
@@ -192,13 +193,17 @@ void LajesApplication::createRemainingWindows() {
     // then follows the screen's results.
     resultsScreen_->verificationRequested = [this] {
         if (!verification_) {
+            // A window of the results screen: it stays above it.
             verification_ = new TVerificacaoForm(slab_, results_, settings_, nbr6118_, *messages_,
-                                                 mainWindow_.get());
+                                                 resultsScreen_);
             resultsScreen_->addCompanionWindow(verification_);
             connect(verification_, &TVerificacaoForm::parametersChanged, this,
                     [this] { slabChanged(); });
         }
+        const bool placed = verification_->isVisible();
         verification_->showWindow();
+        if (!placed)
+            placeBeside(verification_, resultsScreen_);
     };
     resultsScreen_->resultsChanged = [this] {
         if (verification_)

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -15,10 +16,12 @@
 #include "design/deflection.h"
 #include "design/results_driver.h"
 #include "design/shear.h"
+#include "slabfile/slab_document.h"
 #include "ui/decimal_box.h"
 #include "ui/dxf_export_command.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
+#include "ui/placement.h"
 #include "ui/screen_activation.h"
 #include "ui/tabela_aco_form.h"
 #include "ui/window_scale.h"
@@ -312,7 +315,10 @@ void TResultadosForm::ImprimirBitBtnClick() {
 
 void TResultadosForm::DXFBitBtnClick() {
     const ScreenActivation::OwnWindow own(*activation_);
-    exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_);
+    if (const auto file = exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_))
+        StatusBar->showMessage(
+            QString::fromStdString(savedFileMessage(std::filesystem::path(file->toStdU16String()))),
+            savedFileMessageMilliseconds);
 }
 
 void TResultadosForm::NBR6118BitBtnClick() {
@@ -328,7 +334,10 @@ void TResultadosForm::SairBitBtnClick() {
 
 void TResultadosForm::TabelaAcoBitBtnClick() {
     TTabelaAcoForm* table = tabelaAcoForm();
+    const bool placed = table->isVisible();
     table->show();
+    if (!placed)
+        placeBeside(table, this);
     table->raise();
     table->activateWindow();
 }

@@ -24,6 +24,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QTimer;
 
 namespace lajes {
@@ -202,6 +203,8 @@ public:
                 *SairBitBtn = nullptr;
     QPushButton* TabelaAcoBitBtn = nullptr;
     QPushButton* NBR6118BitBtn = nullptr;
+    // "Arquivo gravado: L7.dxf" for 5 s after the drawing was written.
+    QStatusBar* StatusBar = nullptr;
 };
 
 } // namespace lajes

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/glyphs.h"
@@ -144,6 +145,10 @@ void TResultadosForm::buildControls() {
     buildBarChoiceRows(g);
     buildCheckRows(g);
     buildButtonRow(g);
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    outer->addWidget(StatusBar);
     connectControls();
 }
 

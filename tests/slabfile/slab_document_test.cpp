@@ -90,6 +90,31 @@ TEST(SlabDocumentQuestionsTest, NameTheFileAndTheFileSettings) {
     EXPECT_TRUE(sameDesignSettings(fromFile, Settings{}));
 }
 
+struct FileNameCase {
+    const char* name;
+    const char* slab;
+    const char* extension;
+    const char* file;
+};
+
+class SuggestedFileNameTest : public testing::TestWithParam<FileNameCase> {};
+
+TEST_P(SuggestedFileNameTest, IsTheSlabsNameWithTheExtension) {
+    EXPECT_EQ(suggestedFileName(GetParam().slab, GetParam().extension), GetParam().file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SuggestedFileNameTest,
+    testing::Values(FileNameCase{"Plain", "L7", "dxf", "L7.dxf"},
+                    FileNameCase{"Accents", "Laje da sala", "pdf", "Laje da sala.pdf"},
+                    FileNameCase{"Separators", " L1/L2: térreo ", "csv", "L1_L2_ térreo.csv"},
+                    FileNameCase{"Empty", "", "dxf", "Laje.dxf"}),
+    testing_rows::RowName{});
+
+TEST(SavedFileMessageTest, NamesTheFileAlone) {
+    EXPECT_EQ(savedFileMessage("/home/eng/obra/L7.dxf"), "Arquivo gravado: L7.dxf");
+}
+
 TEST(RecentFilesTest, NewestFirstWithoutRepeatsAtMostFour) {
     std::vector<std::string> list;
     for (const char* path : {"a.laje", "b.laje", "c.laje", "a.laje", "d.laje", "e.laje"})

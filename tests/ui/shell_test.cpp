@@ -303,6 +303,10 @@ private slots:
         QCOMPARE(started.app->help(), help);
         QVERIFY(help->isVisible());
         QVERIFY((help->geometry().center() - main.center()).manhattanLength() <= 2);
+        // Escape closes it.
+        QVERIFY(activate(help));
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
     }
 
     void closingTheMainWindowWritesTheSettings_data() {
