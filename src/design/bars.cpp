@@ -121,8 +121,11 @@ void fillSpacingChoices(ChoiceList& list, double spacing, const SpacingLimits& l
     // last entry is 17.
     for (double s = limits.sMin; s <= spacing; s += 1.0)
         list.items.push_back(formatShortest(s, '.'));
-    if (!list.items.empty())
-        list.currentText = list.items.front();
+    // The list shows the spacing the bars use; a fractional s (h/2 cap) is none of its
+    // entries, and the list then shows none rather than a spacing not in use.
+    const std::string inUse = formatShortest(spacing, '.');
+    if (std::find(list.items.begin(), list.items.end(), inUse) != list.items.end())
+        list.currentText = inUse;
 }
 
 RibBars barsPerRib(double diameter, double AsRib) {

@@ -25,4 +25,10 @@ struct DeflectionDetails {
 DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, double phiInfinity,
                                      SlabResults& results);
 
+// The final deflection exceeds the admissible one (the screen marks its box; the sheet does
+// not change).
+inline bool deflectionExceeded(const SlabResults& results) {
+    return results.finalDeflection > results.admissibleDeflection;
+}
+
 } // namespace lajes

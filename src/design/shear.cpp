@@ -45,7 +45,7 @@ ShearDetails checkShear(const SlabDesignData& slab, double d, SlabResults& resul
             ((0.45 - 0.6) * rootRho * (h - 15.0) + 0.6 * rootRho * 45.0) * 0.022222222222222223;
     // psi4 sqrt(fck x 10^6) = 1000 psi4 sqrt(fck), fck in MPa: kN/m².
     results.tauU = details.psi4 * std::sqrt(slab.fck * 1000000.0);
-    details.warningDue = results.tauD > results.tauU;
+    details.warningDue = shearExceeded(results);
     return details;
 }
 

@@ -29,6 +29,11 @@ GoverningReaction governingReaction(const SlabResults& results);
 // shearWarningMessage when warningDue is set.
 ShearDetails checkShear(const SlabDesignData& slab, double d, SlabResults& results);
 
+// τd above τu: the shear message is due and the screen marks the two stress boxes.
+inline bool shearExceeded(const SlabResults& results) {
+    return results.tauD > results.tauU;
+}
+
 inline constexpr std::string_view shearWarningMessage =
     "Tensão de Cisalhamento da Laje\né maior que a resistente!";
 

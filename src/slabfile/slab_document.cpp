@@ -17,15 +17,18 @@ void SlabDocument::closed() {
 }
 
 std::string SlabDocument::title(std::string_view caption) const {
-    if (!hasFile())
+    if (!hasFile() && !modified_)
         return std::string(caption);
     // The results screen's caption ends with a blank; the separator brings its own.
     while (!caption.empty() && caption.back() == ' ')
         caption.remove_suffix(1);
-    return std::string(caption) + " — " + path_.filename().string() + (modified_ ? " *" : "");
+    const std::string name = hasFile() ? path_.filename().string() : std::string("Sem título");
+    return std::string(caption) + " — " + name + (modified_ ? " *" : "");
 }
 
 std::string SlabDocument::saveQuestion() const {
+    if (!hasFile())
+        return "Salvar as alterações da laje?";
     return "Salvar as alterações de " + path_.filename().string() + "?";
 }
 
@@ -37,12 +40,42 @@ std::string saveFailureMessage(const std::filesystem::path& file, const std::str
     return "Não foi possível gravar \"" + file.filename().string() + "\":\n" + error;
 }
 
-std::string settingsQuestion(const Settings& fromFile, char decimalSeparator) {
-    return "Esta laje foi calculada com outras configurações (parede " +
-           formatFixed(fromFile.wallWidth * 100.0, 2, decimalSeparator) + " cm, cobrimento " +
-           formatFixed(fromFile.cover, 2, decimalSeparator) + " cm, φ∞ " +
-           formatFixed(fromFile.phiInfinity, 2, decimalSeparator) +
-           "). Usar as configurações do arquivo?";
+namespace {
+
+std::string designSettingsText(const Settings& settings, char separator) {
+    return "parede " + formatFixed(settings.wallWidth * 100.0, 2, separator) + " cm, cobrimento " +
+           formatFixed(settings.cover, 2, separator) + " cm, φ∞ " +
+           formatFixed(settings.phiInfinity, 2, separator);
+}
+
+} // namespace
+
+std::string settingsQuestion(const Settings& fromFile, const Settings& inForce,
+                             char decimalSeparator) {
+    return "Esta laje foi calculada com outras configurações.\n\nNo arquivo: " +
+           designSettingsText(fromFile, decimalSeparator) +
+           ".\nNo programa: " + designSettingsText(inForce, decimalSeparator) +
+           ".\n\nUsar as configurações do arquivo? Com \"Sim\", as configurações do programa "
+           "passam a ser as do arquivo e ficam gravadas em Quenvor.cfg na saída.";
+}
+
+std::string suggestedFileName(std::string_view slabName, std::string_view extension) {
+    std::string name(slabName);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
+        name.pop_back();
+    while (!name.empty() && name.front() == ' ')
+        name.erase(name.begin());
+    for (char& c : name)
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < 0x20)
+            c = '_';
+    if (name.empty())
+        name = "Laje";
+    return name + "." + std::string(extension);
+}
+
+std::string savedFileMessage(const std::filesystem::path& file) {
+    return "Arquivo gravado: " + file.filename().string();
 }
 
 std::vector<std::string> withRecentFile(std::vector<std::string> list, const std::string& path) {

@@ -28,13 +28,14 @@ public:
     void closed();
 
     // A window's own caption, followed by the file's name and an asterisk while the slab
-    // differs from the file: "Cálculo de Lajes — L7.laje *". Without a file the caption alone.
+    // differs from the file: "Cálculo de Lajes — L7.laje *". A slab never saved is "Sem
+    // título *" once something was typed; before that the caption stands alone.
     std::string title(std::string_view caption) const;
 
-    // Closing or replacing the slab asks only when it came from or went to a file and
-    // changed since; a run that never used a file never asks.
-    bool mustAskBeforeDiscarding() const { return hasFile() && modified_; }
-    // "Salvar as alterações de L7.laje?"
+    // Closing or replacing the slab asks whenever it changed since it was opened or saved,
+    // with or without a file: nothing typed is lost without a question.
+    bool mustAskBeforeDiscarding() const { return modified_; }
+    // "Salvar as alterações de L7.laje?", or "Salvar as alterações da laje?" without a file.
     std::string saveQuestion() const;
 
 private:
@@ -48,9 +49,20 @@ bool sameDesignSettings(const Settings& a, const Settings& b);
 // The message when a file could not be written: the file and the writer's error text.
 std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error);
 
-// The question asked once when a file's settings differ from those in force, with the file's
-// values in the two-decimal form of the settings dialog (wall width in cm).
-std::string settingsQuestion(const Settings& fromFile, char decimalSeparator);
+// The question asked once when a file's settings differ from those in force: both sets in the
+// two-decimal form of the settings dialog (wall width in cm), and that "Sim" changes the
+// program's own settings, which are written at exit.
+std::string settingsQuestion(const Settings& fromFile, const Settings& inForce,
+                             char decimalSeparator);
+
+// The file name a save dialog suggests for a drawing, a sheet or a table: the slab's name
+// with `extension` ("dxf", "pdf", "csv"); characters that file systems refuse become "_", and
+// a slab without a name is "Laje".
+std::string suggestedFileName(std::string_view slabName, std::string_view extension);
+
+// What the window's status bar says for 5 s after a file was written: "Arquivo gravado: L7.dxf".
+std::string savedFileMessage(const std::filesystem::path& file);
+inline constexpr int savedFileMessageMilliseconds = 5000;
 
 // The recent-files list after `path` was opened or saved: newest first, no repeats, at most
 // maxRecentFiles entries.

@@ -118,4 +118,8 @@ std::optional<double> parseUserReal(std::string_view text) {
     return parseReal(copy);
 }
 
+std::string notANumberMessage(std::string_view text) {
+    return "'" + std::string(text) + "' não é um número válido.";
+}
+
 } // namespace lajes

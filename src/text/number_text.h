@@ -33,4 +33,7 @@ std::optional<double> parseReal(std::string_view text);
 // The same, for a number typed by the user with either "." or "," as the separator.
 std::optional<double> parseUserReal(std::string_view text);
 
+// The message for a typed text that is no number: "'4,5,2' não é um número válido."
+std::string notANumberMessage(std::string_view text);
+
 } // namespace lajes

@@ -1,6 +1,7 @@
 #include "ui/ajuda_form.h"
 
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -16,6 +17,8 @@ namespace lajes {
 
 TAjudaForm::TAjudaForm(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    // Escape closes the window, as it does a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     registerHelpResource();
     setObjectName(QStringLiteral("AjudaForm"));
     setWindowTitle(QStringLiteral("Ajuda - Cálculo de Lajes"));

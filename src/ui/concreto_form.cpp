@@ -41,10 +41,13 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(applicationIcon());
 
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Arquivos"));
+    NovaLaje = files->addAction(QStringLiteral("&Nova Laje"));
+    NovaLaje->setObjectName(QStringLiteral("NovaLaje"));
+    NovaLaje->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     AbrirLaje = files->addAction(QStringLiteral("&Abrir Laje…"));
     AbrirLaje->setObjectName(QStringLiteral("AbrirLaje"));
     AbrirLaje->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    SalvarLaje = files->addAction(QStringLiteral("&Salvar Laje"));
+    SalvarLaje = files->addAction(QStringLiteral("Sa&lvar Laje"));
     SalvarLaje->setObjectName(QStringLiteral("SalvarLaje"));
     SalvarLaje->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     SalvarLajeComo = files->addAction(QStringLiteral("Salvar Laje &Como…"));
@@ -77,7 +80,7 @@ TConcretoForm::TConcretoForm(QWidget* parent) : QMainWindow(parent) {
     CalcularPavimento->setObjectName(QStringLiteral("CalcularPavimento"));
     CalcularPavimento->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     CalcularPavimento->setStatusTip(QStringLiteral("Ctrl+Shift+P — Calcular Pavimento"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Ajuda"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("A&juda"));
     Contedo1 = help->addAction(QStringLiteral("&Conteúdo"));
     Contedo1->setObjectName(QStringLiteral("Contedo1"));
     A1 = help->addAction(QStringLiteral("&Sobre"));

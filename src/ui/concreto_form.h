@@ -20,6 +20,7 @@ public:
     explicit TConcretoForm(QWidget* parent = nullptr);
 
     // The slab file commands; the data-entry screen's "&Arquivo" menu shows the same actions.
+    QAction* NovaLaje;
     QAction* AbrirLaje;
     QAction* SalvarLaje;
     QAction* SalvarLajeComo;

@@ -1,6 +1,8 @@
 #include "ui/decimal_box.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,12 +23,23 @@ bool isDigit(QChar c) {
 // clipboard shortcuts) and keys without text (arrows, Delete) go through.
 class KeyFilter final : public QObject {
 public:
-    KeyFilter(QObject* parent, QString allowed) : QObject(parent), allowed_(std::move(allowed)) {}
+    // `returnMovesOn`: Return and Enter move to the next box, as Tab does.
+    KeyFilter(QObject* parent, QString allowed, bool returnMovesOn = false)
+        : QObject(parent), allowed_(std::move(allowed)), returnMovesOn_(returnMovesOn) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // In a dialog Return keeps pressing its default button ("&Ok").
+            if (returnMovesOn_ &&
+                !qobject_cast<QDialog*>(static_cast<QWidget*>(watched)->window()) &&
+                (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                !(key->modifiers() & ~Qt::KeypadModifier)) {
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QCoreApplication::sendEvent(watched, &tab);
+                return true;
+            }
             // Ctrl and Alt combinations are commands (paste, undo), not characters; what a
             // paste brings in is checked by the validator.
             const bool command =
@@ -41,6 +54,7 @@ protected:
 
 private:
     QString allowed_;
+    bool returnMovesOn_;
 };
 
 const QString decimalKeys = QStringLiteral("0123456789,.");
@@ -73,7 +87,7 @@ QValidator::State DigitsValidator::validate(QString& input, int& /*pos*/) const 
 
 void makeDecimalBox(QLineEdit* box) {
     box->setValidator(new DecimalValidator(box));
-    box->installEventFilter(new KeyFilter(box, decimalKeys));
+    box->installEventFilter(new KeyFilter(box, decimalKeys, true));
     box->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
@@ -81,14 +95,14 @@ void makeDecimalBox(QComboBox* box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setValidator(new DecimalValidator(box));
-    box->lineEdit()->installEventFilter(new KeyFilter(box, decimalKeys));
+    box->lineEdit()->installEventFilter(new KeyFilter(box, decimalKeys, true));
     box->lineEdit()->setContextMenuPolicy(Qt::PreventContextMenu);
     box->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void makeDigitsBox(QLineEdit* box) {
     box->setValidator(new DigitsValidator(box));
-    box->installEventFilter(new KeyFilter(box, digitKeys));
+    box->installEventFilter(new KeyFilter(box, digitKeys, true));
 }
 
 void makeListOnly(QComboBox* box) {
@@ -108,7 +122,7 @@ std::optional<double> commitDecimalBox(QLineEdit* box, MessageBoxes& messages, b
     const std::optional<double> value = parseUserReal(text.toStdString());
     if (!value) {
         messages.error(box->window(),
-                       QStringLiteral("'%1' is not a valid floating point value").arg(text));
+                       QString::fromStdString(notANumberMessage(text.toStdString())));
         return std::nullopt;
     }
     if (reformat)
@@ -148,21 +162,28 @@ QWidget* NumberBox::focusWidget() const {
     return watched ? watched : box;
 }
 
-void commitNumberBox(const NumberBox& number, MessageBoxes& messages) {
+bool commitNumberBox(const NumberBox& number, MessageBoxes& messages) {
     if (auto value = commitDecimalBox(number.box, messages, number.reformat)) {
         *number.field = *value * number.scale;
         if (number.alsoStore)
             number.alsoStore(*value);
+        return true;
     }
+    // What the box shows is what is used: the value kept, and the user stays to correct it.
+    const double kept = *number.field / number.scale;
+    number.box->setText(
+        number.reformat ? twoDecimals(kept)
+                        : QString::fromStdString(formatShortest(kept, localeDecimalSeparator())));
+    number.focusWidget()->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
-void commitFocusedNumberBox(const std::vector<NumberBox>& boxes, const QWidget* focused,
+bool commitFocusedNumberBox(const std::vector<NumberBox>& boxes, const QWidget* focused,
                             MessageBoxes& messages) {
     for (const NumberBox& number : boxes)
-        if (focused && (focused == number.focusWidget() || focused == number.box)) {
-            commitNumberBox(number, messages);
-            return;
-        }
+        if (focused && (focused == number.focusWidget() || focused == number.box))
+            return commitNumberBox(number, messages);
+    return true;
 }
 
 } // namespace lajes

@@ -48,7 +48,7 @@ void makeDigitsBox(QLineEdit* box);
 void makeListOnly(QComboBox* box);
 
 // Leaving a number box: an empty box becomes "0"; the text is converted; on failure the
-// conversion-error box is shown and nothing is returned (the caller keeps its field); on
+// message "'4,5,2' não é um número válido." is shown and nothing is returned; on
 // success, when `reformat`, the box is rewritten with two decimals. Returns the value.
 std::optional<double> commitDecimalBox(QLineEdit* box, MessageBoxes& messages, bool reformat);
 
@@ -67,12 +67,15 @@ struct NumberBox {
     QWidget* focusWidget() const;
 };
 
-// Commits `box` as leaving it does (commitDecimalBox, then the field).
-void commitNumberBox(const NumberBox& box, MessageBoxes& messages);
+// Commits `box` as leaving it does (commitDecimalBox, then the field). A text that is no
+// number gives the message, puts the field's value back into the box and the focus in it;
+// false then.
+bool commitNumberBox(const NumberBox& box, MessageBoxes& messages);
 
 // Commits the one of `boxes` that is `focused` (the window's focus widget), if any: a button
-// pressed while a box still has the focus takes the box's value.
-void commitFocusedNumberBox(const std::vector<NumberBox>& boxes, const QWidget* focused,
+// pressed while a box still has the focus takes the box's value. False when its text was no
+// number (the button's action should stop).
+bool commitFocusedNumberBox(const std::vector<NumberBox>& boxes, const QWidget* focused,
                             MessageBoxes& messages);
 
 // "%0.2f" with the locale's decimal separator.

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "dxf/dxf_export.h"
+#include "slabfile/slab_document.h"
 #include "ui/decimal_box.h"
 #include "ui/message_boxes.h"
 #include "ui/nome_laje_form.h"
@@ -68,10 +69,11 @@ std::optional<QString> QtDxfExportDialogs::slabName(QWidget* resultsWindow) {
 std::optional<QString> QtDxfExportDialogs::targetFile(QWidget* resultsWindow) {
     if (!dialog_)
         dialog_ = new TDxfSaveDialog(messages_, resultsWindow);
-    if (!lastFile_.isEmpty()) {
+    // "<nome da laje>.dxf", in the folder used last.
+    if (!lastFile_.isEmpty())
         dialog_->setDirectory(QFileInfo(lastFile_).absolutePath());
-        dialog_->selectFile(QFileInfo(lastFile_).fileName());
-    }
+    const std::string name = prompt_ ? prompt_->NomeLajeEdit->text().toStdString() : std::string();
+    dialog_->selectFile(QString::fromStdString(suggestedFileName(name, "dxf")));
     if (dialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog_->selectedFiles();
@@ -85,22 +87,26 @@ bool QtDxfExportDialogs::includeSchedule() const {
     return prompt_ && prompt_->IncluirTabelaAcoCheckBox->isChecked();
 }
 
-void exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs, MessageBoxes& messages,
-               const SlabDesignData& slab, const SlabResults& results, const Settings& settings) {
+std::optional<QString> exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs,
+                                 MessageBoxes& messages, const SlabDesignData& slab,
+                                 const SlabResults& results, const Settings& settings) {
     const std::optional<QString> name = dialogs.slabName(resultsWindow);
     if (!name)
-        return;
+        return std::nullopt;
     const std::optional<QString> file = dialogs.targetFile(resultsWindow);
     if (!file)
-        return;
+        return std::nullopt;
     // The bar descriptions are those of SlabResults, which the description boxes show.
     const std::optional<SteelSchedule> schedule =
         dialogs.includeSchedule() ? steelSchedule(slab, results, settings) : std::nullopt;
     const std::optional<std::string> error =
         exportDrawing(std::filesystem::path(file->toStdU16String()), name->toStdString(), slab,
                       results, settings, localeDecimalSeparator(), schedule ? &*schedule : nullptr);
-    if (error)
+    if (error) {
         messages.error(resultsWindow, QString::fromStdString(*error));
+        return std::nullopt;
+    }
+    return file;
 }
 
 } // namespace lajes

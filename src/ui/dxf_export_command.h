@@ -62,9 +62,10 @@ private:
     QString lastFile_;
 };
 
-// The whole command. An input/output failure is shown as an error box naming it; a successful
-// export shows nothing. Cancelling either dialog touches no file.
-void exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs, MessageBoxes& messages,
-               const SlabDesignData& slab, const SlabResults& results, const Settings& settings);
+// The whole command. An input/output failure is shown as an error box naming it. Cancelling
+// either dialog touches no file. Returns the file written, for the window's status bar.
+std::optional<QString> exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs,
+                                 MessageBoxes& messages, const SlabDesignData& slab,
+                                 const SlabResults& results, const Settings& settings);
 
 } // namespace lajes

@@ -184,13 +184,13 @@ std::optional<double> TInserirDadosForm::runAdjacentSpanLoop() {
 
 // ---- Number boxes -----------------------------------------------------------------------
 
-void TInserirDadosForm::commitFocusedBox() {
-    commitBox(focusWidget());
+bool TInserirDadosForm::commitFocusedBox() {
+    return commitBox(focusWidget());
 }
 
-void TInserirDadosForm::commitBox(QWidget* focused) {
+bool TInserirDadosForm::commitBox(QWidget* focused) {
     ensureControls();
-    commitFocusedNumberBox(numberBoxes_, focused, messages_);
+    return commitFocusedNumberBox(numberBoxes_, focused, messages_);
 }
 
 std::optional<double> TInserirDadosForm::entry(const QLineEdit* box, double value) const {
@@ -234,16 +234,23 @@ void TInserirDadosForm::LajeBitBtnClick() {
     HEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void TInserirDadosForm::CalcularBitBtnClick() {
-    commitFocusedBox();
-    const SlabEntries entries{entry(LxEdit, slab_.Lx), entry(LyEdit, slab_.Ly),
-                              entry(HEdit, slab_.h), entry(CargaPermEdit, typedPermanentLoad_),
-                              entry(CargaAcidEdit, slab_.q)};
+SlabEntries TInserirDadosForm::entries() const {
+    return SlabEntries{entry(LxEdit, slab_.Lx), entry(LyEdit, slab_.Ly), entry(HEdit, slab_.h),
+                       entry(CargaPermEdit, typedPermanentLoad_), entry(CargaAcidEdit, slab_.q)};
+}
+
+DesignInputs TInserirDadosForm::designInputs() const {
+    if (!controlsBuilt_)
+        return designInputsOf(SlabEntries{}, slab_, settings_);
+    return designInputsOf(entries(), slab_, settings_);
+}
+
+bool TInserirDadosForm::runCalculation(const AdjacentSpanRequest& requestAdjacentSpan) {
     // The suggestions are refreshed only by a run that reaches the analysis; an empty record
     // afterwards means the run stopped before it, and the previous one stands.
     PreDimensioning fresh;
-    const CalculationResult result = calculateSlab(entries, slab_, results_, fresh, settings_,
-                                                   [this] { return runAdjacentSpanLoop(); });
+    const CalculationResult result =
+        calculateSlab(entries(), slab_, results_, fresh, settings_, requestAdjacentSpan);
     if (result.preDimensioned) {
         suggestions_ = fresh;
         showSuggestions();
@@ -271,14 +278,34 @@ void TInserirDadosForm::CalcularBitBtnClick() {
         }
         if (target)
             target->setFocus(Qt::OtherFocusReason);
-        break;
+        return false;
     }
     case CalculationOutcome::Cancelled:
-        break;
+        return false;
     case CalculationOutcome::Ready:
-        emit showResults();
         break;
     }
+    return true;
+}
+
+void TInserirDadosForm::CalcularBitBtnClick() {
+    // A number that did not convert keeps the box at its previous value and the focus in it.
+    if (!commitFocusedBox())
+        return;
+    if (runCalculation([this] { return runAdjacentSpanLoop(); }))
+        emit showResults();
+}
+
+bool TInserirDadosForm::calculateAgain() {
+    ensureControls();
+    if (!commitFocusedBox())
+        return false;
+    // The adjacent span as last entered; its dialog only when none was ever given.
+    return runCalculation([this]() -> std::optional<double> {
+        if (adjacentSpanAccepted(slab_.AdjacentSpan))
+            return slab_.AdjacentSpan;
+        return runAdjacentSpanLoop();
+    });
 }
 
 void TInserirDadosForm::ConfiguraeseDesenho1Click() {
@@ -362,9 +389,7 @@ SlabRequest TInserirDadosForm::typedSlab() {
     SlabRequest file;
     file.slab = slab_;
     file.slab.g = typedPermanentLoad_;
-    file.typed =
-        SlabEntries{entry(LxEdit, slab_.Lx), entry(LyEdit, slab_.Ly), entry(HEdit, slab_.h),
-                    entry(CargaPermEdit, typedPermanentLoad_), entry(CargaAcidEdit, slab_.q)};
+    file.typed = entries();
     return file;
 }
 

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/calculate.h"
+#include "design/recalculation.h"
 #include "ui/decimal_box.h"
 
 class QAction;
@@ -56,6 +58,13 @@ public:
     // number boxes are committed through the screen's table of them (numberBoxes_).
     void LajeBitBtnClick();
     void CalcularBitBtnClick();
+
+    // The inputs that enter the design as the boxes and dialogs hold them now.
+    DesignInputs designInputs() const;
+    // The calculate action again, on the inputs of now, with the adjacent span as last
+    // entered (the results screen found the inputs changed since the last one). A refusal is
+    // shown and puts the focus in the box concerned; false then, or when cancelled.
+    bool calculateAgain();
     void ConfiguraeseDesenho1Click();
 
     // The menu "&Arquivo" before "Con&figurações", with the main window's file commands.
@@ -76,8 +85,9 @@ public:
     bool runRibbedLoop();
     std::optional<double> runAdjacentSpanLoop();
 
-    // Processes `box` (a number box, or the concrete list) as on leaving it.
-    void commitBox(QWidget* box);
+    // Processes `box` (a number box, or the concrete list) as on leaving it; false when its
+    // text was no number (the box then shows its previous value again).
+    bool commitBox(QWidget* box);
 
 signals:
     // An input changed: the results screen clears its printed flag, sets its return count to 1.
@@ -107,7 +117,9 @@ private:
     void selectSupportCase(int supportCase);
     void radioButtonToggled(int supportCase, bool checked);
     void LajeNervuradaCheckBoxToggled(bool checked);
-    void commitFocusedBox();
+    bool commitFocusedBox();
+    SlabEntries entries() const;
+    bool runCalculation(const AdjacentSpanRequest& requestAdjacentSpan);
     void resetInputs();
     std::optional<double> entry(const QLineEdit* box, double value) const;
     void showSuggestions();

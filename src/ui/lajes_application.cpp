@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <utility>
 
 #include "config/settings_file.h"
 #include "report/report_preview.h"
@@ -22,6 +25,7 @@
 #include "ui/message_boxes.h"
 #include "ui/nome_laje_form.h"
 #include "ui/pavimento_form.h"
+#include "ui/placement.h"
 #include "ui/resultados_form.h"
 #include "ui/slab_file_dialogs.h"
 #include "ui/verificacao_form.h"
@@ -48,9 +52,28 @@ LajesApplication::LajesApplication(std::unique_ptr<MessageBoxes> messages,
     : messages_(std::move(messages)), configFile_(std::move(configFile)),
       ownFileDialogs_(std::make_unique<QtSlabFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {}
 
-LajesApplication::~LajesApplication() = default;
+LajesApplication::~LajesApplication() {
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+bool LajesApplication::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        // A dialog's own buttons already do so (autoDefault).
+        if (button && !button->autoDefault() && button->isEnabled() &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !(key->modifiers() & ~Qt::KeypadModifier)) {
+            button->click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void LajesApplication::start() {
+    qApp->installEventFilter(this);
     mainWindow_ = std::make_unique<TConcretoForm>();
     splash_ = new TAberturaForm([this] { createRemainingWindows(); }, mainWindow_.get());
     namePrompt_ = new TNomeLajeForm(mainWindow_.get());
@@ -60,10 +83,14 @@ void LajesApplication::start() {
     connect(mainWindow_->Contedo1, &QAction::triggered, this, &LajesApplication::Contedo1Click);
     connect(mainWindow_->A1, &QAction::triggered, this, &LajesApplication::A1Click);
     connect(mainWindow_.get(), &TConcretoForm::closing, this, &LajesApplication::mainWindowClosing);
+    // The question about the slab on the screens comes before the file dialog.
     connect(mainWindow_->AbrirLaje, &QAction::triggered, this, [this] {
+        if (!dataEntry_ || !confirmDiscard())
+            return;
         if (const auto file = fileDialogs_->fileToOpen(messageParent()))
-            openSlabFile(*file);
+            openSlabFile(*file, false);
     });
+    connect(mainWindow_->NovaLaje, &QAction::triggered, this, &LajesApplication::newSlab);
     connect(mainWindow_->SalvarLaje, &QAction::triggered, this, [this] {
         // Ctrl+S on the results screen keeps the bars it shows.
         if (resultsScreen_ && resultsScreen_->isActiveWindow())
@@ -107,9 +134,26 @@ void LajesApplication::createRemainingWindows() {
     connect(dataEntry_, &TInserirDadosForm::inputsChanged, resultsScreen_,
             [this] { resultsScreen_->recalculation().inputChanged(); });
     connect(dataEntry_, &TInserirDadosForm::showResults, resultsScreen_, [this] {
-        resultsScreen_->recalculation().calculateSucceeded();
+        resultsScreen_->recalculation().calculateSucceeded(dataEntry_->designInputs());
         resultsScreen_->showScreen();
     });
+    // What is typed now against what the results were calculated from; the box being typed
+    // in counts with what it shows.
+    resultsScreen_->inputsOutdated = [this] {
+        dataEntry_->commitBox(dataEntry_->focusWidget());
+        return resultsScreen_->recalculation().inputsChangedSinceCalculation(
+            dataEntry_->designInputs());
+    };
+    resultsScreen_->calculateAgain = [this] {
+        if (dataEntry_->calculateAgain()) {
+            resultsScreen_->recalculation().calculateSucceeded(dataEntry_->designInputs());
+            return true;
+        }
+        resultsScreen_->close();
+        dataEntry_->showScreen();
+        return false;
+    };
+    // "&Sair" of the results screen closes the data-entry screen, which takes this one along.
     connect(resultsScreen_, &TResultadosForm::leaveCalculation, dataEntry_, &QWidget::close);
     // "&Imprimir" (after the screen has set its flags): the report page filled afresh from what
     // the screen shows, in its print preview.
@@ -135,7 +179,7 @@ void LajesApplication::createRemainingWindows() {
 
     // Slab files: the same commands in the data-entry screen's menu, Ctrl+S also on the
     // results screen; every change of what a file holds marks the slab as changed.
-    dataEntry_->addFileMenu({mainWindow_->AbrirLaje, mainWindow_->SalvarLaje,
+    dataEntry_->addFileMenu({mainWindow_->NovaLaje, mainWindow_->AbrirLaje, mainWindow_->SalvarLaje,
                              mainWindow_->SalvarLajeComo, mainWindow_->RecentSeparator,
                              mainWindow_->RecentFiles[0], mainWindow_->RecentFiles[1],
                              mainWindow_->RecentFiles[2], mainWindow_->RecentFiles[3]});
@@ -156,6 +200,8 @@ void LajesApplication::createRemainingWindows() {
     connect(resultsScreen_, &TResultadosForm::barsPicked, this, &LajesApplication::slabChanged);
     dataEntry_->confirmClose = [this] { return confirmDiscard(); };
     connect(dataEntry_, &TInserirDadosForm::inputsReset, this, [this] {
+        // The results screen and its companions never outlive the inputs they show.
+        resultsScreen_->close();
         resultsScreen_->setFileChoices({});
         document_.closed();
         updateTitles();
@@ -164,13 +210,17 @@ void LajesApplication::createRemainingWindows() {
     // then follows the screen's results.
     resultsScreen_->verificationRequested = [this] {
         if (!verification_) {
+            // A window of the results screen: it stays above it.
             verification_ = new TVerificacaoForm(slab_, results_, settings_, nbr6118_, *messages_,
-                                                 mainWindow_.get());
+                                                 resultsScreen_);
             resultsScreen_->addCompanionWindow(verification_);
             connect(verification_, &TVerificacaoForm::parametersChanged, this,
                     [this] { slabChanged(); });
         }
+        const bool placed = verification_->isVisible();
         verification_->showWindow();
+        if (!placed)
+            placeBeside(verification_, resultsScreen_);
     };
     resultsScreen_->resultsChanged = [this] {
         if (verification_)
@@ -214,8 +264,8 @@ bool LajesApplication::confirmDiscard() {
     return false;
 }
 
-bool LajesApplication::openSlabFile(const QString& path) {
-    if (!dataEntry_ || !confirmDiscard())
+bool LajesApplication::openSlabFile(const QString& path, bool ask) {
+    if (!dataEntry_ || (ask && !confirmDiscard()))
         return false;
     QWidget* parent = messageParent();
     const std::filesystem::path file = pathOf(path);
@@ -230,8 +280,8 @@ bool LajesApplication::openSlabFile(const QString& path) {
     const SlabRequest& slab = std::get<SlabRequest>(read);
     // The schema has refused settings the settings dialog would not accept.
     if (!sameDesignSettings(slab.settings, settings_) &&
-        messages_->confirm(parent,
-                           qText(settingsQuestion(slab.settings, localeDecimalSeparator()))))
+        messages_->confirm(
+            parent, qText(settingsQuestion(slab.settings, settings_, localeDecimalSeparator()))))
         configDialog_->adoptDesignSettings(slab.settings);
 
     // The results on screen belong to the slab being replaced.
@@ -355,6 +405,23 @@ bool LajesApplication::openFile(const QString& path) {
     if (path.endsWith(QStringLiteral(".pavimento"), Qt::CaseInsensitive))
         return openFloorFile(path);
     return openSlabFile(path);
+}
+
+void LajesApplication::newSlab() {
+    if (!dataEntry_ || !confirmDiscard())
+        return;
+    // Closing the data-entry screen resets its inputs and closes the results screen; the slab
+    // was already discarded or saved above, so it asks nothing more.
+    const auto ask = std::exchange(dataEntry_->confirmClose, nullptr);
+    dataEntry_->close();
+    dataEntry_->confirmClose = ask;
+    namePrompt_->NomeLajeEdit->clear();
+    nbr6118_ = Nbr6118Parameters{};
+    if (verification_)
+        verification_->showParameters();
+    document_.closed();
+    updateTitles();
+    CalcularLajesClick();
 }
 
 void LajesApplication::CalcularLajesClick() {

@@ -56,7 +56,7 @@ public:
     // Opens a .laje file into the screens (after the question about unsaved changes, and the
     // settings question when its settings differ). A file that cannot be taken gives one
     // message and changes nothing. True when the slab was opened.
-    bool openSlabFile(const QString& path);
+    bool openSlabFile(const QString& path) { return openSlabFile(path, true); }
     // "&Salvar Laje" and "Salvar Laje &Como…"; true when the file was written.
     bool saveSlab();
     bool saveSlabAs();
@@ -89,8 +89,16 @@ public:
     TAjudaForm* help() const { return help_; }
     TVerificacaoForm* verification() const { return verification_; }
 
+protected:
+    // Return on a focused push button presses it in every window, not only in dialogs.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createRemainingWindows();
+    // `ask`: the question about the slab on the screens is still to be asked.
+    bool openSlabFile(const QString& path, bool ask);
+    // "&Nova Laje": after the question, the data-entry screen empty and untitled.
+    void newSlab();
     void CalcularLajesClick();
     void Contedo1Click();
     void A1Click();

@@ -10,8 +10,8 @@ namespace {
 int runBox(QWidget* parent, QMessageBox::Icon icon, const QString& text, bool question) {
     QMessageBox box(icon, QStringLiteral("Lajes"), text, QMessageBox::NoButton, parent);
     if (question) {
-        QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
         return box.clickedButton() == yes ? 1 : 0;
@@ -48,7 +48,7 @@ SaveAnswer QtMessageBoxes::askSave(QWidget* parent, const QString& text) {
     QPushButton* save = box.addButton(QStringLiteral("&Salvar"), QMessageBox::AcceptRole);
     QPushButton* discard =
         box.addButton(QStringLiteral("&Descartar"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

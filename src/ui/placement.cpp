@@ -1,6 +1,9 @@
 #include "ui/placement.h"
 
+#include <algorithm>
+
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
 
 namespace lajes {
@@ -19,6 +22,28 @@ void centreOverClientArea(QWidget* window, const QWidget* reference) {
         window->setGeometry(QRect(target, window->size()));
     else
         window->move(target);
+}
+
+QRect besideOrCentred(QSize window, const QRect& reference, const QRect& available) {
+    const int top = std::clamp(reference.top(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - window.height()));
+    if (reference.right() + window.width() <= available.right())
+        return QRect(QPoint(reference.right() + 1, top), window);
+    if (reference.left() - window.width() >= available.left())
+        return QRect(QPoint(reference.left() - window.width(), top), window);
+    return QRect(QPoint(reference.x() + (reference.width() - window.width()) / 2,
+                        reference.y() + (reference.height() - window.height()) / 2),
+                 window);
+}
+
+void placeBeside(QWidget* window, const QWidget* reference) {
+    if (!reference)
+        return;
+    const QScreen* screen = reference->screen();
+    const QRect available = screen ? screen->availableGeometry() : reference->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const QRect frame = besideOrCentred(size, reference->frameGeometry(), available);
+    window->move(frame.topLeft());
 }
 
 } // namespace lajes

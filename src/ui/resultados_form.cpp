@@ -1,20 +1,27 @@
 #include "ui/resultados_form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
 
 #include "design/bar_changes.h"
+#include "design/deflection.h"
 #include "design/results_driver.h"
+#include "design/shear.h"
+#include "slabfile/slab_document.h"
 #include "ui/decimal_box.h"
 #include "ui/dxf_export_command.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
+#include "ui/placement.h"
 #include "ui/screen_activation.h"
 #include "ui/tabela_aco_form.h"
 #include "ui/window_scale.h"
@@ -114,17 +121,29 @@ void TResultadosForm::FormActivate() {
     activation_->clearPending();
     ensureControls();
     const ScreenActivation::OwnWindow own(*activation_);
-    switch (recalculation_.activated()) {
-    case ActivationDecision::Keep:
-        return;
-    case ActivationDecision::Ask:
-        if (!recalculation_.answer(
-                messages_.confirm(this, QString::fromLatin1(recalculateQuestion))))
+    // The moments on screen belong to the inputs of the last calculate action: after a change
+    // they are calculated again before anything is shown, and the question is not asked.
+    if (inputsOutdated && inputsOutdated()) {
+        if (!calculateAgain || !calculateAgain()) {
+            close();
             return;
-        break;
-    case ActivationDecision::Compute:
-        break;
+        }
+        if (!fileChoices_ && !picksToReplay_.empty())
+            fileChoices_ = picksToReplay_;
+    } else {
+        switch (recalculation_.activated()) {
+        case ActivationDecision::Keep:
+            return;
+        case ActivationDecision::Ask:
+            if (!recalculation_.answer(
+                    messages_.confirm(this, QString::fromLatin1(recalculateQuestion))))
+                return;
+            break;
+        case ActivationDecision::Compute:
+            break;
+        }
     }
+    picksToReplay_.clear();
     const char separator = localeDecimalSeparator();
     ComputeOutcome outcome = computeResults(slab_, results_, settings_, screen_, separator);
     pickLog_.clear();
@@ -143,6 +162,7 @@ void TResultadosForm::FormActivate() {
     fileChoices_.reset();
     showScreenModel();
     designComplete_ = !outcome.closeScreen;
+    showChecks();
     if (tabelaAcoForm_)
         tabelaAcoForm_->refresh(designComplete_);
     switch (screen_.focusedControl) {
@@ -196,6 +216,7 @@ void TResultadosForm::comboBoxChange(BarDirection direction, bool spacing, const
     showScreenModel();
     if (!outcome.applied)
         return;
+    showChecks();
     if (spacing)
         pickLog_.record(BarPick{direction, std::nullopt, text.toInt()});
     else
@@ -248,6 +269,27 @@ void TResultadosForm::showScreenModel() {
     }
 }
 
+void TResultadosForm::showChecks() {
+    const auto mark = [](std::initializer_list<QLineEdit*> boxes, QLabel* sign, bool exceeded,
+                         const QString& tip) {
+        for (QLineEdit* box : boxes) {
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Text,
+                             exceeded ? QColor(Qt::red)
+                                      : QApplication::palette(box).color(QPalette::Text));
+            box->setPalette(palette);
+            box->setToolTip(exceeded ? tip : QString());
+        }
+        sign->setVisible(exceeded);
+        sign->setToolTip(exceeded ? tip : QString());
+    };
+    // After the no-bar failure neither check ran for this slab.
+    mark({FfEdit}, FfMarcaLabel, designComplete_ && deflectionExceeded(results_),
+         QStringLiteral("Flecha maior que a admissível"));
+    mark({TwdEdit, TwuEdit}, TwMarcaLabel, designComplete_ && shearExceeded(results_),
+         QStringLiteral("Tensão de cisalhamento maior que a admissível"));
+}
+
 void TResultadosForm::showMessages(const std::vector<ScreenMessage>& messages) {
     for (const ScreenMessage& message : messages) {
         const QString text = QString::fromStdString(message.text);
@@ -273,7 +315,10 @@ void TResultadosForm::ImprimirBitBtnClick() {
 
 void TResultadosForm::DXFBitBtnClick() {
     const ScreenActivation::OwnWindow own(*activation_);
-    exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_);
+    if (const auto file = exportDxf(this, *dxfDialogs_, messages_, slab_, results_, settings_))
+        StatusBar->showMessage(
+            QString::fromStdString(savedFileMessage(std::filesystem::path(file->toStdU16String()))),
+            savedFileMessageMilliseconds);
 }
 
 void TResultadosForm::NBR6118BitBtnClick() {
@@ -282,13 +327,17 @@ void TResultadosForm::NBR6118BitBtnClick() {
 }
 
 void TResultadosForm::SairBitBtnClick() {
-    close();
+    // The data-entry screen asks about an unsaved slab first and closes this screen with it;
+    // "Cancelar" leaves both where they were.
     emit leaveCalculation();
 }
 
 void TResultadosForm::TabelaAcoBitBtnClick() {
     TTabelaAcoForm* table = tabelaAcoForm();
+    const bool placed = table->isVisible();
     table->show();
+    if (!placed)
+        placeBeside(table, this);
     table->raise();
     table->activateWindow();
 }

@@ -24,6 +24,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QTimer;
 
 namespace lajes {
@@ -60,6 +61,12 @@ public:
     std::function<void()> verificationRequested;
     // After every computation and every applied bar pick: what the screen shows has changed.
     std::function<void()> resultsChanged;
+    // Asked first on every activation: whether an input that enters the design changed since
+    // the last calculate action.
+    std::function<bool()> inputsOutdated;
+    // Runs the calculate action on the inputs of now; false when it was refused or cancelled
+    // (its message shown): the screen then closes and the data-entry screen comes forward.
+    std::function<bool()> calculateAgain;
 
     // A non-modal window that belongs to this screen (the verification): going to it and
     // back is not a new activation, and it is hidden when the screen closes.
@@ -74,8 +81,13 @@ public:
     // The choices to save: the picks since the last computation, or the opened file's choices
     // while no computation has applied them yet.
     std::vector<BarPick> choicesToSave() const;
-    // The slab changed: its next activation recomputes, so the picks made so far are gone.
-    void forgetPicks() { pickLog_.clear(); }
+    // The slab changed: its next activation recomputes. The picks made so far are no longer
+    // saved; an activation that calculates again on its own replays those that still fit.
+    void forgetPicks() {
+        if (!pickLog_.picks().empty())
+            picksToReplay_ = pickLog_.picks();
+        pickLog_.clear();
+    }
 
     // Runs `action`, whose dialogs and messages (the "Salvar Laje" dialog of Ctrl+S) count as
     // this screen's own windows: their closing gives the activation back without a
@@ -142,6 +154,8 @@ private:
     void comboBoxChange(BarDirection direction, bool spacing, const QString& text);
     void showScreenModel();
     void showMessages(const std::vector<ScreenMessage>& messages);
+    // The boxes of the deflection and shear checks in red, with the mark, when they fail.
+    void showChecks();
 
     SlabDesignData& slab_;
     SlabResults& results_;
@@ -155,6 +169,7 @@ private:
     RecalculationState recalculation_;
     BarPickLog pickLog_;
     std::optional<std::vector<BarPick>> fileChoices_;
+    std::vector<BarPick> picksToReplay_;
     ResultsScreen screen_;
     // Messages, the recalculation question and the export dialogs are this screen's own
     // windows: their closing gives the activation back without starting a computation.
@@ -182,10 +197,14 @@ public:
     QLineEdit* XLnEdit = nullptr;
     QLineEdit *TwdEdit = nullptr, *TwuEdit = nullptr;
     QLineEdit *FiEdit = nullptr, *FadmEdit = nullptr, *FfEdit = nullptr, *Fadm1Edit = nullptr;
+    // "✘" beside the final deflection and the shear stress when they exceed the admissible.
+    QLabel *FfMarcaLabel = nullptr, *TwMarcaLabel = nullptr;
     QPushButton *RetornarBitBtn = nullptr, *DXFBitBtn = nullptr, *ImprimirBitBtn = nullptr,
                 *SairBitBtn = nullptr;
     QPushButton* TabelaAcoBitBtn = nullptr;
     QPushButton* NBR6118BitBtn = nullptr;
+    // "Arquivo gravado: L7.dxf" for 5 s after the drawing was written.
+    QStatusBar* StatusBar = nullptr;
 };
 
 } // namespace lajes

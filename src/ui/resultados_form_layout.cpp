@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/glyphs.h"
@@ -32,6 +33,17 @@ QLabel* plain(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
+}
+
+// "✘" beside a box whose value fails its check; hidden while the check passes.
+QLabel* exceededMark(const char* name, QWidget* parent) {
+    auto* mark = new QLabel(QStringLiteral("✘"), parent);
+    mark->setObjectName(QString::fromLatin1(name));
+    QPalette palette = mark->palette();
+    palette.setColor(QPalette::WindowText, QColor(Qt::red));
+    mark->setPalette(palette);
+    mark->hide();
+    return mark;
 }
 
 QLabel* heading(const QString& text, QWidget* parent) {
@@ -133,6 +145,10 @@ void TResultadosForm::buildControls() {
     buildBarChoiceRows(g);
     buildCheckRows(g);
     buildButtonRow(g);
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    outer->addWidget(StatusBar);
     connectControls();
 }
 
@@ -244,6 +260,8 @@ void TResultadosForm::buildCheckRows(Grid& g) {
     auto* twdLabel = quantity(QStringLiteral("Tensão de Cisalhamento"), this);
     g.grid->addWidget(twdLabel, g.row, 0, 1, 2);
     g.addValue(1, nullptr, TwdEdit, stress);
+    TwMarcaLabel = exceededMark("TwMarcaLabel", this);
+    g.grid->addWidget(TwMarcaLabel, g.row, g.label(1), Qt::AlignRight | Qt::AlignVCenter);
     // The two-line caption reaches back over the third group instead of widening the fourth.
     g.grid->addWidget(quantity(QStringLiteral("Tensão de Cisalhamento\nAdmissível"), this), g.row,
                       g.label(2), 1, 4);
@@ -262,6 +280,8 @@ void TResultadosForm::buildCheckRows(Grid& g) {
     g.grid->addWidget(heading(QStringLiteral("Flecha Final:"), this), g.row++, 0, 1, 12);
     g.grid->addWidget(quantity(QStringLiteral("flecha final"), this), g.row, 0, 1, 2);
     g.addValue(1, nullptr, FfEdit, g.length);
+    FfMarcaLabel = exceededMark("FfMarcaLabel", this);
+    g.grid->addWidget(FfMarcaLabel, g.row, g.label(1), Qt::AlignRight | Qt::AlignVCenter);
     g.addValue(2, quantity(QStringLiteral("f adm."), this), Fadm1Edit, g.length);
     ++g.row;
     g.grid->setRowMinimumHeight(g.row++, 12);

@@ -3,17 +3,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "io/file_writer.h"
 #include "report/schedule_sheet.h"
+#include "slabfile/slab_document.h"
 #include "ui/decimal_box.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
@@ -93,6 +97,8 @@ TTabelaAcoForm::TTabelaAcoForm(const SlabDesignData& slab, const SlabResults& re
       ImprimirBitBtn(new QPushButton(QStringLiteral("Imprimir…"), this)),
       FecharBitBtn(new QPushButton(cancelGlyph(), QStringLiteral("Fechar"), this)), slab_(slab),
       results_(results), settings_(settings), messages_(messages), namePrompt_(namePrompt) {
+    // Escape closes the window, as it does a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("TabelaAcoForm"));
     setWindowTitle(qText(scheduleTitle));
     setWindowIcon(applicationIcon());
@@ -136,6 +142,10 @@ TTabelaAcoForm::TTabelaAcoForm(const SlabDesignData& slab, const SlabResults& re
     layout->addStretch(1);
     layout->addSpacing(6);
     layout->addLayout(buttons);
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    layout->addWidget(StatusBar);
 
     connect(CopiarBitBtn, &QPushButton::clicked, this, &TTabelaAcoForm::CopiarBitBtnClick);
     connect(SalvarCsvBitBtn, &QPushButton::clicked, this, &TTabelaAcoForm::SalvarCsvBitBtnClick);
@@ -191,12 +201,22 @@ void TTabelaAcoForm::SalvarCsvBitBtnClick() {
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Salvar"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    // "<nome da laje>.csv", in the folder used last.
+    if (!lastFolder_.isEmpty())
+        dialog.setDirectory(lastFolder_);
+    dialog.selectFile(QString::fromStdString(suggestedFileName(slabName().toStdString(), "csv")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString file = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(file).absolutePath();
     if (const auto error =
-            writeFile(file.toStdU16String(), scheduleCsv(*schedule_, localeDecimalSeparator())))
+            writeFile(file.toStdU16String(), scheduleCsv(*schedule_, localeDecimalSeparator()))) {
         messages_.error(this, QString::fromStdString(*error));
+        return;
+    }
+    StatusBar->showMessage(
+        QString::fromStdString(savedFileMessage(std::filesystem::path(file.toStdU16String()))),
+        savedFileMessageMilliseconds);
 }
 
 void TTabelaAcoForm::ImprimirBitBtnClick() {

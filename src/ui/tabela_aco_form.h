@@ -13,6 +13,7 @@
 
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QTableWidget;
 
 namespace lajes {
@@ -46,9 +47,12 @@ public:
     QPushButton* SalvarCsvBitBtn;
     QPushButton* ImprimirBitBtn;
     QPushButton* FecharBitBtn;
+    // "Arquivo gravado: L7.csv" for 5 s after the table was saved.
+    QStatusBar* StatusBar = nullptr;
 
 private:
     QString slabName() const;
+    QString lastFolder_; // of the last table saved
 
     const SlabDesignData& slab_;
     const SlabResults& results_;

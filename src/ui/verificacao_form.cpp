@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -54,6 +55,8 @@ TVerificacaoForm::TVerificacaoForm(const SlabDesignData& slab, const SlabResults
                                    MessageBoxes& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), slab_(slab), results_(results), settings_(settings),
       parameters_(parameters), messages_(messages) {
+    // Escape closes the window, as it does a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("VerificacaoForm"));
     setWindowTitle(qText(report::verificationTitle));
     setWindowIcon(applicationIcon());
@@ -185,6 +188,7 @@ void TVerificacaoForm::IdadeEditExit() {
             messages_.information(this, QStringLiteral("Idade no carregamento\ndeve ser maior "
                                                        "que zero!"));
         IdadeEdit->setText(twoDecimals(parameters_.loadingAgeMonths));
+        IdadeEdit->setFocus(Qt::OtherFocusReason);
     }
     refresh();
     if (!(parameters_ == before))

@@ -36,7 +36,7 @@ TEST_F(SolidBarChange, LargerDiameterThenTheSmallestSpacing) {
     EXPECT_EQ(s.screen.AsxpComboBox.currentText, "10.0");
     EXPECT_EQ(s.screen.EspAsxpComboBox.items.size(), 13u); // 8 to 20
     EXPECT_EQ(s.screen.EspAsxpComboBox.items.back(), "20");
-    EXPECT_EQ(s.screen.EspAsxpComboBox.currentText, "8");
+    EXPECT_EQ(s.screen.EspAsxpComboBox.currentText, "20"); // the spacing in use
     EXPECT_EQ(s.results.bar(BarDirection::xp).spacing, 20.0);
     EXPECT_EQ(s.screen.AsxpCEdit, "3,36"); // the required area does not change
     const std::string immediate = s.screen.FiEdit;

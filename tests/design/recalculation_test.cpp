@@ -38,7 +38,7 @@ TEST_P(RecalculationTest, DecidesEachActivation) {
             state.inputChanged();
             break;
         case Event::CalcularLaje:
-            state.calculateSucceeded();
+            state.calculateSucceeded(DesignInputs{});
             break;
         case Event::Retornar:
             state.returned();
@@ -110,6 +110,58 @@ TEST(RecalculationState, StartUpState) {
     EXPECT_FALSE(state.printedFlag());
     EXPECT_STREQ(recalculateQuestion, "Deseja Recalcular a(s) Laje(s) ?");
 }
+
+// The worked slab of the stale-results report: case 1, 4 x 4 m, h 10, g 100, q 200.
+struct InputChangeCase {
+    const char* name;
+    void (*change)(SlabEntries&, SlabDesignData&, Settings&);
+    bool changed;
+};
+
+class InputsChangedTest : public testing::TestWithParam<InputChangeCase> {};
+
+TEST_P(InputsChangedTest, ComparesWithTheLastCalculateAction) {
+    SlabEntries entries{4.0, 4.0, 10.0, 100.0, 200.0};
+    SlabDesignData slab;
+    slab.SupportCase = 1;
+    slab.fck = 20.0;
+    slab.SteelGrade = "CA-50A";
+    slab.AdjacentSpan = 3.0;
+    Settings settings;
+    RecalculationState state;
+    EXPECT_FALSE(state.inputsChangedSinceCalculation(designInputsOf(entries, slab, settings)));
+    state.calculateSucceeded(designInputsOf(entries, slab, settings));
+    GetParam().change(entries, slab, settings);
+    EXPECT_EQ(state.inputsChangedSinceCalculation(designInputsOf(entries, slab, settings)),
+              GetParam().changed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, InputsChangedTest,
+    testing::Values(
+        InputChangeCase{"Nothing", [](SlabEntries&, SlabDesignData&, Settings&) {}, false},
+        InputChangeCase{"LiveLoad600",
+                        [](SlabEntries& e, SlabDesignData&, Settings&) { e.q = 600.0; }, true},
+        InputChangeCase{"PermanentLoadEmptied",
+                        [](SlabEntries& e, SlabDesignData&, Settings&) { e.g.reset(); }, true},
+        InputChangeCase{"SupportCase",
+                        [](SlabEntries&, SlabDesignData& s, Settings&) { s.SupportCase = 2; },
+                        true},
+        InputChangeCase{"SteelGrade",
+                        [](SlabEntries&, SlabDesignData& s, Settings&) { s.SteelGrade = "CA-60A"; },
+                        true},
+        InputChangeCase{"Cover", [](SlabEntries&, SlabDesignData&, Settings& c) { c.cover = 2.0; },
+                        true},
+        // Values that do not enter a solid case-1 slab.
+        InputChangeCase{"AdjacentSpanOfCaseOne",
+                        [](SlabEntries&, SlabDesignData& s, Settings&) { s.AdjacentSpan = 5.0; },
+                        false},
+        InputChangeCase{"RibGeometryOfASolidSlab",
+                        [](SlabEntries&, SlabDesignData& s, Settings&) { s.bw = 12.0; }, false},
+        // The moments are recomputed into the record; what counts is what was typed.
+        InputChangeCase{"ComputedMoments",
+                        [](SlabEntries&, SlabDesignData& s, Settings&) { s.g = 350.0; }, false}),
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes

@@ -317,8 +317,7 @@ private slots:
             press(shown, "CancelBitBtn");
         });
         openDialog();
-        QCOMPARE(started->messages->texts(),
-                 QStringList{"',,' is not a valid floating point value"});
+        QCOMPARE(started->messages->texts(), QStringList{"',,' não é um número válido."});
         QCOMPARE(started->messages->shown.front().kind, ShownMessage::Error);
         QCOMPARE(settings().phiInfinity, 2.0);
     }

@@ -16,6 +16,7 @@
 #include "ui/dados_add_form.h"
 #include "ui/inserir_dados_form.h"
 #include "ui/laje_nervurada_form.h"
+#include "ui/resultados_form.h"
 #include "ui/support_case_picture.h"
 #include "ui_test_support.h"
 
@@ -213,19 +214,54 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit("LxEdit"));
     }
 
-    void malformedNumberShowsTheConversionErrorAndKeepsTheValue() {
-        fill("LyEdit", "4");
-        QCOMPARE(started->app->slab().Ly, 4.0);
-        fill("LyEdit", "4,,5");
+    // What a number box shows is what is used: a text that is no number is refused in
+    // Portuguese, the box shows its previous value again and keeps the focus.
+    void malformedNumberIsRefusedAndTheBoxShowsThePreviousValue_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("previous");
+        QTest::newRow("Lx 4x,5.2") << "LxEdit"
+                                   << "4x,5.2"
+                                   << "4,5,2"
+                                   << "4,00";
+        QTest::newRow("Ly 4,,5") << "LyEdit"
+                                 << "4,,5"
+                                 << "4,,5"
+                                 << "4,00";
+        QTest::newRow("q separator alone") << "CargaAcidEdit"
+                                           << ","
+                                           << ","
+                                           << "4,00";
+    }
+    void malformedNumberIsRefusedAndTheBoxShowsThePreviousValue() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, refused);
+        QFETCH(QString, previous);
+        QLineEdit* edit = child<QLineEdit>(qPrintable(box));
+        fill(qPrintable(box), QStringLiteral("4"));
+        QCOMPARE(started->messages->texts(), QStringList());
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), refused);
+        QTest::keyClick(edit, Qt::Key_Tab);
         QCOMPARE(started->messages->texts(),
-                 QStringList{"'4,,5' is not a valid floating point value"});
+                 QStringList{QStringLiteral("'%1' não é um número válido.").arg(refused)});
         QCOMPARE(started->messages->shown.front().kind, ShownMessage::Error);
-        QCOMPARE(edit("LyEdit")->text(), QStringLiteral("4,,5"));
-        QCOMPARE(started->app->slab().Ly, 4.0);
+        QCOMPARE(edit->text(), previous);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        // "&Calcular Laje" by its key (the focus stays in the box) refuses it the same way and
+        // stops there.
+        edit->clear();
+        QTest::keyClicks(edit, typed);
         started->messages->shown.clear();
-        fill("LyEdit", ",");
+        screen->CalcularBitBtnClick();
         QCOMPARE(started->messages->texts(),
-                 QStringList{"',' is not a valid floating point value"});
+                 QStringList{QStringLiteral("'%1' não é um número válido.").arg(refused)});
+        QCOMPARE(edit->text(), previous);
+        QVERIFY(!started->app->resultsScreen()->isVisible());
     }
 
     void concreteBoxIsStoredButNotReformatted() {
@@ -738,6 +774,8 @@ private slots:
             press(dialog, "CalcularBitBtn");
         });
         calculate();
+        // Never saved: asked first, and discarded.
+        started->messages->saveAnswers = {SaveAnswer::Discard};
         QTest::mouseClick(child<QPushButton>("SairBitBtn"), Qt::LeftButton);
         QVERIFY(!screen->isVisible());
         QVERIFY(child<QRadioButton>("RadioButton1")->isChecked());
@@ -748,7 +786,8 @@ private slots:
                                  "CargaPermEdit", "CargaAcidEdit"})
             QVERIFY2(edit(name)->text().isEmpty(), name);
         QCOMPARE(screen->focusWidget(), child<QRadioButton>("RadioButton1"));
-        QCOMPARE(started->messages->texts(), QStringList());
+        QCOMPARE(started->messages->texts(), QStringList{"Salvar as alterações da laje?"});
+        started->messages->shown.clear();
 
         // Reopened: a calculation uses fck 20 although 30 had been typed.
         started->app->mainWindow()->CalcularLajes->trigger();

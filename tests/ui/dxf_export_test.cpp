@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -186,18 +187,19 @@ private slots:
         QVERIFY(written.startsWith(expected(QStringLiteral("L1")).chopped(21)));
     }
 
-    void secondExportOffersTheLastNameAndFile() {
+    // The save dialog suggests "<nome da laje>.dxf" in the folder used last, and the results
+    // screen's status bar says the file was written.
+    void secondExportOffersTheSlabsNameInTheLastFolder() {
         ModalScript script;
         script.then([](QDialog* dialog) { answerPrompt(dialog, QStringLiteral("L7")); });
         script.then([this](QDialog* dialog) { typeFile(dialog, path(QStringLiteral("a.dxf"))); });
         exportNow();
-        QFile::remove(path(QStringLiteral("a.dxf")));
+        QCOMPARE(results->StatusBar->currentMessage(), QStringLiteral("Arquivo gravado: a.dxf"));
         QString offeredName;
         QStringList offeredFiles;
         script.then([&](QDialog* dialog) {
             offeredName = dialog->findChild<QLineEdit*>(QStringLiteral("NomeLajeEdit"))->text();
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkBitBtn")),
-                              Qt::LeftButton);
+            answerPrompt(dialog, QStringLiteral("Laje 2"));
         });
         script.then([&](QDialog* dialog) {
             offeredFiles = qobject_cast<QFileDialog*>(dialog)->selectedFiles();
@@ -207,8 +209,12 @@ private slots:
         exportNow();
         QCOMPARE(script.remaining(), 0);
         QCOMPARE(offeredName, QStringLiteral("L7"));
-        QCOMPARE(offeredFiles, QStringList{path(QStringLiteral("a.dxf"))});
-        QCOMPARE(contents(path(QStringLiteral("a.dxf"))), expected(QStringLiteral("L7")));
+        QCOMPARE(offeredFiles, QStringList{path(QStringLiteral("Laje 2.dxf"))});
+        QCOMPARE(contents(path(QStringLiteral("Laje 2.dxf"))), expected(QStringLiteral("Laje 2")));
+        QCOMPARE(results->StatusBar->currentMessage(),
+                 QStringLiteral("Arquivo gravado: Laje 2.dxf"));
+        // For 5 s.
+        QTRY_COMPARE_WITH_TIMEOUT(results->StatusBar->currentMessage(), QString(), 7000);
     }
 
     void emptyNameIsAccepted() {

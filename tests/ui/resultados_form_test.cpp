@@ -4,9 +4,12 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
@@ -16,9 +19,12 @@
 #include "design/bars.h"
 #include "design/results_screen.h"
 #include "design/shear.h"
+#include "report/report_page.h"
+#include "report/report_pdf.h"
 #include "ui/concreto_form.h"
 #include "ui/inserir_dados_form.h"
 #include "ui/resultados_form.h"
+#include "ui/tabela_aco_form.h"
 #include "ui_test_support.h"
 
 using namespace lajes;
@@ -188,7 +194,9 @@ private slots:
 
     void workedExampleListsAndWindow() {
         calculateWorkedExample();
-        QCOMPARE(results->windowTitle(), QStringLiteral("Resultado do Cálculo de Lajes "));
+        // Typed, never saved.
+        QCOMPARE(results->windowTitle(),
+                 QStringLiteral("Resultado do Cálculo de Lajes — Sem título *"));
         QVERIFY(results->isMaximized());
         const QStringList diameters{"5.0", "6.3", "8.0", "10.0"};
         for (const char* name : {"AsxpComboBox", "AsypComboBox"}) {
@@ -196,10 +204,10 @@ private slots:
             QCOMPARE(list(name)->currentText(), QStringLiteral("5.0"));
             QVERIFY(list(name)->isEnabled());
         }
-        // s = 12 for 5.0 mm: the spacing list offers 8 to 12 and shows 8.
+        // s = 12 for 5.0 mm: the spacing list offers 8 to 12 and shows the 12 in use.
         for (const char* name : {"EspAsxpComboBox", "EspAsypComboBox"}) {
             QCOMPARE(items(list(name)), (QStringList{"8", "9", "10", "11", "12"}));
-            QCOMPARE(list(name)->currentText(), QStringLiteral("8"));
+            QCOMPARE(list(name)->currentText(), QStringLiteral("12"));
         }
         for (const char* name :
              {"AsxnComboBox", "AsynComboBox", "EspAsxnComboBox", "EspAsynComboBox"}) {
@@ -249,7 +257,7 @@ private slots:
         QCOMPARE(shown("AsxpEdit"), QStringLiteral("4,00"));
         QCOMPARE(list("EspAsxpComboBox")->count(), 13); // 8 to 20
         QCOMPARE(list("EspAsxpComboBox")->itemText(12), QStringLiteral("20"));
-        QCOMPARE(list("EspAsxpComboBox")->currentText(), QStringLiteral("8"));
+        QCOMPARE(list("EspAsxpComboBox")->currentText(), QStringLiteral("20")); // c20 in use
         QCOMPARE(shown("AsxpCEdit"), required);
         QVERIFY(shown("FiEdit") != QStringLiteral("3,38"));
         QVERIFY(shown("FfEdit") != final);
@@ -264,6 +272,39 @@ private slots:
         QVERIFY(shown("FiEdit") != afterDiameter);
         QCOMPARE(started->app->results().bar(BarDirection::xp).text, std::string("62Ø10.0c8"));
         QCOMPARE(messages(), QStringList());
+    }
+
+    // The final deflection above the admissible one is marked on the screen only.
+    void exceededDeflectionIsMarked_data() {
+        QTest::addColumn<QString>("span");
+        QTest::addColumn<QString>("g");
+        QTest::addColumn<QString>("q");
+        QTest::addColumn<bool>("exceeded");
+        QTest::newRow("worked example, 0,66 of 1,33") << "4"
+                                                      << "250"
+                                                      << "200" << false;
+        QTest::newRow("cracked 5 x 5") << "5"
+                                       << "350"
+                                       << "300" << true;
+    }
+    void exceededDeflectionIsMarked() {
+        QFETCH(QString, span);
+        QFETCH(QString, g);
+        QFETCH(QString, q);
+        QFETCH(bool, exceeded);
+        enterSlab(span, span, QStringLiteral("10"), g, q);
+        calculate();
+        QVERIFY(results->FfMarcaLabel);
+        const bool larger =
+            shown("FfEdit").replace(QLatin1Char(','), QLatin1Char('.')).toDouble() >
+            shown("Fadm1Edit").replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        QCOMPARE(larger, exceeded);
+        QCOMPARE(results->FfMarcaLabel->isVisible(), exceeded);
+        QCOMPARE(results->FfMarcaLabel->text(), QStringLiteral("✘"));
+        QCOMPARE(results->FfEdit->palette().color(QPalette::Text) == QColor(Qt::red), exceeded);
+        QCOMPARE(results->FfEdit->toolTip(),
+                 exceeded ? QStringLiteral("Flecha maior que a admissível") : QString());
+        QVERIFY(!results->TwMarcaLabel->isVisible());
     }
 
     // Lx = 4, Ly = 6: column 2 counts its bars across Lx.
@@ -299,7 +340,7 @@ private slots:
         QCOMPARE(started->app->results().bar(BarDirection::xp).spacing, 12.0);
         QCOMPARE(started->app->results().bar(BarDirection::yp).spacing, 12.0);
         // The arrow keys still pick.
-        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, box->currentIndex() + 1 < box->count() ? Qt::Key_Down : Qt::Key_Up);
         QVERIFY(box->currentText() != before);
     }
 
@@ -379,6 +420,89 @@ private slots:
         QVERIFY(activate(results));
         QTRY_VERIFY(messages().size() > 1);
         QCOMPARE(messages().last(), QStringLiteral("Deseja Recalcular a(s) Laje(s) ?"));
+    }
+
+    // With the results open the user goes to the data-entry screen (another window, not
+    // "&Retornar"), changes a box, and comes back: the slab is calculated again on what the
+    // boxes show before anything is shown, or the refusal sends the user back to the box.
+    void changedInputIsCalculatedBeforeTheResultsShow_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("Mx"); // empty: refused
+        QTest::addColumn<QString>("message");
+        // g = 100 + 250 self-weight; p = 950: Mx = 408.33 x 950 / 700.
+        QTest::newRow("q 600") << "CargaAcidEdit"
+                               << "600"
+                               << "554,17"
+                               << "";
+        QTest::newRow("Lx above Ly") << "LxEdit"
+                                     << "5"
+                                     << ""
+                                     << "Valor de Lx deve ser menor que Ly!";
+    }
+    void changedInputIsCalculatedBeforeTheResultsShow() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, Mx);
+        QFETCH(QString, message);
+        enterSlab(QStringLiteral("4"), QStringLiteral("4"), QStringLiteral("10"),
+                  QStringLiteral("100"), QStringLiteral("200"));
+        calculate();
+        QCOMPARE(shown("MxEdit"), QStringLiteral("320,83")); // p = 550
+        pick(list("AsxpComboBox"), QStringLiteral("6.3"));
+        const auto switchTo = [](QWidget* window) {
+            QWindowSystemInterface::handleWindowActivated(window->windowHandle());
+            QWindowSystemInterface::flushWindowSystemEvents();
+            QTRY_VERIFY(window->isActiveWindow());
+        };
+        switchTo(entry);
+        auto* edit = child<QLineEdit>(entry, box);
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        switchTo(results);
+        QTest::qWait(20);
+        if (Mx.isEmpty()) {
+            QCOMPARE(messages(), QStringList{message});
+            QTRY_VERIFY(!results->isVisible());
+            QVERIFY(entry->isVisible());
+            QCOMPARE(entry->focusWidget(), edit);
+            return;
+        }
+        QCOMPARE(messages(), QStringList());
+        QCOMPARE(shown("MxEdit"), Mx);
+        QCOMPARE(shown("MyEdit"), Mx);
+        QCOMPARE(shown("RxaEdit"), QStringLiteral("950,00"));
+        // The pick still fits and is made again on the new steel.
+        QCOMPARE(list("AsxpComboBox")->currentText(), QStringLiteral("6.3"));
+        QCOMPARE(list("AsypComboBox")->currentText(), QStringLiteral("5.0"));
+
+        // The sheet, printed to PDF, holds q = 600 beside the q = 600 moments.
+        const QString pdf = started->folder.filePath(QStringLiteral("folha.pdf"));
+        results->printRequested = [&] {
+            const report::ReportPage page =
+                report::fillReportPage(results->shown(), started->app->slab(),
+                                       started->app->results(), started->app->settings(), ',');
+            QVERIFY(!report::writeReportPdf(page, pdf.toStdString()));
+        };
+        QTest::mouseClick(results->ImprimirBitBtn, Qt::LeftButton);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString sheet = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(sheet.contains(QRegularExpression(QStringLiteral("Carga Acidental = +600,00"))),
+                 qPrintable(sheet));
+        QVERIFY2(sheet.contains(QStringLiteral("Mx = 554,17")), qPrintable(sheet));
+        QVERIFY2(sheet.contains(QStringLiteral("My = 554,17")), qPrintable(sheet));
+        QVERIFY2(!sheet.contains(QStringLiteral("320,83")), qPrintable(sheet));
+
+        // Nothing changed since: "&Retornar", "&Calcular Laje" asks, and No keeps q = 600.
+        returnToEntry();
+        calculate();
+        QCOMPARE(messages(), QStringList{QStringLiteral("Deseja Recalcular a(s) Laje(s) ?")});
+        QCOMPARE(shown("MxEdit"), Mx);
     }
 
     void returningAfterAChangeRecomputesWithoutAsking() {
@@ -476,14 +600,32 @@ private slots:
         QCOMPARE(messages(),
                  (QStringList{QStringLiteral("Linha Neutra está fora da mesa"), shear}));
         QCOMPARE(shown("TwdEdit"), QStringLiteral("689,53"));
+        QVERIFY(results->TwMarcaLabel->isVisible());
+        for (QLineEdit* box : {results->TwdEdit, results->TwuEdit})
+            QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::red));
         pick(list("AsxpComboBox"), QStringLiteral("8.0"));
         QCOMPARE(messages().size(), 3);
         QCOMPARE(messages().last(), shear);
     }
 
+    // The data-entry screen's close box (after the question) takes the results screen and its
+    // companion windows along, as "&Sair" does.
+    void closingTheDataEntryScreenClosesTheResults() {
+        calculateWorkedExample();
+        QTest::mouseClick(results->TabelaAcoBitBtn, Qt::LeftButton);
+        QVERIFY(results->tabelaAcoForm()->isVisible());
+        started->messages->saveAnswers = {SaveAnswer::Discard};
+        QVERIFY(entry->close());
+        QVERIFY(!results->isVisible());
+        QVERIFY(!results->tabelaAcoForm()->isVisible());
+        QCOMPARE(messages(), QStringList{QStringLiteral("Salvar as alterações da laje?")});
+    }
+
     void sairClosesBothScreens() {
         calculateWorkedExample();
+        started->messages->saveAnswers = {SaveAnswer::Discard};
         QTest::mouseClick(results->SairBitBtn, Qt::LeftButton);
+        QCOMPARE(messages(), QStringList{QStringLiteral("Salvar as alterações da laje?")});
         QVERIFY(!results->isVisible());
         QVERIFY(!entry->isVisible());
         QVERIFY(started->app->mainWindow()->isVisible());

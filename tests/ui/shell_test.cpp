@@ -1,15 +1,22 @@
 // Start-up, the main window's menu, the about box, the help and the end of the program.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMap>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
@@ -19,8 +26,10 @@
 #include "ui/help_sobre_form.h"
 #include "ui/inserir_dados_form.h"
 #include "ui/laje_nervurada_form.h"
+#include "ui/message_boxes.h"
 #include "ui/nome_laje_form.h"
 #include "ui/resultados_form.h"
+#include "ui/tabela_aco_form.h"
 #include "ui_test_support.h"
 
 using namespace lajes;
@@ -34,6 +43,53 @@ const QByteArray defaultConfiguration("4\r\n1\r\n2\r\n2\r\n1:50\r\n"
                                       " 2.00000000000000E+0000\r\n"
                                       "EOF\r\n");
 
+// The letter after a single "&" of a caption, lower case; none for a caption without one.
+QChar mnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toLower();
+    }
+    return {};
+}
+
+// The captions that answer Alt+letter in `window`: its menu bar's titles and its own buttons
+// and labelled boxes (not those of a menu, nor of a window inside it).
+QStringList windowCaptions(QWidget* window) {
+    QStringList captions;
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* action : main->menuBar()->actions())
+            if (action->isVisible())
+                captions << action->text();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() != window)
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            captions << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            captions << label->text();
+    }
+    return captions;
+}
+
+// The captions sharing a mnemonic, as "a: &Arquivos / &Ajuda"; empty when none do.
+QStringList collisions(const QStringList& captions) {
+    QMap<QChar, QStringList> byLetter;
+    for (const QString& caption : captions)
+        if (const QChar letter = mnemonicOf(caption); !letter.isNull())
+            byLetter[letter] << caption;
+    QStringList shared;
+    for (auto it = byLetter.cbegin(); it != byLetter.cend(); ++it)
+        if (it.value().size() > 1)
+            shared << QString(it.key()) + QStringLiteral(": ") +
+                          it.value().join(QStringLiteral(" / "));
+    return shared;
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -45,6 +101,87 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // No two entries of one menu, one menu bar or one window share a mnemonic; the original
+    // entries keep their letters (Alt+A, S still ends the program).
+    void noTwoEntriesShareAMnemonic() {
+        StartedApplication started;
+        LajesApplication& app = *started.app;
+        app.mainWindow()->CalcularLajes->trigger();
+        app.resultsScreen()->show(); // its controls
+        app.resultsScreen()->tabelaAcoForm();
+        app.resultsScreen()->verificationRequested();
+        app.mainWindow()->Contedo1->trigger();
+        int walked = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMenu*>(window))
+                continue;
+            ++walked;
+            const QStringList shared = collisions(windowCaptions(window));
+            QVERIFY2(shared.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") +
+                                                  shared.join(QStringLiteral("; "))));
+            for (QMenu* menu : window->findChildren<QMenu*>()) {
+                QStringList entries;
+                for (QAction* action : menu->actions())
+                    if (action->isVisible() && !action->isSeparator())
+                        entries << action->text();
+                const QStringList inMenu = collisions(entries);
+                QVERIFY2(inMenu.isEmpty(), qPrintable(menu->title() + QStringLiteral(": ") +
+                                                      inMenu.join(QStringLiteral("; "))));
+            }
+        }
+        QVERIFY(walked >= 10);
+        TConcretoForm* main = app.mainWindow();
+        QCOMPARE(mnemonicOf(main->menuBar()->actions().first()->text()), QLatin1Char('a'));
+        QCOMPARE(mnemonicOf(main->Saida->text()), QLatin1Char('s'));
+
+        // The questions' buttons, as the real boxes show them.
+        QtMessageBoxes boxes;
+        QStringList buttons;
+        const auto answerBox = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                buttons.clear();
+                for (QAbstractButton* button : box->buttons())
+                    buttons << button->text();
+                box->reject();
+            });
+        };
+        answerBox();
+        boxes.confirm(main, QStringLiteral("Deseja Recalcular a(s) Laje(s) ?"));
+        QCOMPARE(buttons.size(), 2);
+        for (const QString& button : buttons)
+            QVERIFY2(!mnemonicOf(button).isNull(), qPrintable(button));
+        QCOMPARE(collisions(buttons), QStringList());
+        answerBox();
+        QCOMPARE(boxes.askSave(main, QStringLiteral("Salvar as alterações da laje?")),
+                 SaveAnswer::Cancel);
+        QCOMPARE(buttons.size(), 3);
+        for (const QString& button : buttons)
+            QVERIFY2(!mnemonicOf(button).isNull(), qPrintable(button));
+        QCOMPARE(collisions(buttons), QStringList());
+    }
+
+    // Return presses the focused push button; in a number box it moves on as Tab does.
+    void returnPressesTheFocusedButtonAndMovesOnInABox() {
+        StartedApplication started;
+        started.app->mainWindow()->CalcularLajes->trigger();
+        TInserirDadosForm* entry = started.app->dataEntry();
+        QVERIFY(activate(entry));
+        auto* lx = entry->findChild<QLineEdit*>(QStringLiteral("LxEdit"));
+        lx->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(lx, QStringLiteral("4"));
+        QTest::keyClick(lx, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(),
+                 entry->findChild<QLineEdit*>(QStringLiteral("LyEdit")));
+        QCOMPARE(lx->text(), QStringLiteral("4.00"));
+        QCOMPARE(started.app->slab().Lx, 4.0);
+        auto* sair = entry->findChild<QPushButton*>(QStringLiteral("SairBitBtn"));
+        sair->setFocus(Qt::OtherFocusReason);
+        started.messages->saveAnswers = {SaveAnswer::Discard};
+        QTest::keyClick(sair, Qt::Key_Return);
+        QVERIFY(!entry->isVisible());
+    }
     void startUpCreatesEveryWindowOnceAndShowsTheMainWindowMaximised() {
         StartedApplication started;
         LajesApplication& app = *started.app;
@@ -90,7 +227,7 @@ private slots:
         for (QAction* action : main->menuBar()->actions())
             titles << action->text();
         QCOMPARE(titles,
-                 (QStringList{"&Arquivos", "&Calcular Lajes", "Calcular &Pavimento", "&Ajuda"}));
+                 (QStringList{"&Arquivos", "&Calcular Lajes", "Calcular &Pavimento", "A&juda"}));
         QCOMPARE(main->Saida->text(), QStringLiteral("&Saída"));
         QCOMPARE(main->Contedo1->text(), QStringLiteral("&Conteúdo"));
         QCOMPARE(main->A1->text(), QStringLiteral("&Sobre"));
@@ -168,6 +305,10 @@ private slots:
         QCOMPARE(started.app->help(), help);
         QVERIFY(help->isVisible());
         QVERIFY((help->geometry().center() - main.center()).manhattanLength() <= 2);
+        // Escape closes it.
+        QVERIFY(activate(help));
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
     }
 
     void closingTheMainWindowWritesTheSettings_data() {

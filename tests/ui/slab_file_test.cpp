@@ -353,9 +353,12 @@ private slots:
         auto s = programWithTypedSlab();
         const QStringList entryBefore = shownTexts(s->app->dataEntry());
         const double lxBefore = s->app->slab().Lx;
+        // The typed slab was never saved: the question comes first.
+        s->messages->saveAnswers = {SaveAnswer::Discard};
         QVERIFY(!s->app->openSlabFile(file));
-        QCOMPARE(s->messages->texts(), QStringList{message});
-        QCOMPARE(s->messages->shown.front().kind, ShownMessage::Error);
+        QCOMPARE(s->messages->texts(),
+                 (QStringList{QStringLiteral("Salvar as alterações da laje?"), message}));
+        QCOMPARE(s->messages->shown.back().kind, ShownMessage::Error);
         QCOMPARE(shownTexts(s->app->dataEntry()), entryBefore);
         QCOMPARE(s->app->slab().Lx, lxBefore);
         QVERIFY(!s->app->document().hasFile());
@@ -391,9 +394,14 @@ private slots:
         StartedApplication s;
         s.messages->answers.push_back(adopt);
         QVERIFY(s.app->openSlabFile(file));
-        QCOMPARE(s.messages->texts(),
-                 QStringList{"Esta laje foi calculada com outras configurações (parede 20,00 cm, "
-                             "cobrimento 2,50 cm, φ∞ 2,00). Usar as configurações do arquivo?"});
+        QCOMPARE(
+            s.messages->texts(),
+            QStringList{
+                "Esta laje foi calculada com outras configurações.\n\nNo arquivo: parede 20,00 cm, "
+                "cobrimento 2,50 cm, φ∞ 2,00.\nNo programa: parede 15,00 cm, cobrimento 1,00 cm, "
+                "φ∞ 2,00.\n\nUsar as configurações do arquivo? Com \"Sim\", as configurações "
+                "do programa passam a ser as do arquivo e ficam gravadas em Quenvor.cfg na "
+                "saída."});
         QCOMPARE(s.app->settings().wallWidth, wallWidth);
         QCOMPARE(s.app->settings().cover, adopt ? 2.5 : 1.0);
         QCOMPARE(s.app->configDialog()->findChild<QLineEdit*>("ParedeEdit")->text(), shownWall);
@@ -482,6 +490,73 @@ private slots:
         s.app->mainWindow()->Saida->trigger();
         QVERIFY(!s.app->mainWindow()->isVisible());
         QCOMPARE(s.messages->texts(), QStringList());
+    }
+
+    // A slab typed and calculated but never saved is a document like a saved one.
+    void untitledSlabIsAskedForBeforeAnythingDiscardsIt_data() {
+        QTest::addColumn<QString>("action");
+        for (const char* action :
+             {"&Sair", "results &Sair", "&Saída", "close box", "&Nova Laje", "&Abrir Laje"})
+            QTest::newRow(action) << QString::fromUtf8(action);
+    }
+    void untitledSlabIsAskedForBeforeAnythingDiscardsIt() {
+        QFETCH(QString, action);
+        StartedApplication s;
+        ModalScript script;
+        typeAndCalculate(s, script);
+        TInserirDadosForm* entry = s.app->dataEntry();
+        TResultadosForm* results = s.app->resultsScreen();
+        auto* lx = entry->findChild<QLineEdit*>(QStringLiteral("LxEdit"));
+        QCOMPARE(entry->windowTitle(), QStringLiteral("Cálculo de Lajes — Sem título *"));
+        QCOMPARE(results->windowTitle(),
+                 QStringLiteral("Resultado do Cálculo de Lajes — Sem título *"));
+        const auto act = [&] {
+            if (action == QStringLiteral("&Sair"))
+                QTest::mouseClick(entry->findChild<QPushButton*>(QStringLiteral("SairBitBtn")),
+                                  Qt::LeftButton);
+            else if (action == QStringLiteral("results &Sair"))
+                QTest::mouseClick(results->SairBitBtn, Qt::LeftButton);
+            else if (action == QStringLiteral("&Saída"))
+                s.app->mainWindow()->Saida->trigger();
+            else if (action == QStringLiteral("close box"))
+                s.app->mainWindow()->close();
+            else if (action == QStringLiteral("&Nova Laje"))
+                s.app->mainWindow()->NovaLaje->trigger();
+            else
+                s.app->mainWindow()->AbrirLaje->trigger();
+        };
+        const int dialogsBefore = int(script.shownDialogs.size());
+
+        // "Cancelar" leaves the user where they were, before any file dialog.
+        s.messages->saveAnswers = {SaveAnswer::Cancel};
+        act();
+        QCOMPARE(s.messages->texts(), QStringList{"Salvar as alterações da laje?"});
+        QCOMPARE(int(script.shownDialogs.size()), dialogsBefore);
+        QVERIFY(s.app->mainWindow()->isVisible());
+        QVERIFY(entry->isVisible());
+        QVERIFY(results->isVisible());
+        QCOMPARE(lx->text(), QStringLiteral("4,00"));
+
+        // "Descartar" lets the action go on.
+        s.messages->saveAnswers = {SaveAnswer::Discard};
+        if (action == QStringLiteral("&Abrir Laje")) {
+            script.then([](QDialog* dialog) { dialog->reject(); });
+            act();
+            QCOMPARE(script.shownDialogs.last(), QStringLiteral("AbrirLajeDialog"));
+            QCOMPARE(s.messages->texts().size(), 2);
+            return;
+        }
+        act();
+        QCOMPARE(s.messages->texts().size(), 2);
+        if (action == QStringLiteral("&Saída") || action == QStringLiteral("close box")) {
+            QVERIFY(!s.app->mainWindow()->isVisible());
+            return;
+        }
+        QVERIFY(!results->isVisible());
+        QCOMPARE(lx->text(), QString());
+        QCOMPARE(entry->windowTitle(), QStringLiteral("Cálculo de Lajes"));
+        QCOMPARE(entry->isVisible(), action == QStringLiteral("&Nova Laje"));
+        QCOMPARE(s.app->mainWindow()->NovaLaje->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     }
 
     void discardingLeavesTheFileAsItWas() {

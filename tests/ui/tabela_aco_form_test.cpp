@@ -7,15 +7,19 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 
 #include "design/steel_schedule.h"
 #include "ui/concreto_form.h"
 #include "ui/inserir_dados_form.h"
+#include "ui/placement.h"
 #include "ui/resultados_form.h"
 #include "ui/tabela_aco_form.h"
 #include "ui_test_support.h"
@@ -130,6 +134,9 @@ private slots:
             auto* files = qobject_cast<QFileDialog*>(dialog);
             QVERIFY(files);
             QCOMPARE(files->nameFilters(), QStringList{"Planilha CSV (*.csv)"});
+            // The slab has no name yet: "Laje.csv".
+            QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(),
+                     QStringLiteral("Laje.csv"));
             auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(box);
             QTest::keyClicks(box, csv); // without the extension
@@ -138,6 +145,7 @@ private slots:
         QTest::mouseClick(table->SalvarCsvBitBtn, Qt::LeftButton);
         QFile file(csv + QStringLiteral(".csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(table->StatusBar->currentMessage(), QStringLiteral("Arquivo gravado: tabela.csv"));
         QCOMPARE(file.readAll().toStdString(), coreText(';', "\r\n"));
 
         bool previewed = false;
@@ -159,6 +167,41 @@ private slots:
         // The window goes with the results screen.
         QTest::mouseClick(results->RetornarBitBtn, Qt::LeftButton);
         QVERIFY(!table->isVisible());
+    }
+
+    // The companion windows open beside the results screen, or centred over it when it fills
+    // the screen, and Escape closes them.
+    void opensOverTheResultsAndEscapeClosesIt() {
+        calculate(QStringLiteral("10"), QStringLiteral("250"), QStringLiteral("200"));
+        QTest::mouseClick(results->TabelaAcoBitBtn, Qt::LeftButton);
+        TTabelaAcoForm* table = results->tabelaAcoForm();
+        QVERIFY(table->isVisible());
+        QCOMPARE(table->parentWidget(), results); // above it while it is active
+        const QRect expected =
+            besideOrCentred(table->frameGeometry().size(), results->frameGeometry(),
+                            results->screen()->availableGeometry());
+        QCOMPARE(table->frameGeometry().topLeft(), expected.topLeft());
+        QVERIFY(table->frameGeometry().topLeft() != QPoint(0, 0));
+        QVERIFY(activate(table));
+        QTest::keyClick(table, Qt::Key_Escape);
+        QVERIFY(!table->isVisible());
+    }
+
+    void besideOrCentredPlacesTheWindow_data() {
+        QTest::addColumn<QRect>("reference");
+        QTest::addColumn<QRect>("placed");
+        // A 400 x 300 window on a 1366 x 728 free area.
+        QTest::newRow("room on the right") << QRect(0, 0, 800, 600) << QRect(800, 0, 400, 300);
+        QTest::newRow("room on the left only")
+            << QRect(600, 100, 700, 500) << QRect(200, 100, 400, 300);
+        QTest::newRow("maximised: centred over it")
+            << QRect(0, 0, 1366, 728) << QRect(483, 214, 400, 300);
+        QTest::newRow("low reference: kept on the screen")
+            << QRect(0, 600, 500, 100) << QRect(500, 428, 400, 300);
+    }
+    void besideOrCentredPlacesTheWindow() {
+        QFETCH(QRect, reference);
+        QTEST(besideOrCentred(QSize(400, 300), reference, QRect(0, 0, 1366, 728)), "placed");
     }
 
     // h = 6 cm cannot carry the end-to-end loads with any bar: the screen closes itself and

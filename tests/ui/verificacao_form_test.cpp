@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
 #include "report/verification_print.h"
 #include "ui/concreto_form.h"
 #include "ui/inserir_dados_form.h"
+#include "ui/placement.h"
 #include "ui/resultados_form.h"
 #include "ui/verificacao_form.h"
 #include "ui_test_support.h"
@@ -96,6 +98,12 @@ private slots:
         QTest::mouseClick(results->NBR6118BitBtn, Qt::LeftButton);
         TVerificacaoForm* form = started->app->verification();
         QVERIFY(form && form->isVisible());
+        // A window of the results screen, placed beside it or centred over it.
+        QCOMPARE(form->parentWidget(), results);
+        QCOMPARE(form->frameGeometry().topLeft(),
+                 besideOrCentred(form->frameGeometry().size(), results->frameGeometry(),
+                                 results->screen()->availableGeometry())
+                     .topLeft());
         QCOMPARE(form->windowTitle(), QStringLiteral("Verificação segundo a NBR 6118:2014"));
         QCOMPARE(form->VerificacoesTable->rowCount(), 15);
         QCOMPARE(row(form, QStringLiteral("Cobrimento nominal")),
@@ -160,6 +168,13 @@ private slots:
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(
             pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+
+        // Escape closes it; the button shows it again.
+        QVERIFY(activate(form));
+        QTest::keyClick(form, Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+        QTest::mouseClick(results->NBR6118BitBtn, Qt::LeftButton);
+        QVERIFY(form->isVisible());
 
         // The window goes with the results screen.
         QVERIFY(activate(results));
