@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "io/file_messages.h"
 #include "io/file_writer.h"
 #include "text/number_text.h"
 
@@ -97,18 +98,20 @@ private:
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::string& bytes) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return ioErrorText(errno);
-    const auto failWith = [fd](int errorNumber) {
+        return readFailureMessage(file, errno);
+    const auto failWith = [fd, &file](int errorNumber) {
         ::close(fd);
-        return ioErrorText(errorNumber);
+        return readFailureMessage(file, errorNumber);
     };
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return failWith(errno);
     if (S_ISDIR(info.st_mode))
         return failWith(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return failWith(EINVAL);
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return readFailureMessage(file, notRegularFileReason);
+    }
     if (static_cast<std::uintmax_t>(info.st_size) > maxConfigBytes)
         return failWith(EFBIG);
     std::array<char, 4096> buffer{};

@@ -1,5 +1,7 @@
 #include "slabfile/slab_file.h"
 
+#include "io/file_messages.h"
+
 #include "../row_name.h"
 
 #include <gtest/gtest.h>
@@ -155,7 +157,7 @@ TEST_F(ScratchFolder, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
 struct BadFileCase {
     const char* name;
     std::function<fs::path(const fs::path& folder)> make;
-    const char* message;
+    std::string message;
 };
 
 fs::path fileWith(const fs::path& folder, const std::string& bytes) {
@@ -245,7 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
         // this process, whose first page is not mapped.
         BadFileCase{"ReadError", [](const fs::path&) { return fs::path("/proc/self/mem"); },
                     "Não foi possível abrir \"mem\":\nO arquivo não pôde ser lido (erro de E/S "
-                    "5)."},
+                    "5 (" +
+                        systemReason(EIO) + "))."},
         BadFileCase{"Empty", [](const fs::path& folder) { return fileWith(folder, ""); },
                     "Não foi possível abrir \"L7.laje\":\nO arquivo está vazio."},
         BadFileCase{"Truncated",
