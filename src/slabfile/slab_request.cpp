@@ -9,6 +9,7 @@
 #include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
 #include "config/settings_file.h"
+#include "io/file_messages.h"
 #include "text/number_text.h"
 #include "text/utf8.h"
 
@@ -97,7 +98,7 @@ std::string colour(const json& value, const std::string& key) {
 void checkKeys(const json& object, const std::set<std::string>& known, const std::string& where) {
     for (const auto& [key, value] : object.items())
         if (!known.count(key))
-            fail("chave desconhecida \"" + key + "\"" + where);
+            fail("chave desconhecida \"" + shortQuote(key) + "\"" + where);
 }
 
 Settings readSettings(const json& object, Settings settings) {
@@ -327,10 +328,36 @@ std::size_t endOfFirstValue(std::string_view text) {
 
 } // namespace
 
+std::optional<std::string> tooDeeplyNested(std::string_view text) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > maxJsonNesting)
+                return "JSON inválido: mais de " + std::to_string(maxJsonNesting) +
+                       " níveis de objetos e listas um dentro do outro, na posição " +
+                       std::to_string(i + 1);
+        } else if (c == '}' || c == ']') {
+            depth = std::max(depth - 1, 0);
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
                                                             const Settings& base) {
     const std::size_t end = endOfFirstValue(text);
     const std::string_view object = text.substr(0, end);
+    if (auto deep = tooDeeplyNested(object))
+        return *std::move(deep);
     // The keys seen in each open object, to refuse a repeated key instead of silently taking
     // its last value.
     std::vector<std::set<std::string>> keys;
@@ -344,7 +371,7 @@ std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view tex
         } else if (event == json::parse_event_t::key && !keys.empty()) {
             const std::string& key = parsed.get_ref<const std::string&>();
             if (!keys.back().insert(key).second)
-                fail("JSON inválido: chave repetida: " + validUtf8(key, 80));
+                fail("JSON inválido: chave repetida: " + shortQuote(key));
         }
         return true;
     };

@@ -159,6 +159,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "{\"SupportCase\":1,\"Lx\":4,\"Ly\":\"" + std::string(500, 'x') + "\xE9\"}\n",
                  1,
                  {{"Invalid", 1}}},
+        // A value nested 100,000 deep costs its own line only.
+        BatchRow{"NestedDeeperThan64",
+                 goodSlab + "\n{\"nbr6118\":{\"use\":" + std::string(100000, '[') +
+                     std::string(100000, ']') + "}}\n" + goodSlab + "\n",
+                 1,
+                 {{"Ready", 0}, {"Invalid", 2}, {"Ready", 0}}},
         BatchRow{"DuplicateKeyAndTrailingContent",
                  R"({"SupportCase":1,"Lx":4,"Lx":5})"
                  "\n" +
@@ -235,6 +241,17 @@ std::vector<FailureRow> failureRows() {
         FailureRow{"RepeatedKey", "\"$CLI\" design",
                    R"({"SupportCase":1,"Lx":4,"Lx":5,"Ly":5,"h":10,"g":250,"q":200})", 2,
                    "chave repetida: Lx"},
+        FailureRow{"NestedDeeperThan64", "\"$CLI\" design",
+                   "{\"SupportCase\":1,\"nbr6118\":{\"use\":" + std::string(100000, '[') +
+                       std::string(100000, ']') + "}}",
+                   2, "mais de 64 níveis de objetos e listas"},
+        // A refused value is quoted short, and a key's ESC and BEL never reach the terminal.
+        FailureRow{"LongValueQuotedShort", "\"$CLI\" design",
+                   "{\"SupportCase\":1,\"nbr6118\":{\"use\":\"" + std::string(400000, 'x') + "\"}}",
+                   2, "valor desconhecido \"" + std::string(38, 'x') + "\u2026 em \"use\""},
+        FailureRow{"ControlCharactersOfAKeyReplaced", "\"$CLI\" design",
+                   "{\"SupportCase\":1,\"a\\u001b[2Jb\\u0007\":1}", 2,
+                   "chave desconhecida \"a\uFFFD[2Jb\uFFFD\""},
         FailureRow{
             "ZeroCoverInTheInputSettings", "\"$CLI\" design",
             R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"settings":{"cover":0}})", 2,

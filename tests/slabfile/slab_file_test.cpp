@@ -249,6 +249,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Não foi possível abrir \"mem\":\nO arquivo não pôde ser lido (erro de E/S "
                     "5 (" +
                         systemReason(EIO) + "))."},
+        // 200 KB of brackets in a key: refused before anything walks it.
+        BadFileCase{"NestedDeeperThan64",
+                    [](const fs::path& folder) {
+                        return fileWith(folder,
+                                        "{\"nbr6118\": {\"use\": " + std::string(100000, '[') +
+                                            std::string(100000, ']') + "}}");
+                    },
+                    "Não foi possível abrir \"L7.laje\":\nJSON inválido: mais de 64 níveis de "
+                    "objetos e listas um dentro do outro, na posição 83."},
         BadFileCase{"Empty", [](const fs::path& folder) { return fileWith(folder, ""); },
                     "Não foi possível abrir \"L7.laje\":\nO arquivo está vazio."},
         BadFileCase{"Truncated",
