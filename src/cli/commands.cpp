@@ -380,7 +380,23 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
     return anyInvalid ? exitRefused : exitReady;
 }
 
+// Whether --output names the very file --input reads (the same name, a link to it or another
+// hard link): writing the drawing would replace the slab it was made from.
+bool outputIsTheInput(const Options& options, std::ostream& err) {
+    struct stat input {};
+    struct stat output {};
+    if (::stat(options.input.c_str(), &input) != 0 || ::stat(options.output.c_str(), &output) != 0)
+        return false;
+    if (input.st_dev != output.st_dev || input.st_ino != output.st_ino)
+        return false;
+    err << "lajes-cli: --output \"" << shortQuote(options.output)
+        << "\" é o próprio arquivo de --input: nada foi gravado\n";
+    return true;
+}
+
 int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (outputIsTheInput(options, err))
+        return exitUsage;
     return designOne(
         options, in, out, err,
         [&](const SlabRequest& request, const DesignRun& run, const Settings& settings,
@@ -397,6 +413,8 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
 #ifdef LAJES_WITH_REPORT
 // The one-page calculation sheet of the designed slab as a PDF.
 int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (outputIsTheInput(options, err))
+        return exitUsage;
     return designOne(
         options, in, out, err,
         [&](const SlabRequest&, const DesignRun& run, const Settings& settings, char separator) {

@@ -288,6 +288,20 @@ std::vector<FailureRow> failureRows() {
                        EXPECT_TRUE(S_ISFIFO(modeOf(f / "p")));
                        EXPECT_TRUE(readAll(f / "got.dxf").ends_with("EOF\r\n"));
                    }},
+        // The drawing over the slab it is made from: refused, the slab kept, nothing printed.
+        FailureRow{
+            "DxfOutputIsTheInput",
+            "cp good.json in.laje && \"$CLI\" dxf --input in.laje --name L1 --output in.laje", "",
+            2, "é o próprio arquivo de --input",
+            [](const fs::path& f) {
+                EXPECT_EQ(readAll(f / "in.laje"), goodSlab);
+                EXPECT_EQ(readAll(f / "out.txt"), "");
+            }},
+        FailureRow{"DxfOutputIsALinkToTheInput",
+                   "ln -s good.json link.dxf && \"$CLI\" dxf --input good.json --name L1 --output "
+                   "link.dxf",
+                   "", 2, "é o próprio arquivo de --input",
+                   [](const fs::path& f) { EXPECT_EQ(readAll(f / "good.json"), goodSlab); }},
         FailureRow{"DxfIntoADirectory", dxf + "d", "", 2,
                    "Não foi possível gravar \"d\": erro de E/S 21 (É um diretório)."},
         FailureRow{
@@ -302,6 +316,11 @@ std::vector<FailureRow> failureRows() {
                         "echo old > ro.pdf && chmod 444 ro.pdf && " + report + "ro.pdf", "", 2,
                         "Não foi possível gravar \"ro.pdf\": acesso negado.",
                         [](const fs::path& f) { EXPECT_EQ(readAll(f / "ro.pdf"), "old\n"); }},
+             FailureRow{"ReportOutputIsAHardLinkToTheInput",
+                        "ln good.json hard.pdf && \"$CLI\" report --input good.json --output "
+                        "hard.pdf",
+                        "", 2, "é o próprio arquivo de --input",
+                        [](const fs::path& f) { EXPECT_EQ(readAll(f / "good.json"), goodSlab); }},
              FailureRow{"ReportFollowsASymbolicLink",
                         "echo old > real.pdf && ln -s real.pdf link.pdf && " + report + "link.pdf",
                         "", 0, "",
