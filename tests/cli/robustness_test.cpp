@@ -3,14 +3,17 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <poll.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -184,6 +187,83 @@ TEST_F(ExecutableTest, BadLineAfterTwentyThousandLinesLosesNothing) {
     EXPECT_EQ(answers[20000]["outcome"], "Invalid");
     EXPECT_EQ(answers[20000]["line"], 20001);
     EXPECT_EQ(answers[20001]["outcome"], "Ready");
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool sanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool sanitized = true;
+#else
+constexpr bool sanitized = false;
+#endif
+#else
+constexpr bool sanitized = false;
+#endif
+
+// `batch` holds a few lines at a time, whatever their size: 25 lines of 8 MB (200 MB) pass
+// through in far less memory than they take together.
+TEST_F(ExecutableTest, BatchOfHugeLinesHoldsAFewAtATime) {
+    if (sanitized)
+        GTEST_SKIP() << "a sanitizer's own bookkeeping decides the peak memory";
+    const std::string hugeSlab = R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,)"
+                                 R"("name":")" +
+                                 std::string(8 << 20, 'x') + "\"}\n";
+    {
+        std::ofstream in(folder_ / "huge.jsonl", std::ios::binary);
+        for (int i = 0; i < 25; ++i)
+            in << hugeSlab;
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int in = ::open((folder_ / "huge.jsonl").c_str(), O_RDONLY);
+        const int out = ::open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0)
+            ::_exit(127);
+        ::execl(LAJES_CLI_PATH, LAJES_CLI_PATH, "batch", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "peak memory in KiB";
+}
+
+// An answer comes out as soon as its line is in and nothing else is waiting, while the
+// input stays open (a program feeding the batch one slab at a time).
+TEST_F(ExecutableTest, BatchAnswersALineBeforeTheInputEnds) {
+    int toChild[2];
+    int fromChild[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(fromChild), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::dup2(toChild[0], 0) < 0 || ::dup2(fromChild[1], 1) < 0)
+            ::_exit(127);
+        for (int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]})
+            ::close(fd);
+        ::execl(LAJES_CLI_PATH, LAJES_CLI_PATH, "batch", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(toChild[0]);
+    ::close(fromChild[1]);
+    const std::string line = goodSlab + "\n";
+    EXPECT_EQ(::write(toChild[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    pollfd answer{fromChild[0], POLLIN, 0};
+    const int ready = ::poll(&answer, 1, 20000);
+    std::string received(4096, '\0');
+    const ssize_t got = ready > 0 ? ::read(fromChild[0], received.data(), received.size()) : 0;
+    received.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    ::close(toChild[1]); // the end of the input ends the batch
+    ::close(fromChild[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(ready, 1) << "no answer within 20 s while the input was open";
+    EXPECT_NE(received.find("\"outcome\":\"Ready\""), std::string::npos) << received;
 }
 
 struct FailureRow {
