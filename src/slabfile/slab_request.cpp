@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "analysis/data_entry.h"
@@ -85,14 +86,14 @@ double optionalNumber(const json& object, const char* key, double fallback) {
 }
 
 std::string colour(const json& value, const std::string& key) {
+    std::string text;
     if (value.is_number_unsigned())
-        return std::to_string(value.get<std::uint64_t>());
-    if (value.is_string()) {
-        const auto text = value.get<std::string>();
-        if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos)
-            return text;
-    }
-    fail("\"" + key + "\" deve ser um número de cor (somente dígitos)");
+        text = std::to_string(value.get<std::uint64_t>());
+    else if (value.is_string())
+        text = value.get<std::string>();
+    if (!isAcceptedColour(text))
+        fail("\"" + key + "\" deve ser um número de cor de 1 a 255 (somente dígitos)");
+    return text;
 }
 
 void checkKeys(const json& object, const std::set<std::string>& known, const std::string& where) {
@@ -108,12 +109,14 @@ Settings readSettings(const json& object, Settings settings) {
               {"wallWidth", "cover", "phiInfinity", "drawingScale", "textLayerColour",
                "slabLayerColour", "posBarLayerColour", "negBarLayerColour"},
               " em \"settings\"");
-    for (const auto& [key, field] :
-         {std::pair{"wallWidth", &settings.wallWidth}, std::pair{"cover", &settings.cover},
-          std::pair{"phiInfinity", &settings.phiInfinity}}) {
+    for (const auto& [key, which, field] :
+         {std::tuple{"wallWidth", SettingNumber::wallWidth, &settings.wallWidth},
+          std::tuple{"cover", SettingNumber::cover, &settings.cover},
+          std::tuple{"phiInfinity", SettingNumber::phiInfinity, &settings.phiInfinity}}) {
         *field = optionalNumber(object, key, *field);
-        if (!isAcceptedSettingNumber(*field))
-            fail(std::string("\"") + key + "\" deve ser maior que zero");
+        if (!isAcceptedSettingNumber(which, *field))
+            fail(std::string("\"") + key + "\" deve ser maior que zero e no máximo " +
+                 formatShortest(largestSetting(which), ','));
     }
     if (const auto it = object.find("drawingScale"); it != object.end()) {
         if (!it->is_string())
@@ -247,6 +250,12 @@ SlabRequest read(const json& input, const Settings& base) {
     slab.bf = optionalNumber(input, "bf", 0.0);
     slab.BlockDensity = optionalNumber(input, "BlockDensity", 0.0);
     if (slab.Ribbed) {
+        for (const auto& [field, value] :
+             {std::pair{SlabInput::a, slab.a}, std::pair{SlabInput::bw, slab.bw},
+              std::pair{SlabInput::hb, slab.hb}, std::pair{SlabInput::bf, slab.bf},
+              std::pair{SlabInput::BlockDensity, slab.BlockDensity}})
+            if (!inRange(field, value))
+                fail(outOfRangeMessage(field));
         // The ribbed-slab dialog cannot be left with OK until all four are non-zero; an
         // absent key is a box left at 0.
         const RibbedGeometryEntries geometry{slab.a, slab.bw, slab.hb, slab.bf, slab.BlockDensity};
@@ -255,6 +264,8 @@ SlabRequest read(const json& input, const Settings& base) {
                  "\" deve ser maior que zero numa laje nervurada");
     }
     slab.AdjacentSpan = optionalNumber(input, "AdjacentSpan", 0.0);
+    if (!inRange(SlabInput::AdjacentSpan, slab.AdjacentSpan))
+        fail(outOfRangeMessage(SlabInput::AdjacentSpan));
 
     request.settings = base;
     if (const auto it = input.find("settings"); it != input.end())
