@@ -372,6 +372,10 @@ std::vector<FailureRow> failureRows() {
                                  std::string::npos);
                        EXPECT_FALSE(fs::exists(f / "r.dxf"));
                    }},
+        FailureRow{"ControlCharactersOfAChoiceReplaced", "\"$CLI\" design",
+                   R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,)"
+                   R"("choices":[{"direction":"xp","diameter":"8\u001b]0;x\u0007"}]})",
+                   2, "não oferece \"8\uFFFD]0;x\uFFFD\""},
         FailureRow{
             "ZeroCoverInTheInputSettings", "\"$CLI\" design",
             R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"settings":{"cover":0}})", 2,
