@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "io/file_messages.h"
 #include "io/file_writer.h"
 #include "text/number_text.h"
 
@@ -97,18 +98,20 @@ private:
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::string& bytes) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return ioErrorText(errno);
-    const auto failWith = [fd](int errorNumber) {
+        return readFailureMessage(file, errno);
+    const auto failWith = [fd, &file](int errorNumber) {
         ::close(fd);
-        return ioErrorText(errorNumber);
+        return readFailureMessage(file, errorNumber);
     };
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return failWith(errno);
     if (S_ISDIR(info.st_mode))
         return failWith(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return failWith(EINVAL);
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return readFailureMessage(file, notRegularFileReason);
+    }
     if (static_cast<std::uintmax_t>(info.st_size) > maxConfigBytes)
         return failWith(EFBIG);
     std::array<char, 4096> buffer{};
@@ -127,10 +130,6 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
     }
     ::close(fd);
     return std::nullopt;
-}
-
-bool isColourNumber(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 } // namespace
@@ -168,7 +167,7 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     for (std::string* colour :
          {&s.textLayerColour, &s.slabLayerColour, &s.posBarLayerColour, &s.negBarLayerColour}) {
         const auto text = reader.line();
-        if (text && isColourNumber(*text))
+        if (text && isAcceptedColour(*text))
             *colour = *text;
     }
     if (const auto scale = reader.line())
@@ -183,7 +182,9 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     // A missing number keeps its default (a cover silently read as 0 would change every
     // design); a token that is not a number stops the reading there; a number the settings
     // rule refuses keeps its default and the reading goes on.
-    for (double* number : {&s.wallWidth, &s.cover, &s.phiInfinity}) {
+    for (const auto& [which, number] : {std::pair{SettingNumber::wallWidth, &s.wallWidth},
+                                        std::pair{SettingNumber::cover, &s.cover},
+                                        std::pair{SettingNumber::phiInfinity, &s.phiInfinity}}) {
         const auto text = reader.token();
         if (!text)
             break;
@@ -192,7 +193,7 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
             refuse(*text);
             break;
         }
-        if (isAcceptedSettingNumber(*value))
+        if (isAcceptedSettingNumber(which, *value))
             *number = *value;
         else
             refuse(*text);
@@ -205,8 +206,14 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     return load;
 }
 
-bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current) {
-    return loaded.complete || current != loaded.settings;
+bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current,
+                           const std::filesystem::path& file) {
+    if (current != loaded.settings)
+        return true;
+    // Nothing changed: a file saved meanwhile by another instance or by hand keeps its bytes.
+    // A dangling link counts as no file; writing makes the file it names.
+    std::error_code error;
+    return !std::filesystem::exists(file, error) && !error;
 }
 
 std::optional<std::string> saveSettings(const Settings& settings,

@@ -9,13 +9,14 @@
 //   that is renamed over the target only when it is complete and flushed; a replaced file
 //   keeps its permissions, a new one is 0644;
 // - a symbolic link is followed and the file it names is replaced that way; the link stays;
-// - a write-protected file is refused ("File access denied"), also for root;
+// - a write-protected file is refused ("acesso negado"), also for root;
 // - a character device, a FIFO or a socket is written in place, without a temporary file
 //   (so /dev/null discards and a pipe's reader gets the bytes);
 // - a directory, a block device and anything else is refused.
 //
 // A temporary file is removed when the writer fails, when it is destroyed uncommitted, and
-// when the process is ended by SIGINT or SIGTERM while it exists. SIGXFSZ (the file-size
+// when the process is ended by SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1 or SIGALRM while it
+// exists. SIGXFSZ (the file-size
 // limit) is ignored while the program writes, so the write fails with EFBIG and is reported
 // like any other I/O error.
 
@@ -25,12 +26,16 @@
 #include <string_view>
 #include <variant>
 
+#include "io/file_messages.h"
+
 namespace lajes {
 
 class FileWriter {
 public:
     // Opens the output for `target` following the rules above. Returns the writer, or the
     // error text to show the user when nothing can be written; nothing is touched then.
+    // Every error text is writeFailureMessage (io/file_messages.h) of `target`:
+    // `Não foi possível gravar "a.dxf": acesso negado.`
     static std::variant<FileWriter, std::string> open(const std::filesystem::path& target);
 
     FileWriter(FileWriter&& other) noexcept;
@@ -53,7 +58,8 @@ private:
     void discard();
 
     std::filesystem::path target_;
-    std::string temporary_; // empty when written in place, and once renamed or removed
+    std::filesystem::path shown_; // the name the user chose, which the messages quote
+    std::string temporary_;       // empty when written in place, and once renamed or removed
     int fd_ = -1;
     int slot_ = -1; // entry in the list of temporaries removed on a fatal signal
 };
@@ -61,12 +67,5 @@ private:
 // Writes the whole of `bytes` as the content of `target` through a FileWriter. Returns the
 // error text to show the user, or nothing on success; on failure `target` is unchanged.
 std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes);
-
-// The user-facing text of an errno value: "File access denied", "Disk full", or
-// "I/O error <n> (<the system's reason, in the user's language>)".
-std::string ioErrorText(int errorNumber);
-
-// The system's reason for an errno value, in the language of the locale's messages.
-std::string systemReason(int errorNumber);
 
 } // namespace lajes

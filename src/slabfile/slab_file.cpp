@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "io/file_messages.h"
 #include "io/file_writer.h"
 
 namespace lajes {
@@ -44,13 +45,15 @@ std::string unreadable(int errorNumber) {
         return "O arquivo não existe.";
     if (errorNumber == EACCES || errorNumber == EPERM)
         return "O acesso ao arquivo foi negado.";
-    return "O arquivo não pôde ser lido (erro de E/S " + std::to_string(errorNumber) + ").";
+    return "O arquivo não pôde ser lido (" + errorReason(errorNumber) + ").";
 }
 
 // Why `text` is no JSON at all, or nothing when it is one JSON value.
 std::optional<std::string> notJson(const std::string& text) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         return "O arquivo está vazio.";
+    if (auto deep = tooDeeplyNested(text))
+        return *std::move(deep) + ".";
     try {
         [[maybe_unused]] const auto parsed = nlohmann::json::parse(text);
         return std::nullopt;

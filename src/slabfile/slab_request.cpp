@@ -4,11 +4,13 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
 #include "config/settings_file.h"
+#include "io/file_messages.h"
 #include "text/number_text.h"
 #include "text/utf8.h"
 
@@ -84,20 +86,20 @@ double optionalNumber(const json& object, const char* key, double fallback) {
 }
 
 std::string colour(const json& value, const std::string& key) {
+    std::string text;
     if (value.is_number_unsigned())
-        return std::to_string(value.get<std::uint64_t>());
-    if (value.is_string()) {
-        const auto text = value.get<std::string>();
-        if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos)
-            return text;
-    }
-    fail("\"" + key + "\" deve ser um número de cor (somente dígitos)");
+        text = std::to_string(value.get<std::uint64_t>());
+    else if (value.is_string())
+        text = value.get<std::string>();
+    if (!isAcceptedColour(text))
+        fail("\"" + key + "\" deve ser um número de cor de 1 a 255 (somente dígitos)");
+    return text;
 }
 
 void checkKeys(const json& object, const std::set<std::string>& known, const std::string& where) {
     for (const auto& [key, value] : object.items())
         if (!known.count(key))
-            fail("chave desconhecida \"" + key + "\"" + where);
+            fail("chave desconhecida \"" + shortQuote(key) + "\"" + where);
 }
 
 Settings readSettings(const json& object, Settings settings) {
@@ -107,12 +109,14 @@ Settings readSettings(const json& object, Settings settings) {
               {"wallWidth", "cover", "phiInfinity", "drawingScale", "textLayerColour",
                "slabLayerColour", "posBarLayerColour", "negBarLayerColour"},
               " em \"settings\"");
-    for (const auto& [key, field] :
-         {std::pair{"wallWidth", &settings.wallWidth}, std::pair{"cover", &settings.cover},
-          std::pair{"phiInfinity", &settings.phiInfinity}}) {
+    for (const auto& [key, which, field] :
+         {std::tuple{"wallWidth", SettingNumber::wallWidth, &settings.wallWidth},
+          std::tuple{"cover", SettingNumber::cover, &settings.cover},
+          std::tuple{"phiInfinity", SettingNumber::phiInfinity, &settings.phiInfinity}}) {
         *field = optionalNumber(object, key, *field);
-        if (!isAcceptedSettingNumber(*field))
-            fail(std::string("\"") + key + "\" deve ser maior que zero");
+        if (!isAcceptedSettingNumber(which, *field))
+            fail(std::string("\"") + key + "\" deve ser maior que zero e no máximo " +
+                 formatShortest(largestSetting(which), ','));
     }
     if (const auto it = object.find("drawingScale"); it != object.end()) {
         if (!it->is_string())
@@ -246,6 +250,12 @@ SlabRequest read(const json& input, const Settings& base) {
     slab.bf = optionalNumber(input, "bf", 0.0);
     slab.BlockDensity = optionalNumber(input, "BlockDensity", 0.0);
     if (slab.Ribbed) {
+        for (const auto& [field, value] :
+             {std::pair{SlabInput::a, slab.a}, std::pair{SlabInput::bw, slab.bw},
+              std::pair{SlabInput::hb, slab.hb}, std::pair{SlabInput::bf, slab.bf},
+              std::pair{SlabInput::BlockDensity, slab.BlockDensity}})
+            if (!inRange(field, value))
+                fail(outOfRangeMessage(field));
         // The ribbed-slab dialog cannot be left with OK until all four are non-zero; an
         // absent key is a box left at 0.
         const RibbedGeometryEntries geometry{slab.a, slab.bw, slab.hb, slab.bf, slab.BlockDensity};
@@ -254,6 +264,8 @@ SlabRequest read(const json& input, const Settings& base) {
                  "\" deve ser maior que zero numa laje nervurada");
     }
     slab.AdjacentSpan = optionalNumber(input, "AdjacentSpan", 0.0);
+    if (!inRange(SlabInput::AdjacentSpan, slab.AdjacentSpan))
+        fail(outOfRangeMessage(SlabInput::AdjacentSpan));
 
     request.settings = base;
     if (const auto it = input.find("settings"); it != input.end())
@@ -356,29 +368,86 @@ std::size_t endOfFirstValue(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+// Builds the value as nlohmann's own parser does, refusing a repeated key instead of silently
+// taking its last value. nlohmann's filtering parser (a parse callback) would do the same,
+// but it looks through all of an object's siblings each time the object ends, which makes a
+// long list of objects ("choices") quadratic; this stays linear.
+class NoRepeatedKeys {
+public:
+    explicit NoRepeatedKeys(json& result) : dom_(result) {}
+
+    bool null() { return dom_.null(); }
+    bool boolean(bool value) { return dom_.boolean(value); }
+    bool number_integer(json::number_integer_t value) { return dom_.number_integer(value); }
+    bool number_unsigned(json::number_unsigned_t value) { return dom_.number_unsigned(value); }
+    bool number_float(json::number_float_t value, const json::string_t& text) {
+        return dom_.number_float(value, text);
+    }
+    bool string(json::string_t& value) { return dom_.string(value); }
+    bool binary(json::binary_t& value) { return dom_.binary(value); }
+    bool start_object(std::size_t elements) {
+        keys_.emplace_back();
+        return dom_.start_object(elements);
+    }
+    bool key(json::string_t& value) {
+        if (!keys_.empty() && !keys_.back().insert(value).second)
+            fail("JSON inválido: chave repetida: " + shortQuote(value));
+        return dom_.key(value);
+    }
+    bool end_object() {
+        if (!keys_.empty())
+            keys_.pop_back();
+        return dom_.end_object();
+    }
+    bool start_array(std::size_t elements) { return dom_.start_array(elements); }
+    bool end_array() { return dom_.end_array(); }
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& token, const Exception& error) {
+        return dom_.parse_error(position, token, error);
+    }
+
+private:
+    nlohmann::detail::json_sax_dom_parser<json> dom_;
+    std::vector<std::set<std::string>> keys_; // the keys seen in each open object
+};
+
+} // namespace
+
+std::optional<std::string> tooDeeplyNested(std::string_view text) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > maxJsonNesting)
+                return "JSON inválido: mais de " + std::to_string(maxJsonNesting) +
+                       " níveis de objetos e listas um dentro do outro, na posição " +
+                       std::to_string(i + 1);
+        } else if (c == '}' || c == ']') {
+            depth = std::max(depth - 1, 0);
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<nlohmann::json, std::string> parseJsonObjectText(std::string_view text) {
     const std::size_t end = endOfFirstValue(text);
     const std::string_view object = text.substr(0, end);
-    // The keys seen in each open object, to refuse a repeated key instead of silently taking
-    // its last value.
-    std::vector<std::set<std::string>> keys;
-    const json::parser_callback_t noRepeatedKeys = [&keys](int, json::parse_event_t event,
-                                                           json& parsed) {
-        if (event == json::parse_event_t::object_start) {
-            keys.emplace_back();
-        } else if (event == json::parse_event_t::object_end) {
-            if (!keys.empty())
-                keys.pop_back();
-        } else if (event == json::parse_event_t::key && !keys.empty()) {
-            const std::string& key = parsed.get_ref<const std::string&>();
-            if (!keys.back().insert(key).second)
-                fail("JSON inválido: chave repetida: " + validUtf8(key, 80));
-        }
-        return true;
-    };
+    if (auto deep = tooDeeplyNested(object))
+        return *std::move(deep);
     json input;
     try {
-        input = json::parse(object.begin(), object.end(), noRepeatedKeys);
+        NoRepeatedKeys builder(input);
+        json::sax_parse(object.begin(), object.end(), &builder);
     } catch (const InputError& error) {
         return error.message;
     } catch (const json::parse_error& error) {
