@@ -126,7 +126,21 @@ std::string ioErrorText(int errorNumber) {
     }
 }
 
-std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::path& chosen) {
+std::string notRegularFileText(const std::filesystem::path& target) {
+    return target.filename().string() + " não é um arquivo comum.";
+}
+
+std::string folderRefusesNewFilesText(const std::filesystem::path& folder) {
+    const std::filesystem::path absolute = std::filesystem::absolute(folder).lexically_normal();
+    std::string name = absolute.has_filename() ? absolute.filename().string()
+                                               : absolute.parent_path().filename().string();
+    if (name.empty())
+        name = absolute.string();
+    return "A pasta \"" + name + "\" não aceita arquivos novos.";
+}
+
+std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::path& chosen,
+                                                       WriteTarget accepted) {
     installSignalHandlers();
     FileWriter writer;
 
@@ -152,6 +166,10 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
         return ioErrorText(errno);
 
     if (exists && !S_ISREG(existing.st_mode)) {
+        // Replacing it by the rename would not wait, but a name that is not a file is never
+        // what the user meant to overwrite.
+        if (accepted == WriteTarget::regularFile && !S_ISDIR(existing.st_mode))
+            return notRegularFileText(chosen);
         int fd = -1;
         if (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))
             fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -177,8 +195,12 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
     // In the target's folder, so that the rename never crosses file systems.
     std::string temporary = (folder / ".lajes-XXXXXX.tmp").string();
     const int fd = ::mkostemps(temporary.data(), 4, O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        // The file itself may be writable: it is the folder that takes no new name.
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return folderRefusesNewFilesText(folder);
         return ioErrorText(errno);
+    }
     writer.fd_ = fd;
     writer.temporary_ = std::move(temporary);
     writer.slot_ = registerTemporary(writer.temporary_);
@@ -264,8 +286,9 @@ void FileWriter::discard() {
     unregisterTemporary(std::exchange(slot_, -1));
 }
 
-std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes) {
-    auto opened = FileWriter::open(target);
+std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes,
+                                     WriteTarget accepted) {
+    auto opened = FileWriter::open(target, accepted);
     if (auto* message = std::get_if<std::string>(&opened))
         return std::move(*message);
     FileWriter& writer = std::get<FileWriter>(opened);
