@@ -141,8 +141,9 @@ QByteArray scheduleSheetPdf(const ScheduleSheet& sheet) {
 }
 
 std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
-                                                 const std::filesystem::path& target) {
-    return writePdfBytes(scheduleSheetPdf(sheet), target);
+                                                 const std::filesystem::path& target,
+                                                 WriteTarget accepted) {
+    return writePdfBytes(scheduleSheetPdf(sheet), target, accepted);
 }
 
 std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& sheet,
@@ -153,7 +154,7 @@ std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& 
             paintScheduleSheet(painter, sheet, target);
         },
         [sheet](const std::filesystem::path& target) {
-            return writeScheduleSheetPdf(sheet, target);
+            return writeScheduleSheetPdf(sheet, target, WriteTarget::regularFile);
         });
     preview->setObjectName(QStringLiteral("TabelaAcoPreview"));
     return preview;

@@ -115,8 +115,9 @@ QByteArray verificationPdfBytes(const VerificationSheet& sheet) {
 }
 
 std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
-                                                const std::filesystem::path& target) {
-    return writePdfBytes(verificationPdfBytes(sheet), target);
+                                                const std::filesystem::path& target,
+                                                WriteTarget accepted) {
+    return writePdfBytes(verificationPdfBytes(sheet), target, accepted);
 }
 
 std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const VerificationSheet& sheet,
@@ -127,7 +128,7 @@ std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const Verificatio
             paintVerificationSheet(painter, sheet, target);
         },
         [sheet](const std::filesystem::path& target) {
-            return writeVerificationPdf(sheet, target);
+            return writeVerificationPdf(sheet, target, WriteTarget::regularFile);
         });
     preview->setObjectName(QStringLiteral("VerificacaoPreview"));
     return preview;

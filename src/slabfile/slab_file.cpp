@@ -130,9 +130,9 @@ std::string slabFileText(const SlabRequest& request) {
     return out;
 }
 
-std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
-                                         const SlabRequest& slab) {
-    return writeFile(path, slabFileText(slab));
+std::optional<std::string> writeSlabFile(const std::filesystem::path& path, const SlabRequest& slab,
+                                         WriteTarget accepted) {
+    return writeFile(path, slabFileText(slab), accepted);
 }
 
 std::variant<SlabRequest, std::string> readSlabFile(const std::filesystem::path& path,

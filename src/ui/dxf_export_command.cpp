@@ -97,8 +97,9 @@ void exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialogs, MessageBoxes& 
     const std::optional<SteelSchedule> schedule =
         dialogs.includeSchedule() ? steelSchedule(slab, results, settings) : std::nullopt;
     const std::optional<std::string> error =
-        exportDrawing(std::filesystem::path(file->toStdU16String()), name->toStdString(), slab,
-                      results, settings, localeDecimalSeparator(), schedule ? &*schedule : nullptr);
+        exportDrawing(std::filesystem::path(QFile::encodeName(*file).toStdString()),
+                      name->toStdString(), slab, results, settings, localeDecimalSeparator(),
+                      schedule ? &*schedule : nullptr, WriteTarget::regularFile);
     if (error)
         messages.error(resultsWindow, QString::fromStdString(*error));
 }

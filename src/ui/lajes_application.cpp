@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QSettings>
 
 #include "config/settings_file.h"
 #include "report/report_preview.h"
+#include "slabfile/recent_files.h"
 #include "slabfile/slab_file.h"
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
@@ -29,22 +29,32 @@ namespace lajes {
 
 namespace {
 
+// File names go to the file system as the bytes it holds: a name from an old disk that is
+// not UTF-8 still opens.
 std::filesystem::path pathOf(const QString& file) {
-    return std::filesystem::path(file.toStdU16String());
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+QString nameOf(const std::filesystem::path& file) {
+    return QFile::decodeName(QByteArray::fromStdString(file.native()));
+}
+
+std::filesystem::path absoluteOf(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return error ? file : absolute.lexically_normal();
 }
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The recent-files list in the program's own settings; never in Quenvor.cfg.
-const QString recentFilesKey = QStringLiteral("recentFiles");
-
 } // namespace
 
 LajesApplication::LajesApplication(std::unique_ptr<MessageBoxes> messages,
                                    std::filesystem::path configFile)
     : messages_(std::move(messages)), configFile_(std::move(configFile)),
+      recentFilesFile_(recentFilesFile(configHomeOfProcess())),
       ownFileDialogs_(std::make_unique<QtSlabFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {}
 
 LajesApplication::~LajesApplication() = default;
@@ -72,8 +82,9 @@ void LajesApplication::start() {
     });
     connect(mainWindow_->SalvarLajeComo, &QAction::triggered, this, [this] { saveSlabAs(); });
     for (QAction* recent : mainWindow_->RecentFiles)
-        connect(recent, &QAction::triggered, this,
-                [this, recent] { openSlabFile(recent->data().toString()); });
+        connect(recent, &QAction::triggered, this, [this, recent] {
+            openSlabFile(std::filesystem::path(recent->data().toByteArray().toStdString()));
+        });
     mainWindow_->confirmClose = [this] { return confirmDiscard(); };
     updateRecentMenu();
 
@@ -198,16 +209,20 @@ bool LajesApplication::confirmDiscard() {
 }
 
 bool LajesApplication::openSlabFile(const QString& path) {
+    return openSlabFile(pathOf(path));
+}
+
+bool LajesApplication::openSlabFile(const std::filesystem::path& file) {
     if (!dataEntry_ || !confirmDiscard())
         return false;
     QWidget* parent = messageParent();
-    const std::filesystem::path file = pathOf(path);
     auto read = readSlabFile(file, settings_);
     if (const auto* message = std::get_if<std::string>(&read)) {
         messages_->error(parent, qText(*message));
         // A recent file that is gone leaves the list; any other stays as it was.
-        if (!QFileInfo::exists(path))
-            rememberRecentFile(QFileInfo(path).absoluteFilePath(), false);
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
+            rememberRecentFile(absoluteOf(file), false);
         return false;
     }
     const SlabRequest& slab = std::get<SlabRequest>(read);
@@ -226,8 +241,8 @@ bool LajesApplication::openSlabFile(const QString& path) {
         verification_->showParameters();
     namePrompt_->NomeLajeEdit->setText(qText(slab.name.value_or(std::string())));
     resultsScreen_->setFileChoices(slab.choices);
-    document_.opened(pathOf(QFileInfo(path).absoluteFilePath()));
-    rememberRecentFile(QFileInfo(path).absoluteFilePath(), true);
+    document_.opened(absoluteOf(file));
+    rememberRecentFile(absoluteOf(file), true);
     updateTitles();
     dataEntry_->showScreen();
     return true;
@@ -236,17 +251,16 @@ bool LajesApplication::openSlabFile(const QString& path) {
 bool LajesApplication::saveSlab() {
     if (!document_.hasFile())
         return saveSlabAs();
-    return saveTo(QString::fromStdU16String(document_.path().u16string()));
+    return saveTo(document_.path());
 }
 
 bool LajesApplication::saveSlabAs() {
-    const QString current =
-        document_.hasFile() ? QString::fromStdU16String(document_.path().u16string()) : QString();
+    const QString current = document_.hasFile() ? nameOf(document_.path()) : QString();
     const auto file = fileDialogs_->fileToSave(messageParent(), current);
-    return file && saveTo(*file);
+    return file && saveTo(pathOf(*file));
 }
 
-bool LajesApplication::saveTo(const QString& path) {
+bool LajesApplication::saveTo(const std::filesystem::path& file) {
     if (!dataEntry_)
         return false;
     SlabRequest slab = dataEntry_->typedSlab();
@@ -254,48 +268,45 @@ bool LajesApplication::saveTo(const QString& path) {
     slab.choices = resultsScreen_->choicesToSave();
     slab.nbr6118 = nbr6118_;
     slab.name = namePrompt_->NomeLajeEdit->text().toStdString();
-    const std::filesystem::path file = pathOf(path);
-    if (const auto error = writeSlabFile(file, slab)) {
+    if (const auto error = writeSlabFile(file, slab, WriteTarget::regularFile)) {
         messages_->error(messageParent(), qText(saveFailureMessage(file, *error)));
         return false;
     }
-    document_.saved(pathOf(QFileInfo(path).absoluteFilePath()));
-    rememberRecentFile(QFileInfo(path).absoluteFilePath(), true);
+    document_.saved(absoluteOf(file));
+    rememberRecentFile(absoluteOf(file), true);
     updateTitles();
     return true;
 }
 
 QStringList LajesApplication::recentFiles() const {
-    const auto settings =
-        programSettingsPath_.isEmpty()
-            ? std::make_unique<QSettings>()
-            : std::make_unique<QSettings>(programSettingsPath_, QSettings::IniFormat);
-    return settings->value(recentFilesKey).toStringList();
+    QStringList files;
+    if (recentFilesFile_)
+        for (const std::string& file : readRecentFiles(*recentFilesFile_))
+            files << nameOf(file);
+    return files;
 }
 
 // `keep`: the file was opened or saved (it goes first); otherwise it is gone and leaves the list.
-void LajesApplication::rememberRecentFile(const QString& path, bool keep) {
-    std::vector<std::string> list;
-    for (const QString& file : recentFiles())
-        list.push_back(file.toStdString());
-    if (keep)
-        list = withRecentFile(std::move(list), path.toStdString());
-    else
-        std::erase(list, path.toStdString());
-    QStringList files;
-    for (const std::string& file : list)
-        files << qText(file);
-    const auto settings =
-        programSettingsPath_.isEmpty()
-            ? std::make_unique<QSettings>()
-            : std::make_unique<QSettings>(programSettingsPath_, QSettings::IniFormat);
-    settings->setValue(recentFilesKey, files);
-    settings->sync();
+// Re-read and written under the list's lock: another instance may have changed it meanwhile.
+void LajesApplication::rememberRecentFile(const std::filesystem::path& file, bool keep) {
+    if (!recentFilesFile_)
+        return;
+    updateRecentFiles(*recentFilesFile_, [&](std::vector<std::string> list) {
+        if (keep)
+            return withRecentFile(std::move(list), file.native());
+        std::erase(list, file.native());
+        return list;
+    });
     updateRecentMenu();
 }
 
 void LajesApplication::updateRecentMenu() {
-    const QStringList files = recentFiles();
+    std::vector<std::string> bytes;
+    if (recentFilesFile_)
+        bytes = readRecentFiles(*recentFilesFile_);
+    QStringList files;
+    for (const std::string& file : bytes)
+        files << nameOf(file);
     mainWindow_->RecentSeparator->setVisible(!files.isEmpty());
     for (std::size_t i = 0; i < mainWindow_->RecentFiles.size(); ++i) {
         QAction* action = mainWindow_->RecentFiles[i];
@@ -305,7 +316,7 @@ void LajesApplication::updateRecentMenu() {
             continue;
         const QString& file = files.at(static_cast<qsizetype>(i));
         action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
-        action->setData(file);
+        action->setData(QByteArray::fromStdString(bytes.at(i)));
         action->setToolTip(file);
         action->setStatusTip(file);
     }

@@ -3,12 +3,14 @@
 // The program: owns the three records and every window, runs the start-up sequence and
 // writes the settings when the main window closes.
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "analysis/predimensioning.h"
 #include "analysis/slab_design_data.h"
@@ -48,7 +50,9 @@ public:
 
     // The program's own settings (the recent files) go to this INI file instead of the
     // user's configuration folder; for tests. Call before start().
-    void setProgramSettingsFile(const QString& path) { programSettingsPath_ = path; }
+    void setProgramSettingsFile(const QString& path) {
+        recentFilesFile_ = std::filesystem::path(QFile::encodeName(path).toStdString());
+    }
     // Replaces the "Abrir Laje" and "Salvar Laje" dialogs (nullptr: the real ones).
     void setFileDialogs(SlabFileDialogs* dialogs);
 
@@ -56,6 +60,8 @@ public:
     // settings question when its settings differ). A file that cannot be taken gives one
     // message and changes nothing. True when the slab was opened.
     bool openSlabFile(const QString& path);
+    // The same for a file name as the file system holds it (bytes, not necessarily UTF-8).
+    bool openSlabFile(const std::filesystem::path& file);
     // "&Salvar Laje" and "Salvar Laje &Como…"; true when the file was written.
     bool saveSlab();
     bool saveSlabAs();
@@ -89,11 +95,11 @@ private:
     void A1Click();
     void mainWindowClosing();
     QWidget* messageParent() const;
-    bool saveTo(const QString& path);
+    bool saveTo(const std::filesystem::path& file);
     bool confirmDiscard();
     void slabChanged();
     void updateTitles();
-    void rememberRecentFile(const QString& path, bool keep);
+    void rememberRecentFile(const std::filesystem::path& file, bool keep);
     void updateRecentMenu();
 
     // The records outlive the windows that refer to them.
@@ -106,7 +112,8 @@ private:
     std::unique_ptr<MessageBoxes> messages_;
     std::filesystem::path configFile_;
     SlabDocument document_;
-    QString programSettingsPath_;
+    // Nothing: no recent list (no home to keep it in).
+    std::optional<std::filesystem::path> recentFilesFile_;
     std::unique_ptr<SlabFileDialogs> ownFileDialogs_;
     SlabFileDialogs* fileDialogs_ = nullptr;
     QString dataEntryCaption_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -195,7 +196,8 @@ void TTabelaAcoForm::SalvarCsvBitBtnClick() {
         return;
     const QString file = dialog.selectedFiles().constFirst();
     if (const auto error =
-            writeFile(file.toStdU16String(), scheduleCsv(*schedule_, localeDecimalSeparator())))
+            writeFile(QFile::encodeName(file).toStdString(),
+                      scheduleCsv(*schedule_, localeDecimalSeparator()), WriteTarget::regularFile))
         messages_.error(this, QString::fromStdString(*error));
 }
 
