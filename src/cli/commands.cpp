@@ -23,6 +23,7 @@
 #include "cli/slab_result.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
+#include "io/file_messages.h"
 #include "io/file_writer.h"
 #include "slabfile/slab_request.h"
 #include "text/utf8.h"
@@ -89,7 +90,7 @@ class InputSource {
 public:
     InputSource(const Options& options, std::istream& in) : stream_(&in) {
         if (!options.input.empty()) {
-            name_ = "\"" + validUtf8(options.input, 200) + "\"";
+            name_ = "\"" + shortQuote(options.input) + "\"";
             fd_ = ::open(options.input.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
             owned_ = fd_ >= 0;
             if (fd_ < 0)
@@ -233,7 +234,7 @@ bool outputWritten(std::ostream& out, std::ostream& err) {
 Settings settingsInForce(std::ostream& err) {
     const SettingsLoad load = loadSettings();
     if (load.error)
-        err << "lajes-cli: aviso: " << configFileName << ": " << *load.error << "\n";
+        err << "lajes-cli: aviso: " << *load.error << "\n";
     return load.settings;
 }
 
@@ -278,8 +279,7 @@ int designOne(const Options& options, std::istream& in, std::ostream& out, std::
     if (writeFile) {
         if (const auto error =
                 writeFile(slabRequest, run, slabRequest.settings, separatorOf(options))) {
-            err << "lajes-cli: não foi possível gravar \"" << validUtf8(options.output, 200)
-                << "\": " << *error << "\n";
+            err << "lajes-cli: " << *error << "\n";
             return exitUsage;
         }
     }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "io/file_messages.h"
 #include "io/file_reader.h"
 #include "io/file_writer.h"
 #include "text/number_text.h"

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "io/file_messages.h"
 #include "io/file_writer.h"
 #include "text/number_text.h"
 
@@ -256,7 +257,7 @@ void DxfFile::pair(std::string_view code, std::string_view value) {
     if (error_)
         return;
     if (!output_ || finished_) {
-        fail(ioErrorText(EBADF));
+        fail(errorReason(EBADF));
         return;
     }
     std::string lines;

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "io/file_writer.h"
+#include "io/file_messages.h"
 
 namespace lajes {
 
@@ -14,18 +14,20 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& file,
                                            std::uintmax_t maxBytes, std::string& bytes) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return ioErrorText(errno);
-    const auto failWith = [fd](int errorNumber) {
+        return readFailureMessage(file, errno);
+    const auto failWith = [fd, &file](int errorNumber) {
         ::close(fd);
-        return ioErrorText(errorNumber);
+        return readFailureMessage(file, errorNumber);
     };
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return failWith(errno);
     if (S_ISDIR(info.st_mode))
         return failWith(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return failWith(EINVAL);
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return readFailureMessage(file, notRegularFileReason);
+    }
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
         return failWith(EFBIG);
     const std::size_t start = bytes.size();

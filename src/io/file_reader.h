@@ -11,9 +11,9 @@
 
 namespace lajes {
 
-// Appends the whole of `file` to `bytes`. Returns the error text of the reading (ioErrorText:
-// EISDIR for a folder, EINVAL for a device, FIFO or socket, EFBIG above `maxBytes`), or
-// nothing when the file was read.
+// Appends the whole of `file` to `bytes`. Returns the message of the reading
+// (readFailureMessage: EISDIR for a folder, "não é um arquivo comum" for a device, FIFO or
+// socket, EFBIG above `maxBytes`), or nothing when the file was read.
 std::optional<std::string> readRegularFile(const std::filesystem::path& file,
                                            std::uintmax_t maxBytes, std::string& bytes);
 

@@ -1,5 +1,7 @@
 #include "io/file_writer.h"
 
+#include "io/file_messages.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -43,7 +45,7 @@ extern "C" void removeTemporariesAndDie(int signalNumber) {
 void installSignalHandlers() {
     static std::once_flag once;
     std::call_once(once, [] {
-        for (int signalNumber : {SIGINT, SIGTERM}) {
+        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM}) {
             struct sigaction current {};
             if (::sigaction(signalNumber, nullptr, &current) == 0 &&
                 current.sa_handler == SIG_DFL) {
@@ -106,43 +108,29 @@ int connectSocket(const std::filesystem::path& target) {
 
 } // namespace
 
-std::string systemReason(int errorNumber) {
-    std::array<char, 256> buffer{};
-    // The GNU strerror_r: thread-safe, translated through LC_MESSAGES.
-    return ::strerror_r(errorNumber, buffer.data(), buffer.size());
-}
+namespace {
 
-std::string ioErrorText(int errorNumber) {
-    switch (errorNumber) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return "File access denied";
-    case ENOSPC:
-    case EDQUOT:
-        return "Disk full";
-    default:
-        return "I/O error " + std::to_string(errorNumber) + " (" + systemReason(errorNumber) + ")";
-    }
-}
-
-std::string notRegularFileText(const std::filesystem::path& target) {
-    return target.filename().string() + " não é um arquivo comum.";
-}
-
-std::string folderRefusesNewFilesText(const std::filesystem::path& folder) {
+// The reason given when the folder refuses the temporary file although the target itself may
+// be writable: replacing a file means making a new one beside it.
+std::string folderRefusesNewFilesReason(const std::filesystem::path& folder) {
     const std::filesystem::path absolute = std::filesystem::absolute(folder).lexically_normal();
     std::string name = absolute.has_filename() ? absolute.filename().string()
                                                : absolute.parent_path().filename().string();
     if (name.empty())
         name = absolute.string();
-    return "A pasta \"" + name + "\" não aceita arquivos novos.";
+    return "a pasta " + fileNameInMessage(name) + " não aceita arquivos novos";
 }
+
+} // namespace
 
 std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::path& chosen,
                                                        WriteTarget accepted) {
     installSignalHandlers();
     FileWriter writer;
+    writer.shown_ = chosen;
+    const auto failure = [&chosen](int errorNumber) {
+        return writeFailureMessage(chosen, errorNumber);
+    };
 
     // A link is followed to the file it names, so that the file is replaced and the link
     // stays; a dangling link makes the file it points to.
@@ -152,10 +140,10 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
         if (!std::filesystem::is_symlink(target, error))
             break;
         if (hops == 40) // the kernel's own bound on a chain of links
-            return ioErrorText(ELOOP);
+            return failure(ELOOP);
         std::filesystem::path linked = std::filesystem::read_symlink(target, error);
         if (error)
-            return ioErrorText(error.value());
+            return failure(error.value());
         target = linked.is_absolute() ? linked : target.parent_path() / linked;
     }
     writer.target_ = target;
@@ -163,13 +151,13 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (!exists && errno != ENOENT)
-        return ioErrorText(errno);
+        return failure(errno);
 
     if (exists && !S_ISREG(existing.st_mode)) {
         // Replacing it by the rename would not wait, but a name that is not a file is never
         // what the user meant to overwrite.
         if (accepted == WriteTarget::regularFile && !S_ISDIR(existing.st_mode))
-            return notRegularFileText(chosen);
+            return writeFailureMessage(chosen, notRegularFileReason);
         int fd = -1;
         if (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))
             fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -178,7 +166,7 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
         else
             errno = S_ISDIR(existing.st_mode) ? EISDIR : EPERM; // a block device is never ours
         if (fd < 0)
-            return ioErrorText(errno);
+            return failure(errno);
         writer.fd_ = fd;
         return writer;
     }
@@ -186,9 +174,9 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
     // Renaming would replace a write-protected file that opening for writing refuses; the
     // mode bits are checked too, because access() lets root write anything.
     if (exists && (existing.st_mode & 0222) == 0)
-        return ioErrorText(EACCES);
+        return failure(EACCES);
     if (exists && ::access(target.c_str(), W_OK) != 0)
-        return ioErrorText(errno);
+        return failure(errno);
 
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
@@ -198,8 +186,8 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
     if (fd < 0) {
         // The file itself may be writable: it is the folder that takes no new name.
         if (errno == EACCES || errno == EPERM || errno == EROFS)
-            return folderRefusesNewFilesText(folder);
-        return ioErrorText(errno);
+            return writeFailureMessage(chosen, folderRefusesNewFilesReason(folder));
+        return failure(errno);
     }
     writer.fd_ = fd;
     writer.temporary_ = std::move(temporary);
@@ -218,13 +206,15 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
 }
 
 FileWriter::FileWriter(FileWriter&& other) noexcept
-    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})),
-      fd_(std::exchange(other.fd_, -1)), slot_(std::exchange(other.slot_, -1)) {}
+    : target_(std::move(other.target_)), shown_(std::move(other.shown_)),
+      temporary_(std::exchange(other.temporary_, {})), fd_(std::exchange(other.fd_, -1)),
+      slot_(std::exchange(other.slot_, -1)) {}
 
 FileWriter& FileWriter::operator=(FileWriter&& other) noexcept {
     if (this != &other) {
         discard();
         target_ = std::move(other.target_);
+        shown_ = std::move(other.shown_);
         temporary_ = std::exchange(other.temporary_, {});
         fd_ = std::exchange(other.fd_, -1);
         slot_ = std::exchange(other.slot_, -1);
@@ -238,7 +228,7 @@ FileWriter::~FileWriter() {
 
 std::optional<std::string> FileWriter::append(std::string_view bytes) {
     if (fd_ < 0)
-        return ioErrorText(EBADF);
+        return writeFailureMessage(shown_, EBADF);
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -256,7 +246,7 @@ std::optional<std::string> FileWriter::append(std::string_view bytes) {
 
 std::optional<std::string> FileWriter::commit() {
     if (fd_ < 0)
-        return ioErrorText(EBADF);
+        return writeFailureMessage(shown_, EBADF);
     // A device, pipe or socket has nothing to flush to a disk (fsync fails with EINVAL).
     if (!temporary_.empty() && ::fsync(fd_) != 0)
         return failWith(errno);
@@ -273,7 +263,7 @@ std::optional<std::string> FileWriter::commit() {
 
 std::optional<std::string> FileWriter::failWith(int errorNumber) {
     discard();
-    return ioErrorText(errorNumber);
+    return writeFailureMessage(shown_, errorNumber);
 }
 
 void FileWriter::discard() {

@@ -9,17 +9,19 @@
 //   that is renamed over the target only when it is complete and flushed; a replaced file
 //   keeps its permissions, a new one is 0644;
 // - a symbolic link is followed and the file it names is replaced that way; the link stays;
-// - a write-protected file is refused ("File access denied"), also for root;
+// - a write-protected file is refused ("acesso negado"), also for root;
 // - a character device, a FIFO or a socket is written in place, without a temporary file
 //   (so /dev/null discards and a pipe's reader gets the bytes);
 // - a directory, a block device and anything else is refused.
 //
 // The windows save only ordinary files (WriteTarget::regularFile): a device, a FIFO or a
-// socket there is refused ("<name> não é um arquivo comum."), so that a save never waits for
-// a reader that does not come; lajes-cli --output keeps writing to pipes and devices.
+// socket there is refused (`Não foi possível gravar "fila.csv": não é um arquivo comum.`), so that
+// a save never waits for a reader that does not come; lajes-cli --output keeps writing to pipes and
+// devices.
 //
 // A temporary file is removed when the writer fails, when it is destroyed uncommitted, and
-// when the process is ended by SIGINT or SIGTERM while it exists. SIGXFSZ (the file-size
+// when the process is ended by SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1 or SIGALRM while it
+// exists. SIGXFSZ (the file-size
 // limit) is ignored while the program writes, so the write fails with EFBIG and is reported
 // like any other I/O error.
 
@@ -28,6 +30,8 @@
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "io/file_messages.h"
 
 namespace lajes {
 
@@ -40,6 +44,8 @@ class FileWriter {
 public:
     // Opens the output for `target` following the rules above. Returns the writer, or the
     // error text to show the user when nothing can be written; nothing is touched then.
+    // Every error text is writeFailureMessage (io/file_messages.h) of `target`:
+    // `Não foi possível gravar "a.dxf": acesso negado.`
     static std::variant<FileWriter, std::string> open(const std::filesystem::path& target,
                                                       WriteTarget accepted = WriteTarget::anything);
 
@@ -63,7 +69,8 @@ private:
     void discard();
 
     std::filesystem::path target_;
-    std::string temporary_; // empty when written in place, and once renamed or removed
+    std::filesystem::path shown_; // the name the user chose, which the messages quote
+    std::string temporary_;       // empty when written in place, and once renamed or removed
     int fd_ = -1;
     int slot_ = -1; // entry in the list of temporaries removed on a fatal signal
 };
@@ -72,18 +79,5 @@ private:
 // error text to show the user, or nothing on success; on failure `target` is unchanged.
 std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes,
                                      WriteTarget accepted = WriteTarget::anything);
-
-// The refusal of a target that is not a regular file where only one is accepted.
-std::string notRegularFileText(const std::filesystem::path& target);
-
-// The refusal of a new file (the temporary one included) by a folder the user may not write.
-std::string folderRefusesNewFilesText(const std::filesystem::path& folder);
-
-// The user-facing text of an errno value: "File access denied", "Disk full", or
-// "I/O error <n> (<the system's reason, in the user's language>)".
-std::string ioErrorText(int errorNumber);
-
-// The system's reason for an errno value, in the language of the locale's messages.
-std::string systemReason(int errorNumber);
 
 } // namespace lajes

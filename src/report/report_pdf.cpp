@@ -40,7 +40,7 @@ QByteArray sheetPdfBytes(const QString& title,
 std::optional<std::string>
 writePdfBytes(const QByteArray& bytes, const std::filesystem::path& target, WriteTarget accepted) {
     if (bytes.isEmpty())
-        return std::string("Falha ao gerar o PDF");
+        return writeFailureMessage(target, "o PDF não pôde ser gerado");
     return writeFile(target,
                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                      accepted);

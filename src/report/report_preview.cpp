@@ -46,10 +46,8 @@ bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf) {
         return false;
     const QString fileName = dialog.selectedFiles().constFirst();
     if (const auto error = writePdf(QFile::encodeName(fileName).toStdString())) {
-        QMessageBox::warning(
-            parent, QStringLiteral("Salvar PDF"),
-            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
-                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
+        // The writer's message names the file and says why.
+        QMessageBox::warning(parent, QStringLiteral("Salvar PDF"), QString::fromStdString(*error));
         return false;
     }
     return true;

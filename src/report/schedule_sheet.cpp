@@ -124,7 +124,11 @@ void paintScheduleSheet(QPainter& painter, const ScheduleSheet& sheet, QPagedPai
     for (const SheetText& text : sheet.texts) {
         painter.setFont(reportFont(text.pointSize, text.bold));
         const QFontMetricsF metrics(painter.font(), painter.device());
-        const QString shown = qText(text.text);
+        // A left-aligned text (a long slab name) ends at the right margin.
+        const QString shown = text.alignRight
+                                  ? qText(text.text)
+                                  : fittedText(metrics, qText(text.text),
+                                               (sheetWidth - sheetMargin - text.x) * dotsX);
         QPointF point = at(text.x, text.y);
         if (text.alignRight)
             point.rx() -= metrics.horizontalAdvance(shown);

@@ -35,7 +35,9 @@ public:
         painter_.setFont(reportFont(points, bold));
         painter_.setPen(colour);
         const QFontMetricsF metrics(painter_.font(), painter_.device());
-        painter_.drawText(QPointF(px(x), px(y) + metrics.ascent()), text);
+        // x is from the left margin; nothing runs past the right one.
+        painter_.drawText(QPointF(px(x), px(y) + metrics.ascent()),
+                          fittedText(metrics, text, px(sheetWidth - 2 * sheetMargin - x)));
         return metrics.height() / pxPerMm_;
     }
     void line(double x1, double y1, double x2, double y2) {

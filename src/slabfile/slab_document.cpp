@@ -33,10 +33,6 @@ bool sameDesignSettings(const Settings& a, const Settings& b) {
     return a.wallWidth == b.wallWidth && a.cover == b.cover && a.phiInfinity == b.phiInfinity;
 }
 
-std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error) {
-    return "Não foi possível gravar \"" + file.filename().string() + "\":\n" + error;
-}
-
 std::string settingsQuestion(const Settings& fromFile, char decimalSeparator) {
     return "Esta laje foi calculada com outras configurações (parede " +
            formatFixed(fromFile.wallWidth * 100.0, 2, decimalSeparator) + " cm, cobrimento " +

@@ -45,9 +45,6 @@ private:
 // The three settings that enter the design: wall width, cover and φ∞.
 bool sameDesignSettings(const Settings& a, const Settings& b);
 
-// The message when a file could not be written: the file and the writer's error text.
-std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error);
-
 // The question asked once when a file's settings differ from those in force, with the file's
 // values in the two-decimal form of the settings dialog (wall width in cm).
 std::string settingsQuestion(const Settings& fromFile, char decimalSeparator);

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "io/file_messages.h"
 #include "io/file_writer.h"
 
 namespace lajes {
@@ -44,7 +45,7 @@ std::string unreadable(int errorNumber) {
         return "O arquivo não existe.";
     if (errorNumber == EACCES || errorNumber == EPERM)
         return "O acesso ao arquivo foi negado.";
-    return "O arquivo não pôde ser lido (erro de E/S " + std::to_string(errorNumber) + ").";
+    return "O arquivo não pôde ser lido (" + errorReason(errorNumber) + ").";
 }
 
 // Why `text` is no JSON at all, or nothing when it is one JSON value.

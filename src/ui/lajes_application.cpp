@@ -269,7 +269,7 @@ bool LajesApplication::saveTo(const std::filesystem::path& file) {
     slab.nbr6118 = nbr6118_;
     slab.name = namePrompt_->NomeLajeEdit->text().toStdString();
     if (const auto error = writeSlabFile(file, slab, WriteTarget::regularFile)) {
-        messages_->error(messageParent(), qText(saveFailureMessage(file, *error)));
+        messages_->error(messageParent(), qText(*error));
         return false;
     }
     document_.saved(absoluteOf(file));

@@ -249,10 +249,10 @@ std::vector<FailureRow> failureRows() {
             }},
         FailureRow{"QuenvorCfgAsANamedPipeDoesNotHang",
                    "mkfifo Quenvor.cfg && timeout 20 \"$CLI\" design --input good.json", "", 0,
-                   "Quenvor.cfg: I/O error 22"},
+                   "Não foi possível ler \"Quenvor.cfg\": não é um arquivo comum."},
         FailureRow{"QuenvorCfgLinkedToDevZero",
                    "ln -s /dev/zero Quenvor.cfg && timeout 20 \"$CLI\" design --input good.json",
-                   "", 0, "Quenvor.cfg: I/O error 22"},
+                   "", 0, "Não foi possível ler \"Quenvor.cfg\": não é um arquivo comum."},
         // Standard output
         FailureRow{"FullStandardOutput", "\"$CLI\" design --input good.json > /dev/full", "", 2,
                    "lajes-cli: falha ao escrever a saída: Não há espaço disponível no dispositivo"},
@@ -271,18 +271,19 @@ std::vector<FailureRow> failureRows() {
                        EXPECT_TRUE(S_ISFIFO(modeOf(f / "p")));
                        EXPECT_TRUE(readAll(f / "got.dxf").ends_with("EOF\r\n"));
                    }},
-        FailureRow{"DxfIntoADirectory", dxf + "d", "", 2, "I/O error 21 (É um diretório)"},
+        FailureRow{"DxfIntoADirectory", dxf + "d", "", 2,
+                   "Não foi possível gravar \"d\": erro de E/S 21 (É um diretório)."},
         FailureRow{
             "DxfWithA255ByteName", dxf + std::string(255, 'n'), "", 0, "",
             [](const fs::path& f) { EXPECT_TRUE(fs::is_regular_file(f / std::string(255, 'n'))); }},
         FailureRow{"DxfBeyondTheFileSizeLimit", "(ulimit -f 1; " + dxf + "big.dxf > /dev/null)", "",
-                   2, "I/O error 27 (Arquivo muito grande)",
+                   2, "Não foi possível gravar \"big.dxf\": erro de E/S 27 (Arquivo muito grande).",
                    [](const fs::path& f) { EXPECT_FALSE(fs::exists(f / "big.dxf")); }}};
 #ifdef LAJES_WITH_REPORT
     for (FailureRow& row : std::vector<FailureRow>{
              FailureRow{"ReportRefusesAWriteProtectedFile",
                         "echo old > ro.pdf && chmod 444 ro.pdf && " + report + "ro.pdf", "", 2,
-                        "File access denied",
+                        "Não foi possível gravar \"ro.pdf\": acesso negado.",
                         [](const fs::path& f) { EXPECT_EQ(readAll(f / "ro.pdf"), "old\n"); }},
              FailureRow{"ReportFollowsASymbolicLink",
                         "echo old > real.pdf && ln -s real.pdf link.pdf && " + report + "link.pdf",

@@ -243,7 +243,7 @@ TEST_F(SettingsFileTest, UnwritableFolderReportsTheErrorAndChangesNothing) {
     std::ofstream(blocker) << "x";
     const auto error = saveSettings(Settings{}, blocker / configFileName);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, ioErrorText(ENOTDIR));
+    EXPECT_EQ(*error, writeFailureMessage(blocker / configFileName, ENOTDIR));
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
@@ -262,7 +262,7 @@ TEST_F(SettingsFileTest, WriteThatFailsHalfWayKeepsTheOldFile) {
     std::signal(SIGXFSZ, previousHandler);
 
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, ioErrorText(EFBIG));
+    EXPECT_EQ(*error, writeFailureMessage(file_, EFBIG));
     EXPECT_EQ(readRaw(), old);
     EXPECT_EQ(filesInFolder(), 1u);
 }
@@ -272,7 +272,7 @@ TEST_F(SettingsFileTest, WriteThatFailsHalfWayKeepsTheOldFile) {
 struct NotAFileRow {
     const char* name;
     std::function<void(const fs::path& file)> make;
-    int errorNumber;
+    std::string reason;
 };
 
 void PrintTo(const NotAFileRow& row, std::ostream* os) {
@@ -284,7 +284,7 @@ class NotAFileTest : public SettingsFileTest, public testing::WithParamInterface
 TEST_P(NotAFileTest, ReportsTheErrorAtOnceAndKeepsTheDefaults) {
     GetParam().make(file_);
     const SettingsLoad load = loadSettings(file_);
-    EXPECT_EQ(load.error, std::optional<std::string>(ioErrorText(GetParam().errorNumber)));
+    EXPECT_EQ(load.error, std::optional<std::string>(readFailureMessage(file_, GetParam().reason)));
     EXPECT_FALSE(load.complete);
     expectDefaults(load.settings);
 }
@@ -292,18 +292,19 @@ TEST_P(NotAFileTest, ReportsTheErrorAtOnceAndKeepsTheDefaults) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, NotAFileTest,
     testing::Values(
-        NotAFileRow{"Folder", [](const fs::path& f) { fs::create_directory(f); }, EISDIR},
+        NotAFileRow{"Folder", [](const fs::path& f) { fs::create_directory(f); },
+                    errorReason(EISDIR)},
         NotAFileRow{"NamedPipe", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
-                    EINVAL},
+                    std::string(notRegularFileReason)},
         NotAFileRow{"LinkToDevZero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-                    EINVAL},
+                    std::string(notRegularFileReason)},
         NotAFileRow{"LargerThanTheBound",
                     [](const fs::path& f) {
                         std::ofstream(f, std::ios::binary) << std::string(maxConfigBytes + 1, ' ');
                     },
-                    EFBIG},
+                    errorReason(EFBIG)},
         NotAFileRow{"DanglingLink", [](const fs::path& f) { fs::create_symlink("missing.cfg", f); },
-                    ENOENT}),
+                    errorReason(ENOENT)}),
     testing_rows::RowName{});
 
 // Writing at exit: a file that was not read completely keeps its bytes unless the user

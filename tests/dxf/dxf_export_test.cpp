@@ -164,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                 }
                 return locked / "L1.dxf";
             },
-            {"File access denied"}},
+            // The file itself is writable: the folder is named as the reason.
+            {writeFailureMessage("L1.dxf", "a pasta \"locked\" não aceita arquivos novos")}},
         CreateFailureRow{"WriteProtectedFileInAWritableFolder",
                          [](const fs::path& folder, std::string&) -> std::optional<fs::path> {
                              const fs::path target = folder / "L1.dxf";
@@ -173,16 +174,18 @@ INSTANTIATE_TEST_SUITE_P(
                              fs::permissions(target, fs::perms::owner_read);
                              return target;
                          },
-                         {"File access denied"}},
-        CreateFailureRow{"KernelFolderRefusesNewFiles",
-                         [](const fs::path&, std::string& reason) -> std::optional<fs::path> {
-                             if (!fs::is_directory("/sys/kernel")) {
-                                 reason = "no /sys here";
-                                 return std::nullopt;
-                             }
-                             return fs::path("/sys/kernel/L1.dxf");
-                         },
-                         {"File access denied"}}, // EACCES, or EROFS where /sys is read-only
+                         {writeFailureMessage("L1.dxf", EACCES)}},
+        CreateFailureRow{
+            "KernelFolderRefusesNewFiles",
+            [](const fs::path&, std::string& reason) -> std::optional<fs::path> {
+                if (!fs::is_directory("/sys/kernel")) {
+                    reason = "no /sys here";
+                    return std::nullopt;
+                }
+                return fs::path("/sys/kernel/L1.dxf");
+            },
+            // EACCES, or EROFS where /sys is read-only
+            {writeFailureMessage("L1.dxf", "a pasta \"kernel\" não aceita arquivos novos")}},
         CreateFailureRow{"ExistingFileInAFolderThatRefusesNewFiles",
                          [](const fs::path&, std::string& reason) -> std::optional<fs::path> {
                              if (!fs::is_regular_file("/proc/version")) {
@@ -191,13 +194,13 @@ INSTANTIATE_TEST_SUITE_P(
                              }
                              return fs::path("/proc/version");
                          },
-                         {"File access denied"}}, // mode 0444, also for root
+                         {writeFailureMessage("version", EACCES)}}, // mode 0444, also for root
         CreateFailureRow{"ParentIsARegularFile",
                          [](const fs::path& folder, std::string&) -> std::optional<fs::path> {
                              std::ofstream(folder / "plain", std::ios::binary) << oldContent;
                              return folder / "plain" / "L1.dxf";
                          },
-                         {ioErrorText(ENOTDIR)}}),
+                         {writeFailureMessage("L1.dxf", ENOTDIR)}}),
     testing_rows::RowName{});
 
 // A real file output that reports a full disk after `limit` bytes, as the kernel does when
@@ -283,7 +286,7 @@ TEST_F(DxfExportTest, KernelWriteFailureKeepsTheOldFile) {
 
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(error, std::optional<std::string>(ioErrorText(EFBIG)));
+    EXPECT_EQ(error, std::optional<std::string>(writeFailureMessage(target, EFBIG)));
     EXPECT_EQ(readBytes(target), oldContent);
     EXPECT_EQ(filesInFolder(), 1u);
 }
@@ -293,7 +296,7 @@ TEST_F(DxfExportTest, RenameFailureRemovesTheTemporaryFile) {
     fs::create_directory(target);
     std::ofstream(target / "inside", std::ios::binary) << oldContent;
     const std::optional<std::string> error = exportWorkedExample(target);
-    EXPECT_EQ(error, std::optional<std::string>(ioErrorText(EISDIR)));
+    EXPECT_EQ(error, std::optional<std::string>(writeFailureMessage(target, EISDIR)));
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(readBytes(target / "inside"), oldContent);
     EXPECT_EQ(filesInFolder(), 1u);

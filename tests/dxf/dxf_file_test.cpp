@@ -236,7 +236,7 @@ TEST(DxfFileTest, WritingWithoutAFileIsAnErrorNotACrash) {
     DxfFile file;
     file.writeHeaderAndTables(Settings{});
     ASSERT_TRUE(file.finish().has_value());
-    EXPECT_EQ(*file.error(), ioErrorText(EBADF));
+    EXPECT_EQ(*file.error(), errorReason(EBADF));
 }
 
 } // namespace

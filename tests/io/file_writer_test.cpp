@@ -1,5 +1,7 @@
 #include "io/file_writer.h"
 
+#include <sys/resource.h>
+
 #include <cerrno>
 #include <clocale>
 #include <csignal>
@@ -18,6 +20,7 @@
 #include <unistd.h>
 
 #include "../row_name.h"
+#include "io/file_messages.h"
 
 namespace lajes {
 namespace {
@@ -142,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ::chmod((f / "ro.dxf").c_str(), 0444);
                       return f / "ro.dxf";
                   },
-                  "File access denied",
+                  "Não foi possível gravar \"ro.dxf\": acesso negado.",
                   [](const fs::path& f) { EXPECT_EQ(readAll(f / "ro.dxf"), oldBytes); }},
         TargetRow{"LinkToAWriteProtectedFileIsRefused",
                   [](const fs::path& f) {
@@ -151,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                       fs::create_symlink("ro.dxf", f / "link.dxf");
                       return f / "link.dxf";
                   },
-                  "File access denied",
+                  "Não foi possível gravar \"link.dxf\": acesso negado.",
                   [](const fs::path& f) {
                       EXPECT_EQ(readAll(f / "ro.dxf"), oldBytes);
                       EXPECT_TRUE(fs::is_symlink(f / "link.dxf"));
@@ -161,14 +164,15 @@ INSTANTIATE_TEST_SUITE_P(
                       fs::create_directory(f / "dir.dxf");
                       return f / "dir.dxf";
                   },
-                  ioErrorText(EISDIR),
+                  "Não foi possível gravar \"dir.dxf\": " + errorReason(EISDIR) + ".",
                   [](const fs::path& f) { EXPECT_TRUE(fs::is_empty(f / "dir.dxf")); }},
         // /dev/null stays the device: written in place, the bytes discarded.
         TargetRow{"CharacterDeviceIsWrittenInPlace",
                   [](const fs::path&) { return fs::path("/dev/null"); }, std::nullopt,
                   [](const fs::path&) { EXPECT_TRUE(S_ISCHR(modeOf("/dev/null"))); }},
         TargetRow{"FullDeviceReportsDiskFull",
-                  [](const fs::path&) { return fs::path("/dev/full"); }, "Disk full",
+                  [](const fs::path&) { return fs::path("/dev/full"); },
+                  "Não foi possível gravar \"full\": disco cheio.",
                   [](const fs::path&) { EXPECT_TRUE(S_ISCHR(modeOf("/dev/full"))); }},
         // The longest name the file system allows: the temporary name stays short.
         TargetRow{
@@ -176,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
             std::nullopt,
             [](const fs::path& f) { EXPECT_EQ(readAll(f / std::string(255, 'n')), newBytes); }},
         TargetRow{"MissingFolderIsReportedWithItsReason",
-                  [](const fs::path& f) { return f / "missing" / "a.dxf"; }, ioErrorText(ENOENT),
+                  [](const fs::path& f) { return f / "missing" / "a.dxf"; },
+                  "Não foi possível gravar \"a.dxf\": o arquivo ou a pasta não existe.",
                   [](const fs::path& f) { EXPECT_FALSE(fs::exists(f / "missing")); }}),
     testing_rows::RowName{});
 
@@ -264,16 +269,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ::mkfifo((f / "fila.csv").c_str(), 0600);
                     return f / "fila.csv";
                 },
-                WriteTarget::regularFile, "fila.csv não é um arquivo comum.", false},
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"fila.csv\": não é um arquivo comum.", false},
         SaveRow{"LinkToANamedPipeIsRefused",
                 [](const fs::path& f) {
                     ::mkfifo((f / "fila").c_str(), 0600);
                     fs::create_symlink("fila", f / "L1.dxf");
                     return f / "L1.dxf";
                 },
-                WriteTarget::regularFile, "L1.dxf não é um arquivo comum.", false},
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"L1.dxf\": não é um arquivo comum.", false},
         SaveRow{"DeviceIsRefused", [](const fs::path&) { return fs::path("/dev/null"); },
-                WriteTarget::regularFile, "null não é um arquivo comum.", false},
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"null\": não é um arquivo comum.", false},
         SaveRow{"SocketIsRefused",
                 [](const fs::path& f) {
                     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -285,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ::close(listener);
                     return f / "sock.pdf";
                 },
-                WriteTarget::regularFile, "sock.pdf não é um arquivo comum.", false},
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"sock.pdf\": não é um arquivo comum.", false},
         SaveRow{"WritableFileInAReadOnlyFolderNamesTheFolder",
                 [](const fs::path& f) {
                     fs::create_directory(f / "obra");
@@ -294,7 +303,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ::chmod((f / "obra").c_str(), 0555);
                     return file;
                 },
-                WriteTarget::anything, "A pasta \"obra\" não aceita arquivos novos.", true}),
+                WriteTarget::anything,
+                "Não foi possível gravar \"L1.laje\": a pasta \"obra\" não aceita arquivos novos.",
+                true}),
     testing_rows::RowName{});
 
 TEST_F(FileWriterTest, NamedPipeIsWrittenInPlaceAndItsReaderGetsTheBytes) {
@@ -358,6 +369,8 @@ TEST_P(SignalTest, RemovesTheTemporaryFile) {
             ::_exit(3);
         if (std::get<FileWriter>(opened).append(newBytes))
             ::_exit(4);
+        const rlimit noCore{0, 0}; // SIGQUIT would leave a core file
+        ::setrlimit(RLIMIT_CORE, &noCore);
         ::raise(GetParam());
         ::_exit(5); // not reached: the signal ends the process
     }
@@ -369,25 +382,62 @@ TEST_P(SignalTest, RemovesTheTemporaryFile) {
     EXPECT_TRUE(leftovers({"a.cfg"}).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SignalTest, testing::Values(SIGINT, SIGTERM),
+// Every signal whose default action ends the process and that a user or the system sends
+// to a running program: Ctrl+C, kill, a closed terminal, Ctrl+\\, a stray kill -USR1, an alarm.
+INSTANTIATE_TEST_SUITE_P(Signals, SignalTest,
+                         testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM),
                          [](const testing::TestParamInfo<int>& row) {
-                             return std::string(row.param == SIGINT ? "SIGINT" : "SIGTERM");
+                             return std::string(sigabbrev_np(row.param));
                          });
 
-// The numbered error carries the system's reason in the language of the messages.
-TEST(IoErrorText, NamesTheReasonInTheUsersLanguage) {
-    EXPECT_EQ(ioErrorText(EACCES), "File access denied");
-    EXPECT_EQ(ioErrorText(ENOSPC), "Disk full");
+// Every message of the writer and the readers: Portuguese, naming the file, with the
+// system's reason (in the user's language) after an error number, and a long value cut.
+struct MessageRow {
+    const char* name;
+    std::function<std::string()> build;
+    std::string expected;
+};
+
+void PrintTo(const MessageRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class FileMessageTest : public testing::TestWithParam<MessageRow> {};
+
+TEST_P(FileMessageTest, IsPortugueseAndNamesTheFile) {
     // The messages' language and, for their accented letters, a UTF-8 character set.
     const std::string savedMessages = std::setlocale(LC_MESSAGES, nullptr);
     const std::string savedCharacters = std::setlocale(LC_CTYPE, nullptr);
     if (!std::setlocale(LC_MESSAGES, "pt_BR.UTF-8") || !std::setlocale(LC_CTYPE, "pt_BR.UTF-8"))
         GTEST_SKIP() << "the pt_BR.UTF-8 locale is not installed";
-    const std::string text = ioErrorText(EISDIR);
+    const std::string text = GetParam().build();
     std::setlocale(LC_MESSAGES, savedMessages.c_str());
     std::setlocale(LC_CTYPE, savedCharacters.c_str());
-    EXPECT_EQ(text, "I/O error 21 (É um diretório)");
+    EXPECT_EQ(text, GetParam().expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FileMessageTest,
+    testing::Values(
+        MessageRow{"AccessDenied", [] { return writeFailureMessage("/tmp/x/ro.csv", EACCES); },
+                   "Não foi possível gravar \"ro.csv\": acesso negado."},
+        MessageRow{"DiskFull", [] { return writeFailureMessage("Quenvor.cfg", ENOSPC); },
+                   "Não foi possível gravar \"Quenvor.cfg\": disco cheio."},
+        MessageRow{"LinkLoopHasTheSystemsReason",
+                   [] { return readFailureMessage("a.laje", ELOOP); },
+                   "Não foi possível ler \"a.laje\": erro de E/S 40 (Muitos níveis de links "
+                   "simbólicos)."},
+        MessageRow{"NumberedErrorHasTheSystemsReason", [] { return errorReason(EISDIR); },
+                   "erro de E/S 21 (É um diretório)"},
+        MessageRow{"LongNameCutAt40Characters",
+                   [] { return writeFailureMessage(std::string(300, 'a') + ".csv", EACCES); },
+                   "Não foi possível gravar \"" + std::string(39, 'a') +
+                       "\xE2\x80\xA6\": acesso negado."},
+        MessageRow{"ShortQuoteKeepsA40CharacterValue",
+                   [] { return shortQuote(std::string(40, 'b')); }, std::string(40, 'b')},
+        MessageRow{"ShortQuoteReplacesControlCharacters",
+                   [] { return shortQuote("a\x1b[2Jb\x07"); }, "a\xEF\xBF\xBD[2Jb\xEF\xBF\xBD"}),
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes

@@ -1,5 +1,7 @@
 #include "slabfile/slab_file.h"
 
+#include "io/file_messages.h"
+
 #include "../row_name.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +142,14 @@ TEST(SlabFileTextTest, EmptyBoxesAndTheNameReadBackAsTheyWere) {
     EXPECT_TRUE(again.nbr6118 == request.nbr6118);
 }
 
+TEST(SlabFileTextTest, NameAsLongAsTheBoxHoldsReadsBackWhole) {
+    SlabRequest request;
+    request.name = std::string(maxSlabNameLength - 1, 'n') + "\u00e9"; // 32,767 characters
+    const auto back = parseSlabRequestText(slabFileText(request), Settings{});
+    ASSERT_TRUE(std::holds_alternative<SlabRequest>(back)) << std::get<std::string>(back);
+    EXPECT_EQ(std::get<SlabRequest>(back).name, request.name);
+}
+
 TEST_F(ScratchFolder, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
     const fs::path path = folder_ / "L7.laje";
     writeBytes(path, "old");
@@ -155,7 +165,7 @@ TEST_F(ScratchFolder, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
 struct BadFileCase {
     const char* name;
     std::function<fs::path(const fs::path& folder)> make;
-    const char* message;
+    std::string message;
 };
 
 fs::path fileWith(const fs::path& folder, const std::string& bytes) {
@@ -245,7 +255,8 @@ INSTANTIATE_TEST_SUITE_P(
         // this process, whose first page is not mapped.
         BadFileCase{"ReadError", [](const fs::path&) { return fs::path("/proc/self/mem"); },
                     "Não foi possível abrir \"mem\":\nO arquivo não pôde ser lido (erro de E/S "
-                    "5)."},
+                    "5 (" +
+                        systemReason(EIO) + "))."},
         BadFileCase{"Empty", [](const fs::path& folder) { return fileWith(folder, ""); },
                     "Não foi possível abrir \"L7.laje\":\nO arquivo está vazio."},
         BadFileCase{"Truncated",
@@ -285,7 +296,23 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const fs::path& folder) {
                         return fileWith(folder, exampleWith("\"q\": 200", "\"q\": -200"));
                     },
-                    "Não foi possível abrir \"L7.laje\":\n\"q\" não pode ser negativo"}),
+                    "Não foi possível abrir \"L7.laje\":\n\"q\" não pode ser negativo"},
+        // One character more than the window's name box holds; characters above U+FFFF
+        // count twice there.
+        BadFileCase{"NameLongerThanTheBoxAllows",
+                    [](const fs::path& folder) {
+                        return fileWith(
+                            folder, exampleWith("\"L1\"", "\"" + std::string(32768, 'n') + "\""));
+                    },
+                    "Não foi possível abrir \"L7.laje\":\n\"name\" tem mais de 32767 caracteres"},
+        BadFileCase{"NameOfCharactersAboveTheBasicPlane",
+                    [](const fs::path& folder) {
+                        std::string name;
+                        for (int i = 0; i < 16384; ++i)
+                            name += "\U0001D400";
+                        return fileWith(folder, exampleWith("\"L1\"", "\"" + name + "\""));
+                    },
+                    "Não foi possível abrir \"L7.laje\":\n\"name\" tem mais de 32767 caracteres"}),
     testing_rows::RowName{});
 
 } // namespace
