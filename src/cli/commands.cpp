@@ -13,6 +13,7 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <poll.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
@@ -109,24 +110,37 @@ public:
             ::close(fd_);
     }
 
-    // The next line without its LF; false at the end of the input or after a failure.
+    // The next line without its LF; false at the end of the input or after a failure. Holds
+    // no more than this line and one block of what follows it.
     bool getline(std::string& line) {
         line.clear();
         for (;;) {
-            const std::size_t newline = buffer_.find('\n', start_);
+            const std::size_t newline = buffer_.find('\n', std::max(start_, searched_));
             if (newline != std::string::npos) {
                 line.assign(buffer_, start_, newline - start_);
                 start_ = newline + 1;
                 return true;
             }
+            searched_ = buffer_.size(); // a long line is searched once, not once per block
             if (!fill()) {
                 line.assign(buffer_, start_);
                 const bool any = start_ < buffer_.size();
                 buffer_.clear();
-                start_ = 0;
+                start_ = searched_ = 0;
                 return any && !errno_;
             }
         }
+    }
+
+    // Whether a next line can be taken without waiting: one is already read, the input has
+    // ended, or bytes are waiting to be read. A stream other than the standard input (the
+    // tests') never waits.
+    bool nothingWaiting() {
+        if (buffer_.find('\n', std::max(start_, searched_)) != std::string::npos || ended_ ||
+            errno_ || fd_ < 0)
+            return false;
+        pollfd input{fd_, POLLIN, 0};
+        return ::poll(&input, 1, 0) == 0;
     }
 
     // The whole input; false after a failure.
@@ -150,8 +164,10 @@ private:
     bool fill() {
         if (errno_ || ended_)
             return false;
-        if (start_ > 0 && start_ == buffer_.size()) {
-            buffer_.clear();
+        // What was taken goes, so that the buffer never holds more than the line being read.
+        if (start_ > 0) {
+            buffer_.erase(0, start_);
+            searched_ -= std::min(searched_, start_);
             start_ = 0;
         }
         std::array<char, 65536> block{};
@@ -190,7 +206,8 @@ private:
     bool streamFailed_ = false;
     bool ended_ = false;
     std::string buffer_;
-    std::size_t start_ = 0;
+    std::size_t start_ = 0;    // where the next line begins in buffer_
+    std::size_t searched_ = 0; // buffer_ holds no LF from start_ up to here
 };
 
 // Every number of a result as JSON can hold it: an infinite or undefined value (a division
@@ -293,10 +310,10 @@ struct BatchAnswer {
 
 // One line of a batch: its result object as text, or the Invalid object that names the
 // line (counted from 1) and the problem.
-BatchAnswer batchLine(std::string line, std::size_t lineNumber, const Settings& settings,
+BatchAnswer batchLine(std::string_view line, std::size_t lineNumber, const Settings& settings,
                       char separator, bool withSchedule, bool nbr2014) {
     if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+        line.remove_suffix(1);
     const auto invalid = [lineNumber](const std::string& error) {
         nlohmann::ordered_json answer{
             {"outcome", "Invalid"}, {"line", lineNumber}, {"error", validUtf8(error, 1000)}};
@@ -350,16 +367,24 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
     }
     const Settings settings = settingsInForce(err);
     const char separator = separatorOf(options);
+    // The lines are designed in chunks on every core. A chunk ends at 16,384 lines, at 4 MiB
+    // (so that a few huge lines are held at a time, never thousands), or when no further
+    // input is waiting, so that an answer comes as soon as its line does.
     constexpr std::size_t chunkSize = 16384;
+    constexpr std::size_t chunkBytes = 4 << 20;
     std::vector<std::string> lines;
     std::vector<BatchAnswer> results;
     std::size_t linesRead = 0;
     bool anyInvalid = false;
     for (bool more = true; more;) {
         lines.clear();
+        std::size_t bytes = 0;
         std::string line;
-        while (lines.size() < chunkSize && (more = source.getline(line)))
+        while (lines.size() < chunkSize && bytes < chunkBytes &&
+               !(!lines.empty() && source.nothingWaiting()) && (more = source.getline(line))) {
+            bytes += line.size();
             lines.push_back(std::move(line));
+        }
         designChunk(lines, linesRead + 1, results, settings, separator, options.schedule,
                     options.nbr2014);
         linesRead += lines.size();
@@ -367,6 +392,8 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
             out << result.text << '\n';
             anyInvalid = anyInvalid || result.invalid;
         }
+        results.clear();
+        out.flush();
         if (!out)
             return outputWritten(out, err), exitUsage;
     }
@@ -380,7 +407,23 @@ int batch(const Options& options, std::istream& in, std::ostream& out, std::ostr
     return anyInvalid ? exitRefused : exitReady;
 }
 
+// Whether --output names the very file --input reads (the same name, a link to it or another
+// hard link): writing the drawing would replace the slab it was made from.
+bool outputIsTheInput(const Options& options, std::ostream& err) {
+    struct stat input {};
+    struct stat output {};
+    if (::stat(options.input.c_str(), &input) != 0 || ::stat(options.output.c_str(), &output) != 0)
+        return false;
+    if (input.st_dev != output.st_dev || input.st_ino != output.st_ino)
+        return false;
+    err << "lajes-cli: --output \"" << shortQuote(options.output)
+        << "\" é o próprio arquivo de --input: nada foi gravado\n";
+    return true;
+}
+
 int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (outputIsTheInput(options, err))
+        return exitUsage;
     return designOne(
         options, in, out, err,
         [&](const SlabRequest& request, const DesignRun& run, const Settings& settings,
@@ -397,6 +440,8 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
 #ifdef LAJES_WITH_REPORT
 // The one-page calculation sheet of the designed slab as a PDF.
 int report(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (outputIsTheInput(options, err))
+        return exitUsage;
     return designOne(
         options, in, out, err,
         [&](const SlabRequest&, const DesignRun& run, const Settings& settings, char separator) {

@@ -169,8 +169,14 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     return load;
 }
 
-bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current) {
-    return loaded.complete || current != loaded.settings;
+bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current,
+                           const std::filesystem::path& file) {
+    if (current != loaded.settings)
+        return true;
+    // Nothing changed: a file saved meanwhile by another instance or by hand keeps its bytes.
+    // A dangling link counts as no file; writing makes the file it names.
+    std::error_code error;
+    return !std::filesystem::exists(file, error) && !error;
 }
 
 std::optional<std::string> saveSettings(const Settings& settings,

@@ -43,9 +43,12 @@ inline constexpr std::size_t maxConfigBytes = 1 << 20;
 // The same reading, from the bytes of a configuration file; `fileName` names it in messages.
 SettingsLoad settingsFromText(std::string bytes, std::string_view fileName = configFileName);
 
-// Whether the settings in force at exit are written back: always after a complete reading,
-// otherwise only when the user changed a setting during the run.
-bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current);
+// Whether the settings in force at exit are written to `file`: only when a setting changed
+// during the run (`current` differs from what was read), or when `file` does not exist. An
+// unchanged run never writes its start-up values over a file another instance or the user
+// saved meanwhile, nor defaults over a file it could not read completely.
+bool settingsToWriteAtExit(const SettingsLoad& loaded, const Settings& current,
+                           const std::filesystem::path& file = configFileName);
 
 // Writes `file` through the program's file writer (a regular file is replaced only when
 // complete, a symbolic link is followed). Returns the error text to show when it fails; the

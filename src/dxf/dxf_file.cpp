@@ -138,7 +138,9 @@ constexpr std::array<std::pair<char32_t, unsigned char>, 27> cp1252High{{
 }};
 
 char cp1252Byte(char32_t c) {
-    if (c == U'\r' || c == U'\n')
+    // Line breaks would split a group pair; NUL, ^Z, ESC and the other control characters
+    // end or garble the text in a reader.
+    if (c < 0x20 || c == 0x7F)
         return '?';
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(static_cast<unsigned char>(c));

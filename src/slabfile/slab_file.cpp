@@ -52,6 +52,8 @@ std::string unreadable(int errorNumber) {
 std::optional<std::string> notJson(const std::string& text) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         return "O arquivo está vazio.";
+    if (auto deep = tooDeeplyNested(text))
+        return *std::move(deep) + ".";
     try {
         [[maybe_unused]] const auto parsed = nlohmann::json::parse(text);
         return std::nullopt;

@@ -9,6 +9,7 @@
 #include "analysis/data_entry.h"
 #include "analysis/steel_grades.h"
 #include "config/settings_file.h"
+#include "io/file_messages.h"
 #include "text/number_text.h"
 #include "text/utf8.h"
 
@@ -105,7 +106,7 @@ std::string colour(const json& value, const std::string& key) {
 void checkKeys(const json& object, const std::set<std::string>& known, const std::string& where) {
     for (const auto& [key, value] : object.items())
         if (!known.count(key))
-            fail("chave desconhecida \"" + key + "\"" + where);
+            fail("chave desconhecida \"" + shortQuote(key) + "\"" + where);
 }
 
 Settings readSettings(const json& object, Settings settings) {
@@ -335,30 +336,87 @@ std::size_t endOfFirstValue(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+// Builds the value as nlohmann's own parser does, refusing a repeated key instead of silently
+// taking its last value. nlohmann's filtering parser (a parse callback) would do the same,
+// but it looks through all of an object's siblings each time the object ends, which makes a
+// long list of objects ("choices") quadratic; this stays linear.
+class NoRepeatedKeys {
+public:
+    explicit NoRepeatedKeys(json& result) : dom_(result) {}
+
+    bool null() { return dom_.null(); }
+    bool boolean(bool value) { return dom_.boolean(value); }
+    bool number_integer(json::number_integer_t value) { return dom_.number_integer(value); }
+    bool number_unsigned(json::number_unsigned_t value) { return dom_.number_unsigned(value); }
+    bool number_float(json::number_float_t value, const json::string_t& text) {
+        return dom_.number_float(value, text);
+    }
+    bool string(json::string_t& value) { return dom_.string(value); }
+    bool binary(json::binary_t& value) { return dom_.binary(value); }
+    bool start_object(std::size_t elements) {
+        keys_.emplace_back();
+        return dom_.start_object(elements);
+    }
+    bool key(json::string_t& value) {
+        if (!keys_.empty() && !keys_.back().insert(value).second)
+            fail("JSON inválido: chave repetida: " + shortQuote(value));
+        return dom_.key(value);
+    }
+    bool end_object() {
+        if (!keys_.empty())
+            keys_.pop_back();
+        return dom_.end_object();
+    }
+    bool start_array(std::size_t elements) { return dom_.start_array(elements); }
+    bool end_array() { return dom_.end_array(); }
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& token, const Exception& error) {
+        return dom_.parse_error(position, token, error);
+    }
+
+private:
+    nlohmann::detail::json_sax_dom_parser<json> dom_;
+    std::vector<std::set<std::string>> keys_; // the keys seen in each open object
+};
+
+} // namespace
+
+std::optional<std::string> tooDeeplyNested(std::string_view text) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > maxJsonNesting)
+                return "JSON inválido: mais de " + std::to_string(maxJsonNesting) +
+                       " níveis de objetos e listas um dentro do outro, na posição " +
+                       std::to_string(i + 1);
+        } else if (c == '}' || c == ']') {
+            depth = std::max(depth - 1, 0);
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view text,
                                                             const Settings& base) {
     const std::size_t end = endOfFirstValue(text);
     const std::string_view object = text.substr(0, end);
-    // The keys seen in each open object, to refuse a repeated key instead of silently taking
-    // its last value.
-    std::vector<std::set<std::string>> keys;
-    const json::parser_callback_t noRepeatedKeys = [&keys](int, json::parse_event_t event,
-                                                           json& parsed) {
-        if (event == json::parse_event_t::object_start) {
-            keys.emplace_back();
-        } else if (event == json::parse_event_t::object_end) {
-            if (!keys.empty())
-                keys.pop_back();
-        } else if (event == json::parse_event_t::key && !keys.empty()) {
-            const std::string& key = parsed.get_ref<const std::string&>();
-            if (!keys.back().insert(key).second)
-                fail("JSON inválido: chave repetida: " + validUtf8(key, 80));
-        }
-        return true;
-    };
+    if (auto deep = tooDeeplyNested(object))
+        return *std::move(deep);
     json input;
     try {
-        input = json::parse(object.begin(), object.end(), noRepeatedKeys);
+        NoRepeatedKeys builder(input);
+        json::sax_parse(object.begin(), object.end(), &builder);
     } catch (const InputError& error) {
         return error.message;
     } catch (const json::parse_error& error) {

@@ -40,6 +40,15 @@ inline constexpr std::size_t maxSlabNameLength = 32767;
 inline constexpr const char* newerVersionMessage =
     "Este arquivo foi gravado por uma versão mais nova do programa.";
 
+// How deep objects and lists may sit one inside the other in a slab's JSON: a slab file needs
+// three levels. Deeper text is refused before it is parsed, so that nothing ever walks a
+// value as deep as the input makes it.
+inline constexpr int maxJsonNesting = 64;
+
+// The message for text nested deeper than maxJsonNesting, or nothing. Counts the brackets
+// outside strings, in one pass and without recursion.
+std::optional<std::string> tooDeeplyNested(std::string_view text);
+
 // `base` is the settings in force (Quenvor.cfg or the defaults); the request's "settings"
 // object overrides single fields. Returns the request or the error text.
 std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& input,

@@ -44,12 +44,19 @@ std::size_t sequenceLength(std::string_view text, std::size_t i) {
 
 } // namespace
 
+bool isControl(std::string_view character) {
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(character[at]); };
+    if (character.size() == 1)
+        return byte(0) < 0x20 || byte(0) == 0x7F;                       // C0 and DEL
+    return character.size() == 2 && byte(0) == 0xC2 && byte(1) <= 0x9F; // C1: U+0080..U+009F
+}
+
 std::string validUtf8(std::string_view text, std::size_t maxCharacters) {
     std::string result;
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size() && characters < maxCharacters; ++characters) {
         const std::size_t length = sequenceLength(text, i);
-        if (length == 0 || (length == 1 && static_cast<unsigned char>(text[i]) < 0x20)) {
+        if (length == 0 || isControl(text.substr(i, length))) {
             result += replacement;
             ++i;
         } else {

@@ -341,9 +341,7 @@ void LajesApplication::A1Click() {
 }
 
 void LajesApplication::mainWindowClosing() {
-    // A file that could not be read completely is left alone unless the user changed a
-    // setting: its good values would otherwise be replaced by defaults.
-    if (settingsToWriteAtExit(loadedSettings_, settings_)) {
+    if (settingsToWriteAtExit(loadedSettings_, settings_, configFile_)) {
         if (auto error = saveSettings(settings_, configFile_))
             messages_->error(mainWindow_.get(), QString::fromStdString(*error));
     }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "io/file_messages.h"
+
 namespace lajes {
 
 namespace {
@@ -15,6 +17,16 @@ std::string_view keyIn(const std::array<ParameterChoice<Value>, N>& choices, Val
         if (choice.value == value)
             return choice.key;
     return {};
+}
+
+// A refused value as a message quotes it: a number or a text as JSON writes it, at most
+// quotedCharacters long; an object or a list only by its kind, never walked.
+std::string quotedValue(const json& value) {
+    if (value.is_object())
+        return "(um objeto)";
+    if (value.is_array())
+        return "(uma lista)";
+    return shortQuote(value.dump(-1, ' ', false, json::error_handler_t::replace));
 }
 
 // A text value of one of the offered keys, or the message naming the key and the value.
@@ -30,7 +42,7 @@ std::variant<Value, std::string> choiceOf(const std::array<ParameterChoice<Value
     std::string offered;
     for (const auto& choice : choices)
         offered += (offered.empty() ? "\"" : ", \"") + std::string(choice.key) + "\"";
-    return "\"nbr6118\": valor desconhecido " + value.dump() + " em \"" + key + "\" (use " +
+    return "\"nbr6118\": valor desconhecido " + quotedValue(value) + " em \"" + key + "\" (use " +
            offered + ")";
 }
 
@@ -97,7 +109,7 @@ std::variant<Nbr6118Parameters, std::string> parametersFromJson(const nlohmann::
                         known = true;
                     }
             if (!known)
-                return "\"nbr6118\": valor desconhecido " + value.dump() +
+                return "\"nbr6118\": valor desconhecido " + quotedValue(value) +
                        " em \"psi2\" (use 0.3, 0.4 ou 0.6)";
         } else if (key == "loadingAgeMonths") {
             // The window's box shows two decimals: a smaller age would show "0,00", which
@@ -105,11 +117,11 @@ std::variant<Nbr6118Parameters, std::string> parametersFromJson(const nlohmann::
             const bool shown = value.is_number() && std::isfinite(value.get<double>()) &&
                                value.get<double>() >= minLoadingAgeMonths;
             if (!shown)
-                return "\"nbr6118\": valor inválido " + value.dump() +
+                return "\"nbr6118\": valor inválido " + quotedValue(value) +
                        " em \"loadingAgeMonths\" (idade em meses, 0.01 ou mais)";
             parameters.loadingAgeMonths = value.get<double>();
         } else {
-            return "\"nbr6118\": chave desconhecida \"" + key + "\"";
+            return "\"nbr6118\": chave desconhecida \"" + shortQuote(key) + "\"";
         }
     }
     return parameters;

@@ -3,14 +3,17 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <poll.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -159,6 +162,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "{\"SupportCase\":1,\"Lx\":4,\"Ly\":\"" + std::string(500, 'x') + "\xE9\"}\n",
                  1,
                  {{"Invalid", 1}}},
+        // A value nested 100,000 deep costs its own line only.
+        BatchRow{"NestedDeeperThan64",
+                 goodSlab + "\n{\"nbr6118\":{\"use\":" + std::string(100000, '[') +
+                     std::string(100000, ']') + "}}\n" + goodSlab + "\n",
+                 1,
+                 {{"Ready", 0}, {"Invalid", 2}, {"Ready", 0}}},
         BatchRow{"DuplicateKeyAndTrailingContent",
                  R"({"SupportCase":1,"Lx":4,"Lx":5})"
                  "\n" +
@@ -178,6 +187,83 @@ TEST_F(ExecutableTest, BadLineAfterTwentyThousandLinesLosesNothing) {
     EXPECT_EQ(answers[20000]["outcome"], "Invalid");
     EXPECT_EQ(answers[20000]["line"], 20001);
     EXPECT_EQ(answers[20001]["outcome"], "Ready");
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool sanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool sanitized = true;
+#else
+constexpr bool sanitized = false;
+#endif
+#else
+constexpr bool sanitized = false;
+#endif
+
+// `batch` holds a few lines at a time, whatever their size: 25 lines of 8 MB (200 MB) pass
+// through in far less memory than they take together.
+TEST_F(ExecutableTest, BatchOfHugeLinesHoldsAFewAtATime) {
+    if (sanitized)
+        GTEST_SKIP() << "a sanitizer's own bookkeeping decides the peak memory";
+    const std::string hugeSlab = R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,)"
+                                 R"("name":")" +
+                                 std::string(8 << 20, 'x') + "\"}\n";
+    {
+        std::ofstream in(folder_ / "huge.jsonl", std::ios::binary);
+        for (int i = 0; i < 25; ++i)
+            in << hugeSlab;
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int in = ::open((folder_ / "huge.jsonl").c_str(), O_RDONLY);
+        const int out = ::open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0)
+            ::_exit(127);
+        ::execl(LAJES_CLI_PATH, LAJES_CLI_PATH, "batch", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024) << "peak memory in KiB";
+}
+
+// An answer comes out as soon as its line is in and nothing else is waiting, while the
+// input stays open (a program feeding the batch one slab at a time).
+TEST_F(ExecutableTest, BatchAnswersALineBeforeTheInputEnds) {
+    int toChild[2];
+    int fromChild[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(fromChild), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::dup2(toChild[0], 0) < 0 || ::dup2(fromChild[1], 1) < 0)
+            ::_exit(127);
+        for (int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]})
+            ::close(fd);
+        ::execl(LAJES_CLI_PATH, LAJES_CLI_PATH, "batch", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(toChild[0]);
+    ::close(fromChild[1]);
+    const std::string line = goodSlab + "\n";
+    EXPECT_EQ(::write(toChild[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    pollfd answer{fromChild[0], POLLIN, 0};
+    const int ready = ::poll(&answer, 1, 20000);
+    std::string received(4096, '\0');
+    const ssize_t got = ready > 0 ? ::read(fromChild[0], received.data(), received.size()) : 0;
+    received.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    ::close(toChild[1]); // the end of the input ends the batch
+    ::close(fromChild[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(ready, 1) << "no answer within 20 s while the input was open";
+    EXPECT_NE(received.find("\"outcome\":\"Ready\""), std::string::npos) << received;
 }
 
 struct FailureRow {
@@ -235,6 +321,17 @@ std::vector<FailureRow> failureRows() {
         FailureRow{"RepeatedKey", "\"$CLI\" design",
                    R"({"SupportCase":1,"Lx":4,"Lx":5,"Ly":5,"h":10,"g":250,"q":200})", 2,
                    "chave repetida: Lx"},
+        FailureRow{"NestedDeeperThan64", "\"$CLI\" design",
+                   "{\"SupportCase\":1,\"nbr6118\":{\"use\":" + std::string(100000, '[') +
+                       std::string(100000, ']') + "}}",
+                   2, "mais de 64 níveis de objetos e listas"},
+        // A refused value is quoted short, and a key's ESC and BEL never reach the terminal.
+        FailureRow{"LongValueQuotedShort", "\"$CLI\" design",
+                   "{\"SupportCase\":1,\"nbr6118\":{\"use\":\"" + std::string(400000, 'x') + "\"}}",
+                   2, "valor desconhecido \"" + std::string(38, 'x') + "\u2026 em \"use\""},
+        FailureRow{"ControlCharactersOfAKeyReplaced", "\"$CLI\" design",
+                   "{\"SupportCase\":1,\"a\\u001b[2Jb\\u0007\":1}", 2,
+                   "chave desconhecida \"a\uFFFD[2Jb\uFFFD\""},
         FailureRow{
             "ZeroCoverInTheInputSettings", "\"$CLI\" design",
             R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"settings":{"cover":0}})", 2,
@@ -271,6 +368,20 @@ std::vector<FailureRow> failureRows() {
                        EXPECT_TRUE(S_ISFIFO(modeOf(f / "p")));
                        EXPECT_TRUE(readAll(f / "got.dxf").ends_with("EOF\r\n"));
                    }},
+        // The drawing over the slab it is made from: refused, the slab kept, nothing printed.
+        FailureRow{
+            "DxfOutputIsTheInput",
+            "cp good.json in.laje && \"$CLI\" dxf --input in.laje --name L1 --output in.laje", "",
+            2, "é o próprio arquivo de --input",
+            [](const fs::path& f) {
+                EXPECT_EQ(readAll(f / "in.laje"), goodSlab);
+                EXPECT_EQ(readAll(f / "out.txt"), "");
+            }},
+        FailureRow{"DxfOutputIsALinkToTheInput",
+                   "ln -s good.json link.dxf && \"$CLI\" dxf --input good.json --name L1 --output "
+                   "link.dxf",
+                   "", 2, "é o próprio arquivo de --input",
+                   [](const fs::path& f) { EXPECT_EQ(readAll(f / "good.json"), goodSlab); }},
         FailureRow{"DxfIntoADirectory", dxf + "d", "", 2,
                    "Não foi possível gravar \"d\": erro de E/S 21 (É um diretório)."},
         FailureRow{
@@ -285,6 +396,11 @@ std::vector<FailureRow> failureRows() {
                         "echo old > ro.pdf && chmod 444 ro.pdf && " + report + "ro.pdf", "", 2,
                         "Não foi possível gravar \"ro.pdf\": acesso negado.",
                         [](const fs::path& f) { EXPECT_EQ(readAll(f / "ro.pdf"), "old\n"); }},
+             FailureRow{"ReportOutputIsAHardLinkToTheInput",
+                        "ln good.json hard.pdf && \"$CLI\" report --input good.json --output "
+                        "hard.pdf",
+                        "", 2, "é o próprio arquivo de --input",
+                        [](const fs::path& f) { EXPECT_EQ(readAll(f / "good.json"), goodSlab); }},
              FailureRow{"ReportFollowsASymbolicLink",
                         "echo old > real.pdf && ln -s real.pdf link.pdf && " + report + "link.pdf",
                         "", 0, "",

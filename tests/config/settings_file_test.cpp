@@ -307,19 +307,47 @@ INSTANTIATE_TEST_SUITE_P(
                     errorReason(ENOENT)}),
     testing_rows::RowName{});
 
-// Writing at exit: a file that was not read completely keeps its bytes unless the user
-// changed a setting, which is then what they asked for.
-TEST(SettingsToWriteAtExit, OnlyACompleteReadingOrAChangeWritesTheFile) {
-    SettingsLoad complete;
-    SettingsLoad partial;
-    partial.complete = false;
-    Settings changed;
-    changed.cover = 2.5;
-    EXPECT_TRUE(settingsToWriteAtExit(complete, Settings{}));
-    EXPECT_TRUE(settingsToWriteAtExit(complete, changed));
-    EXPECT_FALSE(settingsToWriteAtExit(partial, Settings{}));
-    EXPECT_TRUE(settingsToWriteAtExit(partial, changed));
+// Writing at exit: only a change made in this run, or a missing file, writes it; otherwise
+// the bytes another instance or the user saved meanwhile stay.
+struct WriteAtExitRow {
+    const char* name;
+    bool complete;     // the start-up reading got every value
+    bool changed;      // a setting was changed in this run
+    const char* there; // what is at the file's name at exit: "file", "nothing", "dangling link"
+    bool written;
+};
+
+void PrintTo(const WriteAtExitRow& row, std::ostream* os) {
+    *os << row.name;
 }
+
+class WriteAtExitTest : public SettingsFileTest,
+                        public testing::WithParamInterface<WriteAtExitRow> {};
+
+TEST_P(WriteAtExitTest, OnlyAChangeOrAMissingFileWrites) {
+    const WriteAtExitRow& row = GetParam();
+    SettingsLoad loaded;
+    loaded.complete = row.complete;
+    Settings current;
+    if (row.changed)
+        current.cover = 2.5;
+    if (std::string(row.there) == "file")
+        writeRaw("7\r\n7\r\n7\r\n7\r\n1:10\r\n0.3\r\n3\r\n1\r\nEOF\r\n");
+    else if (std::string(row.there) == "dangling link")
+        fs::create_symlink("missing.cfg", file_);
+    EXPECT_EQ(settingsToWriteAtExit(loaded, current, file_), row.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WriteAtExitTest,
+    testing::Values(
+        WriteAtExitRow{"UnchangedKeepsAFileSavedMeanwhile", true, false, "file", false},
+        WriteAtExitRow{"ChangedWrites", true, true, "file", true},
+        WriteAtExitRow{"UnchangedAfterAPartialReadingKeepsTheFile", false, false, "file", false},
+        WriteAtExitRow{"ChangedAfterAPartialReadingWrites", false, true, "file", true},
+        WriteAtExitRow{"UnchangedWritesAMissingFile", true, false, "nothing", true},
+        WriteAtExitRow{"UnchangedWritesThroughADanglingLink", true, false, "dangling link", true}),
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes

@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct CodePageRow {
     const char* name;
-    const char* utf8;
-    const char* windows1252;
+    std::string utf8;
+    std::string windows1252;
 };
 
 void PrintTo(const CodePageRow& row, std::ostream* os) {
@@ -179,7 +179,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CodePageRow{"LoneContinuationByte", "\x80z", "?z"},
                     CodePageRow{"OverlongSlash", "\xC0\xAF", "??"},
                     CodePageRow{"EncodedSurrogate", "\xED\xA0\x80", "???"},
-                    CodePageRow{"LineBreaksWouldSplitThePairs", "L1\r\nL2", "L1??L2"}),
+                    CodePageRow{"LineBreaksWouldSplitThePairs", "L1\r\nL2", "L1??L2"},
+                    CodePageRow{"ControlCharactersHaveNoByte",
+                                std::string("L\0\x1a\x1b\x0b\x07\x7f"
+                                            "1",
+                                            8),
+                                "L??????1"}),
     testing_rows::RowName{});
 
 TEST(DxfFileTest, FinishWritesTheClosingLinesWithCrLfAfterEofAndCommitsOnce) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
 #include <cstring>
 #include <filesystem>
@@ -257,6 +258,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Não foi possível abrir \"mem\":\nO arquivo não pôde ser lido (erro de E/S "
                     "5 (" +
                         systemReason(EIO) + "))."},
+        // 200 KB of brackets in a key: refused before anything walks it.
+        BadFileCase{"NestedDeeperThan64",
+                    [](const fs::path& folder) {
+                        return fileWith(folder,
+                                        "{\"nbr6118\": {\"use\": " + std::string(100000, '[') +
+                                            std::string(100000, ']') + "}}");
+                    },
+                    "Não foi possível abrir \"L7.laje\":\nJSON inválido: mais de 64 níveis de "
+                    "objetos e listas um dentro do outro, na posição 83."},
         BadFileCase{"Empty", [](const fs::path& folder) { return fileWith(folder, ""); },
                     "Não foi possível abrir \"L7.laje\":\nO arquivo está vazio."},
         BadFileCase{"Truncated",
@@ -314,6 +324,35 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Não foi possível abrir \"L7.laje\":\n\"name\" tem mais de 32767 caracteres"}),
     testing_rows::RowName{});
+
+// Reading grows in proportion to the input: four times the "choices" take about four times
+// as long, well below the sixteen times of a quadratic reading (400,000 took 28 s). The best
+// of three runs of each size, and the margin, keep a busy machine from deciding.
+TEST(LongChoicesTest, ReadInLinearTime) {
+    const auto slabWith = [](std::size_t count) {
+        std::string text = R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"choices":[)";
+        for (std::size_t i = 0; i < count; ++i)
+            text += i == 0 ? R"({"direction":"xp","diameter":"8.0"})"
+                           : R"(,{"direction":"yp","spacing":12})";
+        return text + "]}";
+    };
+    const auto secondsToRead = [](const std::string& text, std::size_t count) {
+        double best = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            const auto request = parseSlabRequestText(text, Settings{});
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            EXPECT_EQ(std::get<SlabRequest>(request).choices.size(), count);
+            best = std::min(best, took.count());
+        }
+        return best;
+    };
+    constexpr std::size_t count = 20000;
+    const double single = secondsToRead(slabWith(count), count);
+    const double fourfold = secondsToRead(slabWith(4 * count), 4 * count);
+    EXPECT_LT(fourfold, 8.0 * single)
+        << count << " choices: " << single << " s; four times as many: " << fourfold << " s";
+}
 
 } // namespace
 } // namespace lajes
