@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "io/file_messages.h"
+#include "io/file_reader.h"
 #include "io/file_writer.h"
 #include "text/number_text.h"
 
@@ -92,44 +93,6 @@ private:
     int tokenLine_ = 0;
 };
 
-// The whole file, or the text of the I/O error that stopped the reading. Opened without
-// blocking, so that a named pipe cannot hang the start-up, and read only when it is a regular
-// file of a sane size, so that a link to /dev/zero cannot fill the memory.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::string& bytes) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return readFailureMessage(file, errno);
-    const auto failWith = [fd, &file](int errorNumber) {
-        ::close(fd);
-        return readFailureMessage(file, errorNumber);
-    };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return failWith(errno);
-    if (S_ISDIR(info.st_mode))
-        return failWith(EISDIR);
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return readFailureMessage(file, notRegularFileReason);
-    }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxConfigBytes)
-        return failWith(EFBIG);
-    std::array<char, 4096> buffer{};
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return failWith(errno);
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer.data(), static_cast<std::size_t>(got));
-        if (bytes.size() > maxConfigBytes) // grew while it was read
-            return failWith(EFBIG);
-    }
-    ::close(fd);
-    return std::nullopt;
 }
 
 } // namespace
@@ -149,7 +112,7 @@ SettingsLoad loadSettings(const std::filesystem::path& file) {
         return load;
 
     std::string bytes;
-    if (const auto error = readWholeFile(file, bytes)) {
+    if (const auto error = readRegularFile(file, maxConfigBytes, bytes)) {
         load.error = *error;
         load.complete = false;
         return load;

@@ -9,9 +9,10 @@ namespace lajes {
 std::optional<std::string> exportDrawing(const std::filesystem::path& path,
                                          std::string_view slabName, const SlabDesignData& slab,
                                          const SlabResults& results, const Settings& settings,
-                                         char decimalSeparator, const SteelSchedule* schedule) {
+                                         char decimalSeparator, const SteelSchedule* schedule,
+                                         WriteTarget accepted) {
     DxfFile file;
-    if (auto error = file.create(path))
+    if (auto error = file.create(path, accepted))
         return error;
     file.writeHeaderAndTables(settings);
     drawSlab(file, slab, results, settings, slabName, decimalSeparator);

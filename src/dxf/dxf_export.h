@@ -11,6 +11,7 @@
 #include "config/settings.h"
 #include "design/slab_results.h"
 #include "design/steel_schedule.h"
+#include "io/file_writer.h"
 
 namespace lajes {
 
@@ -19,11 +20,12 @@ namespace lajes {
 // full", "I/O error <errno>"); on failure an existing file at `path` is unchanged and no
 // temporary file is left. Reads its inputs and changes none of them. With a `schedule` the
 // drawing also carries the position marks and the steel table; without one it is exactly the
-// detailing drawing.
+// detailing drawing. The windows accept only a regular file as `path` (see FileWriter).
 std::optional<std::string> exportDrawing(const std::filesystem::path& path,
                                          std::string_view slabName, const SlabDesignData& slab,
                                          const SlabResults& results, const Settings& settings,
                                          char decimalSeparator,
-                                         const SteelSchedule* schedule = nullptr);
+                                         const SteelSchedule* schedule = nullptr,
+                                         WriteTarget accepted = WriteTarget::anything);
 
 } // namespace lajes

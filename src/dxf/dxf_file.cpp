@@ -216,8 +216,8 @@ private:
 } // namespace
 
 std::variant<std::unique_ptr<DxfOutput>, std::string>
-openReplacingFile(const std::filesystem::path& target) {
-    auto opened = FileWriter::open(target);
+openReplacingFile(const std::filesystem::path& target, WriteTarget accepted) {
+    auto opened = FileWriter::open(target, accepted);
     if (auto* message = std::get_if<std::string>(&opened))
         return std::move(*message);
     return std::make_unique<ReplacingFile>(std::move(std::get<FileWriter>(opened)));
@@ -236,8 +236,9 @@ std::string toWindows1252(std::string_view utf8) {
 
 DxfFile::DxfFile(std::unique_ptr<DxfOutput> output) : output_(std::move(output)) {}
 
-std::optional<std::string> DxfFile::create(const std::filesystem::path& path) {
-    auto opened = openReplacingFile(path);
+std::optional<std::string> DxfFile::create(const std::filesystem::path& path,
+                                           WriteTarget accepted) {
+    auto opened = openReplacingFile(path, accepted);
     if (auto* message = std::get_if<std::string>(&opened)) {
         fail(std::move(*message));
         return error_;

@@ -14,6 +14,7 @@
 #include <variant>
 
 #include "config/settings.h"
+#include "io/file_writer.h"
 
 namespace lajes {
 
@@ -67,7 +68,8 @@ protected:
 // file or a directory is refused. Returns the output, or the error text when the file cannot
 // be created.
 std::variant<std::unique_ptr<DxfOutput>, std::string>
-openReplacingFile(const std::filesystem::path& target);
+openReplacingFile(const std::filesystem::path& target,
+                  WriteTarget accepted = WriteTarget::anything);
 
 // UTF-8 to Windows-1252, one byte per character: "Ø" becomes 0xD8, "€" 0x80. A character
 // without a Windows-1252 byte, and each byte of a malformed sequence, becomes "?". CR and
@@ -87,7 +89,8 @@ public:
     explicit DxfFile(std::unique_ptr<DxfOutput> output);
 
     // Opens the file that will replace `path` (no question is asked here). Returns the error
-    // text when it cannot be created; nothing is written then.
+    std::optional<std::string> create(const std::filesystem::path& path,
+                                      WriteTarget accepted = WriteTarget::anything);
     std::optional<std::string> create(const std::filesystem::path& path);
 
     // The 168 fixed lines: HEADER, TABLES and the opening of ENTITIES, with $LTSCALE and the

@@ -286,8 +286,9 @@ std::string floorFileText(const Floor& floor) {
     return out;
 }
 
-std::optional<std::string> writeFloorFile(const std::filesystem::path& path, const Floor& floor) {
-    return writeFile(path, floorFileText(floor));
+std::optional<std::string> writeFloorFile(const std::filesystem::path& path, const Floor& floor,
+                                          WriteTarget accepted) {
+    return writeFile(path, floorFileText(floor), accepted);
 }
 
 std::variant<Floor, std::string> readFloorFile(const std::filesystem::path& path,

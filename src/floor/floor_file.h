@@ -12,6 +12,7 @@
 
 #include "config/settings.h"
 #include "floor/floor.h"
+#include "io/file_writer.h"
 
 namespace lajes {
 
@@ -29,8 +30,10 @@ std::variant<Floor, std::string> parseFloorText(std::string_view text, const Set
 // shortest form that reads back.
 std::string floorFileText(const Floor& floor);
 
-// Through the program's one file writer. Returns the error text, or nothing.
-std::optional<std::string> writeFloorFile(const std::filesystem::path& path, const Floor& floor);
+// Through the program's one file writer (the windows accept only an ordinary file). Returns
+// the error text, or nothing.
+std::optional<std::string> writeFloorFile(const std::filesystem::path& path, const Floor& floor,
+                                          WriteTarget accepted = WriteTarget::anything);
 
 // Reads a .pavimento file; never writes to it. The message names the file and the reason.
 std::variant<Floor, std::string> readFloorFile(const std::filesystem::path& path,

@@ -108,7 +108,23 @@ int connectSocket(const std::filesystem::path& target) {
 
 } // namespace
 
-std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::path& chosen) {
+namespace {
+
+// The reason given when the folder refuses the temporary file although the target itself may
+// be writable: replacing a file means making a new one beside it.
+std::string folderRefusesNewFilesReason(const std::filesystem::path& folder) {
+    const std::filesystem::path absolute = std::filesystem::absolute(folder).lexically_normal();
+    std::string name = absolute.has_filename() ? absolute.filename().string()
+                                               : absolute.parent_path().filename().string();
+    if (name.empty())
+        name = absolute.string();
+    return "a pasta " + fileNameInMessage(name) + " não aceita arquivos novos";
+}
+
+} // namespace
+
+std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::path& chosen,
+                                                       WriteTarget accepted) {
     installSignalHandlers();
     FileWriter writer;
     writer.shown_ = chosen;
@@ -138,6 +154,10 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
         return failure(errno);
 
     if (exists && !S_ISREG(existing.st_mode)) {
+        // Replacing it by the rename would not wait, but a name that is not a file is never
+        // what the user meant to overwrite.
+        if (accepted == WriteTarget::regularFile && !S_ISDIR(existing.st_mode))
+            return writeFailureMessage(chosen, notRegularFileReason);
         int fd = -1;
         if (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))
             fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -163,8 +183,12 @@ std::variant<FileWriter, std::string> FileWriter::open(const std::filesystem::pa
     // In the target's folder, so that the rename never crosses file systems.
     std::string temporary = (folder / ".lajes-XXXXXX.tmp").string();
     const int fd = ::mkostemps(temporary.data(), 4, O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        // The file itself may be writable: it is the folder that takes no new name.
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return writeFailureMessage(chosen, folderRefusesNewFilesReason(folder));
         return failure(errno);
+    }
     writer.fd_ = fd;
     writer.temporary_ = std::move(temporary);
     writer.slot_ = registerTemporary(writer.temporary_);
@@ -252,8 +276,9 @@ void FileWriter::discard() {
     unregisterTemporary(std::exchange(slot_, -1));
 }
 
-std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes) {
-    auto opened = FileWriter::open(target);
+std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes,
+                                     WriteTarget accepted) {
+    auto opened = FileWriter::open(target, accepted);
     if (auto* message = std::get_if<std::string>(&opened))
         return std::move(*message);
     FileWriter& writer = std::get<FileWriter>(opened);

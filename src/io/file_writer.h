@@ -14,6 +14,11 @@
 //   (so /dev/null discards and a pipe's reader gets the bytes);
 // - a directory, a block device and anything else is refused.
 //
+// The windows save only ordinary files (WriteTarget::regularFile): a device, a FIFO or a
+// socket there is refused (`Não foi possível gravar "fila.csv": não é um arquivo comum.`), so that
+// a save never waits for a reader that does not come; lajes-cli --output keeps writing to pipes and
+// devices.
+//
 // A temporary file is removed when the writer fails, when it is destroyed uncommitted, and
 // when the process is ended by SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1 or SIGALRM while it
 // exists. SIGXFSZ (the file-size
@@ -30,13 +35,19 @@
 
 namespace lajes {
 
+enum class WriteTarget {
+    anything,    // a regular file, or a device, FIFO or socket written in place
+    regularFile, // a regular file (or a new name) only
+};
+
 class FileWriter {
 public:
     // Opens the output for `target` following the rules above. Returns the writer, or the
     // error text to show the user when nothing can be written; nothing is touched then.
     // Every error text is writeFailureMessage (io/file_messages.h) of `target`:
     // `Não foi possível gravar "a.dxf": acesso negado.`
-    static std::variant<FileWriter, std::string> open(const std::filesystem::path& target);
+    static std::variant<FileWriter, std::string> open(const std::filesystem::path& target,
+                                                      WriteTarget accepted = WriteTarget::anything);
 
     FileWriter(FileWriter&& other) noexcept;
     FileWriter& operator=(FileWriter&& other) noexcept;
@@ -66,6 +77,7 @@ private:
 
 // Writes the whole of `bytes` as the content of `target` through a FileWriter. Returns the
 // error text to show the user, or nothing on success; on failure `target` is unchanged.
-std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes);
+std::optional<std::string> writeFile(const std::filesystem::path& target, std::string_view bytes,
+                                     WriteTarget accepted = WriteTarget::anything);
 
 } // namespace lajes

@@ -7,6 +7,8 @@
 #include <QPen>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace lajes::report {
 
 namespace {
@@ -85,6 +87,12 @@ void paintCasePicture(QPainter& painter, int supportCase, const QRectF& area) {
     painter.restore();
 }
 
+QString fittedText(const QFontMetricsF& metrics, const QString& text, double width) {
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    return metrics.elidedText(text, Qt::ElideRight, std::max(width, 0.0));
+}
+
 void paintReportPage(QPainter& painter, const ReportPage& page, const QRectF& sheet) {
     const double sx = sheet.width() / sheetWidth;
     const double sy = sheet.height() / sheetHeight;
@@ -116,11 +124,12 @@ void paintReportPage(QPainter& painter, const ReportPage& page, const QRectF& sh
         painter.setFont(reportFont(text.pointSize, text.bold));
         const QFontMetricsF metrics(painter.font(), painter.device());
         const QPointF topLeft = at(text.x, text.y);
+        const double room = sheet.left() + (sheetWidth - sheetMargin) * sx - topLeft.x();
         const QStringList lines = qText(text.text).split(QLatin1Char('\n'));
         for (qsizetype line = 0; line < lines.size(); ++line)
             painter.drawText(
                 QPointF(topLeft.x(), topLeft.y() + metrics.ascent() + line * metrics.lineSpacing()),
-                lines[line]);
+                fittedText(metrics, lines[line], room));
     }
     painter.restore();
 }

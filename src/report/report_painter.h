@@ -5,9 +5,11 @@
 
 #include <QFont>
 #include <QRectF>
+#include <QString>
 
 #include "report/report_page.h"
 
+class QFontMetricsF;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -20,6 +22,10 @@ void installReportFont();
 
 // The report font at `pointSize`, regular or bold.
 QFont reportFont(double pointSize, bool bold);
+
+// `text` as far as it fits in `width` (device units), ending in "…" when it was cut, so that a
+// long slab name stays inside the sheet's right margin. A text that fits is left as it is.
+QString fittedText(const QFontMetricsF& metrics, const QString& text, double width);
 
 // Draws the page. `sheet` is the whole A4 sheet in the painter's device coordinates; it may
 // start left of and above the device's origin when the origin is the printable area.

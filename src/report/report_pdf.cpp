@@ -37,12 +37,13 @@ QByteArray sheetPdfBytes(const QString& title,
     return bytes;
 }
 
-std::optional<std::string> writePdfBytes(const QByteArray& bytes,
-                                         const std::filesystem::path& target) {
+std::optional<std::string>
+writePdfBytes(const QByteArray& bytes, const std::filesystem::path& target, WriteTarget accepted) {
     if (bytes.isEmpty())
-        return std::string("Falha ao gerar o PDF");
+        return writeFailureMessage(target, "o PDF não pôde ser gerado");
     return writeFile(target,
-                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     accepted);
 }
 
 QByteArray reportPdfBytes(const ReportPage& page) {
@@ -52,9 +53,9 @@ QByteArray reportPdfBytes(const ReportPage& page) {
                          });
 }
 
-std::optional<std::string> writeReportPdf(const ReportPage& page,
-                                          const std::filesystem::path& target) {
-    return writePdfBytes(reportPdfBytes(page), target);
+std::optional<std::string>
+writeReportPdf(const ReportPage& page, const std::filesystem::path& target, WriteTarget accepted) {
+    return writePdfBytes(reportPdfBytes(page), target, accepted);
 }
 
 } // namespace lajes::report

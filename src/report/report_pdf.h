@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "io/file_writer.h"
 #include "report/report_page.h"
 
 class QPagedPaintDevice;
@@ -26,8 +27,10 @@ QByteArray sheetPdfBytes(const QString& title,
 
 // Writes a sheet's PDF bytes through the program's file writer; an empty document is an error.
 // Returns the error text, or nothing on success.
+// The windows accept only a regular file as `target` (see FileWriter).
 std::optional<std::string> writePdfBytes(const QByteArray& bytes,
-                                         const std::filesystem::path& target);
+                                         const std::filesystem::path& target,
+                                         WriteTarget accepted = WriteTarget::anything);
 
 // The PDF bytes of the page: A4 portrait, 10 mm margins. Needs a QGuiApplication.
 QByteArray reportPdfBytes(const ReportPage& page);
@@ -35,6 +38,7 @@ QByteArray reportPdfBytes(const ReportPage& page);
 // Writes the PDF to `target` atomically (a temporary file in the target's folder, renamed
 // over the target when complete). Returns the error text, or nothing on success.
 std::optional<std::string> writeReportPdf(const ReportPage& page,
-                                          const std::filesystem::path& target);
+                                          const std::filesystem::path& target,
+                                          WriteTarget accepted = WriteTarget::anything);
 
 } // namespace lajes::report

@@ -45,11 +45,9 @@ bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString fileName = dialog.selectedFiles().constFirst();
-    if (const auto error = writePdf(fileName.toStdU16String())) {
-        QMessageBox::warning(
-            parent, QStringLiteral("Salvar PDF"),
-            QStringLiteral("Não foi possível gravar o arquivo %1:\n%2")
-                .arg(QFileInfo(fileName).fileName(), QString::fromStdString(*error)));
+    if (const auto error = writePdf(QFile::encodeName(fileName).toStdString())) {
+        // The writer's message names the file and says why.
+        QMessageBox::warning(parent, QStringLiteral("Salvar PDF"), QString::fromStdString(*error));
         return false;
     }
     return true;
@@ -57,7 +55,7 @@ bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf) {
 
 bool saveReportPdf(const ReportPage& page, QWidget* parent) {
     return saveSheetPdf(parent, [&page](const std::filesystem::path& target) {
-        return writeReportPdf(page, target);
+        return writeReportPdf(page, target, WriteTarget::regularFile);
     });
 }
 
@@ -92,7 +90,9 @@ std::unique_ptr<QPrintPreviewDialog> createReportPreview(const ReportPage& page,
     return createSheetPreview(
         printer, parent, qText(previewCaption),
         [page](QPainter& painter, QPrinter& target) { paintReportPage(painter, page, target); },
-        [page](const std::filesystem::path& target) { return writeReportPdf(page, target); });
+        [page](const std::filesystem::path& target) {
+            return writeReportPdf(page, target, WriteTarget::regularFile);
+        });
 }
 
 int execPreviewMaximised(QPrintPreviewDialog& preview) {

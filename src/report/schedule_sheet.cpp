@@ -124,7 +124,11 @@ void paintScheduleSheet(QPainter& painter, const ScheduleSheet& sheet, QPagedPai
     for (const SheetText& text : sheet.texts) {
         painter.setFont(reportFont(text.pointSize, text.bold));
         const QFontMetricsF metrics(painter.font(), painter.device());
-        const QString shown = qText(text.text);
+        // A left-aligned text (a long slab name) ends at the right margin.
+        const QString shown = text.alignRight
+                                  ? qText(text.text)
+                                  : fittedText(metrics, qText(text.text),
+                                               (sheetWidth - sheetMargin - text.x) * dotsX);
         QPointF point = at(text.x, text.y);
         if (text.alignRight)
             point.rx() -= metrics.horizontalAdvance(shown);
@@ -141,8 +145,9 @@ QByteArray scheduleSheetPdf(const ScheduleSheet& sheet) {
 }
 
 std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
-                                                 const std::filesystem::path& target) {
-    return writePdfBytes(scheduleSheetPdf(sheet), target);
+                                                 const std::filesystem::path& target,
+                                                 WriteTarget accepted) {
+    return writePdfBytes(scheduleSheetPdf(sheet), target, accepted);
 }
 
 std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& sheet,
@@ -153,7 +158,7 @@ std::unique_ptr<QPrintPreviewDialog> createSchedulePreview(const ScheduleSheet& 
             paintScheduleSheet(painter, sheet, target);
         },
         [sheet](const std::filesystem::path& target) {
-            return writeScheduleSheetPdf(sheet, target);
+            return writeScheduleSheetPdf(sheet, target, WriteTarget::regularFile);
         });
     preview->setObjectName(QStringLiteral("TabelaAcoPreview"));
     return preview;

@@ -16,6 +16,7 @@
 
 #include "analysis/slab_design_data.h"
 #include "design/steel_schedule.h"
+#include "io/file_writer.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -60,7 +61,8 @@ QByteArray scheduleSheetPdf(const ScheduleSheet& sheet);
 // Written through the program's file writer (complete or not at all). The error text, or
 // nothing.
 std::optional<std::string> writeScheduleSheetPdf(const ScheduleSheet& sheet,
-                                                 const std::filesystem::path& target);
+                                                 const std::filesystem::path& target,
+                                                 WriteTarget accepted = WriteTarget::anything);
 
 // The preview of the sheet on `printer` (which must outlive it), with the "Salvar PDF…"
 // action (object name "SalvarPdfAction") in its tool bar, as the report's preview has.

@@ -35,7 +35,9 @@ public:
         painter_.setFont(reportFont(points, bold));
         painter_.setPen(colour);
         const QFontMetricsF metrics(painter_.font(), painter_.device());
-        painter_.drawText(QPointF(px(x), px(y) + metrics.ascent()), text);
+        // x is from the left margin; nothing runs past the right one.
+        painter_.drawText(QPointF(px(x), px(y) + metrics.ascent()),
+                          fittedText(metrics, text, px(sheetWidth - 2 * sheetMargin - x)));
         return metrics.height() / pxPerMm_;
     }
     void line(double x1, double y1, double x2, double y2) {
@@ -115,8 +117,9 @@ QByteArray verificationPdfBytes(const VerificationSheet& sheet) {
 }
 
 std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
-                                                const std::filesystem::path& target) {
-    return writePdfBytes(verificationPdfBytes(sheet), target);
+                                                const std::filesystem::path& target,
+                                                WriteTarget accepted) {
+    return writePdfBytes(verificationPdfBytes(sheet), target, accepted);
 }
 
 std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const VerificationSheet& sheet,
@@ -127,7 +130,7 @@ std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const Verificatio
             paintVerificationSheet(painter, sheet, target);
         },
         [sheet](const std::filesystem::path& target) {
-            return writeVerificationPdf(sheet, target);
+            return writeVerificationPdf(sheet, target, WriteTarget::regularFile);
         });
     preview->setObjectName(QStringLiteral("VerificacaoPreview"));
     return preview;

@@ -13,6 +13,7 @@
 
 #include "analysis/slab_design_data.h"
 #include "config/settings.h"
+#include "io/file_writer.h"
 #include "verification/nbr6118_2014.h"
 
 class QPagedPaintDevice;
@@ -46,7 +47,8 @@ QByteArray verificationPdfBytes(const VerificationSheet& sheet);
 
 // Writes the PDF through the program's atomic writer; the error text or nothing.
 std::optional<std::string> writeVerificationPdf(const VerificationSheet& sheet,
-                                                const std::filesystem::path& target);
+                                                const std::filesystem::path& target,
+                                                WriteTarget accepted = WriteTarget::anything);
 
 // The preview (maximised when shown), with "Salvar PDF…" in its tool bar.
 std::unique_ptr<QPrintPreviewDialog> createVerificationPreview(const VerificationSheet& sheet,

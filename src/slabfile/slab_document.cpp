@@ -36,10 +36,6 @@ bool sameDesignSettings(const Settings& a, const Settings& b) {
     return a.wallWidth == b.wallWidth && a.cover == b.cover && a.phiInfinity == b.phiInfinity;
 }
 
-std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error) {
-    return "Não foi possível gravar \"" + file.filename().string() + "\":\n" + error;
-}
-
 namespace {
 
 std::string designSettingsText(const Settings& settings, char separator) {

@@ -46,9 +46,6 @@ private:
 // The three settings that enter the design: wall width, cover and φ∞.
 bool sameDesignSettings(const Settings& a, const Settings& b);
 
-// The message when a file could not be written: the file and the writer's error text.
-std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error);
-
 // The question asked once when a file's settings differ from those in force: both sets in the
 // two-decimal form of the settings dialog (wall width in cm), and that "Sim" changes the
 // program's own settings, which are written at exit.

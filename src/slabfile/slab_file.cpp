@@ -133,9 +133,9 @@ std::string slabFileText(const SlabRequest& request) {
     return out;
 }
 
-std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
-                                         const SlabRequest& slab) {
-    return writeFile(path, slabFileText(slab));
+std::optional<std::string> writeSlabFile(const std::filesystem::path& path, const SlabRequest& slab,
+                                         WriteTarget accepted) {
+    return writeFile(path, slabFileText(slab), accepted);
 }
 
 std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::uintmax_t maxBytes,

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "config/settings.h"
+#include "io/file_writer.h"
 #include "slabfile/slab_request.h"
 
 namespace lajes {
@@ -27,8 +28,8 @@ std::string slabFileText(const SlabRequest& slab);
 // Writes the file through the program's one file writer (temporary file, then rename; a
 // device or a pipe in place).
 // Returns the error text to show, or nothing.
-std::optional<std::string> writeSlabFile(const std::filesystem::path& path,
-                                         const SlabRequest& slab);
+std::optional<std::string> writeSlabFile(const std::filesystem::path& path, const SlabRequest& slab,
+                                         WriteTarget accepted = WriteTarget::anything);
 
 // Reads a slab file with the schema checks of lajes-cli; `base` is the settings in force,
 // which the file's "settings" override. Never writes to the file. On failure returns the

@@ -75,6 +75,14 @@ void readFileKeys(const json& input, SlabRequest& request) {
         if (!it->is_string())
             fail("\"name\" deve ser um texto");
         request.name = it->get<std::string>();
+        // The parser has checked the UTF-8: one unit per character, two above U+FFFF.
+        std::size_t units = 0;
+        for (const char byte : *request.name) {
+            const auto b = static_cast<unsigned char>(byte);
+            units += (b & 0xC0) == 0x80 ? 0 : b >= 0xF0 ? 2 : 1;
+        }
+        if (units > maxSlabNameLength)
+            fail("\"name\" tem mais de " + std::to_string(maxSlabNameLength) + " caracteres");
     }
 }
 

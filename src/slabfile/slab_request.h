@@ -34,6 +34,9 @@ struct SlabRequest {
 // The "format" of a slab file and the highest "version" this program reads and writes.
 inline constexpr const char* slabFileFormat = "lajes";
 inline constexpr int slabFileVersion = 1;
+// The most characters (UTF-16 code units, as the window's name box counts them) a slab name
+// may have: a longer one is refused on reading, never cut by the box.
+inline constexpr std::size_t maxSlabNameLength = 32767;
 inline constexpr const char* newerVersionMessage =
     "Este arquivo foi gravado por uma versão mais nova do programa.";
 

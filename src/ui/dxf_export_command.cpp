@@ -100,8 +100,9 @@ std::optional<QString> exportDxf(QWidget* resultsWindow, DxfExportDialogs& dialo
     const std::optional<SteelSchedule> schedule =
         dialogs.includeSchedule() ? steelSchedule(slab, results, settings) : std::nullopt;
     const std::optional<std::string> error =
-        exportDrawing(std::filesystem::path(file->toStdU16String()), name->toStdString(), slab,
-                      results, settings, localeDecimalSeparator(), schedule ? &*schedule : nullptr);
+        exportDrawing(std::filesystem::path(QFile::encodeName(*file).toStdString()),
+                      name->toStdString(), slab, results, settings, localeDecimalSeparator(),
+                      schedule ? &*schedule : nullptr, WriteTarget::regularFile);
     if (error) {
         messages.error(resultsWindow, QString::fromStdString(*error));
         return std::nullopt;

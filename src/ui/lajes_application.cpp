@@ -7,11 +7,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <utility>
 
 #include "config/settings_file.h"
 #include "report/report_preview.h"
+#include "slabfile/recent_files.h"
 #include "slabfile/slab_file.h"
 #include "ui/abertura_form.h"
 #include "ui/ajuda_form.h"
@@ -34,22 +34,32 @@ namespace lajes {
 
 namespace {
 
+// File names go to the file system as the bytes it holds: a name from an old disk that is
+// not UTF-8 still opens.
 std::filesystem::path pathOf(const QString& file) {
-    return std::filesystem::path(file.toStdU16String());
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+QString nameOf(const std::filesystem::path& file) {
+    return QFile::decodeName(QByteArray::fromStdString(file.native()));
+}
+
+std::filesystem::path absoluteOf(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return error ? file : absolute.lexically_normal();
 }
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The recent-files list in the program's own settings; never in Quenvor.cfg.
-const QString recentFilesKey = QStringLiteral("recentFiles");
-
 } // namespace
 
 LajesApplication::LajesApplication(std::unique_ptr<MessageBoxes> messages,
                                    std::filesystem::path configFile)
     : messages_(std::move(messages)), configFile_(std::move(configFile)),
+      recentFilesFile_(recentFilesFile(configHomeOfProcess())),
       ownFileDialogs_(std::make_unique<QtSlabFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {}
 
 LajesApplication::~LajesApplication() {
@@ -88,7 +98,7 @@ void LajesApplication::start() {
         if (!dataEntry_ || !confirmDiscard())
             return;
         if (const auto file = fileDialogs_->fileToOpen(messageParent()))
-            openSlabFile(*file, false);
+            openSlabFile(pathOf(*file), false);
     });
     connect(mainWindow_->NovaLaje, &QAction::triggered, this, &LajesApplication::newSlab);
     connect(mainWindow_->SalvarLaje, &QAction::triggered, this, [this] {
@@ -100,8 +110,9 @@ void LajesApplication::start() {
     });
     connect(mainWindow_->SalvarLajeComo, &QAction::triggered, this, [this] { saveSlabAs(); });
     for (QAction* recent : mainWindow_->RecentFiles)
-        connect(recent, &QAction::triggered, this,
-                [this, recent] { openFile(recent->data().toString()); });
+        connect(recent, &QAction::triggered, this, [this, recent] {
+            openFile(std::filesystem::path(recent->data().toByteArray().toStdString()));
+        });
     connect(mainWindow_->CalcularPavimento, &QAction::triggered, this,
             [this] { floorWindow()->showWindow(); });
     connect(mainWindow_->NovoPavimento, &QAction::triggered, this, [this] {
@@ -264,17 +275,21 @@ bool LajesApplication::confirmDiscard() {
     return false;
 }
 
-bool LajesApplication::openSlabFile(const QString& path, bool ask) {
+bool LajesApplication::openSlabFile(const QString& path) {
+    return openSlabFile(pathOf(path), true);
+}
+
+bool LajesApplication::openSlabFile(const std::filesystem::path& file, bool ask) {
     if (!dataEntry_ || (ask && !confirmDiscard()))
         return false;
     QWidget* parent = messageParent();
-    const std::filesystem::path file = pathOf(path);
     auto read = readSlabFile(file, settings_);
     if (const auto* message = std::get_if<std::string>(&read)) {
         messages_->error(parent, qText(*message));
         // A recent file that is gone leaves the list; any other stays as it was.
-        if (!QFileInfo::exists(path))
-            rememberRecentFile(QFileInfo(path).absoluteFilePath(), false);
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
+            rememberRecentFile(absoluteOf(file), false);
         return false;
     }
     const SlabRequest& slab = std::get<SlabRequest>(read);
@@ -293,8 +308,8 @@ bool LajesApplication::openSlabFile(const QString& path, bool ask) {
         verification_->showParameters();
     namePrompt_->NomeLajeEdit->setText(qText(slab.name.value_or(std::string())));
     resultsScreen_->setFileChoices(slab.choices);
-    document_.opened(pathOf(QFileInfo(path).absoluteFilePath()));
-    rememberRecentFile(QFileInfo(path).absoluteFilePath(), true);
+    document_.opened(absoluteOf(file));
+    rememberRecentFile(absoluteOf(file), true);
     updateTitles();
     dataEntry_->showScreen();
     return true;
@@ -303,17 +318,16 @@ bool LajesApplication::openSlabFile(const QString& path, bool ask) {
 bool LajesApplication::saveSlab() {
     if (!document_.hasFile())
         return saveSlabAs();
-    return saveTo(QString::fromStdU16String(document_.path().u16string()));
+    return saveTo(document_.path());
 }
 
 bool LajesApplication::saveSlabAs() {
-    const QString current =
-        document_.hasFile() ? QString::fromStdU16String(document_.path().u16string()) : QString();
+    const QString current = document_.hasFile() ? nameOf(document_.path()) : QString();
     const auto file = fileDialogs_->fileToSave(messageParent(), current);
-    return file && saveTo(*file);
+    return file && saveTo(pathOf(*file));
 }
 
-bool LajesApplication::saveTo(const QString& path) {
+bool LajesApplication::saveTo(const std::filesystem::path& file) {
     if (!dataEntry_)
         return false;
     SlabRequest slab = dataEntry_->typedSlab();
@@ -321,48 +335,45 @@ bool LajesApplication::saveTo(const QString& path) {
     slab.choices = resultsScreen_->choicesToSave();
     slab.nbr6118 = nbr6118_;
     slab.name = namePrompt_->NomeLajeEdit->text().toStdString();
-    const std::filesystem::path file = pathOf(path);
-    if (const auto error = writeSlabFile(file, slab)) {
-        messages_->error(messageParent(), qText(saveFailureMessage(file, *error)));
+    if (const auto error = writeSlabFile(file, slab, WriteTarget::regularFile)) {
+        messages_->error(messageParent(), qText(*error));
         return false;
     }
-    document_.saved(pathOf(QFileInfo(path).absoluteFilePath()));
-    rememberRecentFile(QFileInfo(path).absoluteFilePath(), true);
+    document_.saved(absoluteOf(file));
+    rememberRecentFile(absoluteOf(file), true);
     updateTitles();
     return true;
 }
 
 QStringList LajesApplication::recentFiles() const {
-    const auto settings =
-        programSettingsPath_.isEmpty()
-            ? std::make_unique<QSettings>()
-            : std::make_unique<QSettings>(programSettingsPath_, QSettings::IniFormat);
-    return settings->value(recentFilesKey).toStringList();
+    QStringList files;
+    if (recentFilesFile_)
+        for (const std::string& file : readRecentFiles(*recentFilesFile_))
+            files << nameOf(file);
+    return files;
 }
 
 // `keep`: the file was opened or saved (it goes first); otherwise it is gone and leaves the list.
-void LajesApplication::rememberRecentFile(const QString& path, bool keep) {
-    std::vector<std::string> list;
-    for (const QString& file : recentFiles())
-        list.push_back(file.toStdString());
-    if (keep)
-        list = withRecentFile(std::move(list), path.toStdString());
-    else
-        std::erase(list, path.toStdString());
-    QStringList files;
-    for (const std::string& file : list)
-        files << qText(file);
-    const auto settings =
-        programSettingsPath_.isEmpty()
-            ? std::make_unique<QSettings>()
-            : std::make_unique<QSettings>(programSettingsPath_, QSettings::IniFormat);
-    settings->setValue(recentFilesKey, files);
-    settings->sync();
+// Re-read and written under the list's lock: another instance may have changed it meanwhile.
+void LajesApplication::rememberRecentFile(const std::filesystem::path& file, bool keep) {
+    if (!recentFilesFile_)
+        return;
+    updateRecentFiles(*recentFilesFile_, [&](std::vector<std::string> list) {
+        if (keep)
+            return withRecentFile(std::move(list), file.native());
+        std::erase(list, file.native());
+        return list;
+    });
     updateRecentMenu();
 }
 
 void LajesApplication::updateRecentMenu() {
-    const QStringList files = recentFiles();
+    std::vector<std::string> bytes;
+    if (recentFilesFile_)
+        bytes = readRecentFiles(*recentFilesFile_);
+    QStringList files;
+    for (const std::string& file : bytes)
+        files << nameOf(file);
     mainWindow_->RecentSeparator->setVisible(!files.isEmpty());
     for (std::size_t i = 0; i < mainWindow_->RecentFiles.size(); ++i) {
         QAction* action = mainWindow_->RecentFiles[i];
@@ -372,7 +383,7 @@ void LajesApplication::updateRecentMenu() {
             continue;
         const QString& file = files.at(static_cast<qsizetype>(i));
         action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
-        action->setData(file);
+        action->setData(QByteArray::fromStdString(bytes.at(i)));
         action->setToolTip(file);
         action->setStatusTip(file);
     }
@@ -382,7 +393,7 @@ TPavimentoForm* LajesApplication::floorWindow() {
     if (!floorWindow_) {
         floorWindow_ = new TPavimentoForm(settings_, *messages_, mainWindow_.get());
         floorWindow_->fileUsed = [this](const QString& path, bool keep) {
-            rememberRecentFile(path, keep);
+            rememberRecentFile(pathOf(path), keep);
         };
         floorWindow_->adoptSettings = [this](const Settings& fromFile) {
             if (configDialog_)
@@ -401,10 +412,10 @@ bool LajesApplication::openFloorFile(const QString& path) {
     return true;
 }
 
-bool LajesApplication::openFile(const QString& path) {
-    if (path.endsWith(QStringLiteral(".pavimento"), Qt::CaseInsensitive))
-        return openFloorFile(path);
-    return openSlabFile(path);
+bool LajesApplication::openFile(const std::filesystem::path& file) {
+    if (nameOf(file.extension()).compare(QStringLiteral(".pavimento"), Qt::CaseInsensitive) == 0)
+        return openFloorFile(nameOf(file));
+    return openSlabFile(file);
 }
 
 void LajesApplication::newSlab() {

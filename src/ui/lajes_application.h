@@ -3,12 +3,14 @@
 // The program: owns the three records and every window, runs the start-up sequence and
 // writes the settings when the main window closes.
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "analysis/predimensioning.h"
 #include "analysis/slab_design_data.h"
@@ -49,14 +51,19 @@ public:
 
     // The program's own settings (the recent files) go to this INI file instead of the
     // user's configuration folder; for tests. Call before start().
-    void setProgramSettingsFile(const QString& path) { programSettingsPath_ = path; }
+    void setProgramSettingsFile(const QString& path) {
+        recentFilesFile_ = std::filesystem::path(QFile::encodeName(path).toStdString());
+    }
     // Replaces the "Abrir Laje" and "Salvar Laje" dialogs (nullptr: the real ones).
     void setFileDialogs(SlabFileDialogs* dialogs);
 
     // Opens a .laje file into the screens (after the question about unsaved changes, and the
     // settings question when its settings differ). A file that cannot be taken gives one
     // message and changes nothing. True when the slab was opened.
-    bool openSlabFile(const QString& path) { return openSlabFile(path, true); }
+    bool openSlabFile(const QString& path);
+    // The same for a file name as the file system holds it (bytes, not necessarily UTF-8);
+    // `ask`: the question about the slab on the screens is still to be asked.
+    bool openSlabFile(const std::filesystem::path& file, bool ask = true);
     // "&Salvar Laje" and "Salvar Laje &Como…"; true when the file was written.
     bool saveSlab();
     bool saveSlabAs();
@@ -66,8 +73,9 @@ public:
     TPavimentoForm* floorWindow();
     // Opens a .pavimento file in the floor window (after its own questions).
     bool openFloorFile(const QString& path);
-    // A recent file or the command line's: a floor by its extension, else a slab.
-    bool openFile(const QString& path);
+    // A recent file or the command line's (as the file system's bytes): a floor by its
+    // extension, else a slab.
+    bool openFile(const std::filesystem::path& file);
 
     SlabDesignData& slab() { return slab_; }
     SlabResults& results() { return results_; }
@@ -95,8 +103,6 @@ protected:
 
 private:
     void createRemainingWindows();
-    // `ask`: the question about the slab on the screens is still to be asked.
-    bool openSlabFile(const QString& path, bool ask);
     // "&Nova Laje": after the question, the data-entry screen empty and untitled.
     void newSlab();
     void CalcularLajesClick();
@@ -104,11 +110,11 @@ private:
     void A1Click();
     void mainWindowClosing();
     QWidget* messageParent() const;
-    bool saveTo(const QString& path);
+    bool saveTo(const std::filesystem::path& file);
     bool confirmDiscard();
     void slabChanged();
     void updateTitles();
-    void rememberRecentFile(const QString& path, bool keep);
+    void rememberRecentFile(const std::filesystem::path& file, bool keep);
     void updateRecentMenu();
 
     // The records outlive the windows that refer to them.
@@ -121,7 +127,8 @@ private:
     std::unique_ptr<MessageBoxes> messages_;
     std::filesystem::path configFile_;
     SlabDocument document_;
-    QString programSettingsPath_;
+    // Nothing: no recent list (no home to keep it in).
+    std::optional<std::filesystem::path> recentFilesFile_;
     std::unique_ptr<SlabFileDialogs> ownFileDialogs_;
     SlabFileDialogs* fileDialogs_ = nullptr;
     QString dataEntryCaption_;

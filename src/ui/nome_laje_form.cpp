@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "slabfile/slab_request.h"
 #include "ui/glyphs.h"
 
 namespace lajes {
@@ -23,6 +24,8 @@ TNomeLajeForm::TNomeLajeForm(QWidget* parent)
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(NomeLajeEdit);
     NomeLajeEdit->setObjectName(QStringLiteral("NomeLajeEdit"));
+    // The reader refuses a longer name, so that the box never cuts one.
+    NomeLajeEdit->setMaxLength(static_cast<int>(maxSlabNameLength));
     IncluirTabelaAcoCheckBox->setObjectName(QStringLiteral("IncluirTabelaAcoCheckBox"));
     OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
     CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));

@@ -1,5 +1,6 @@
 #include "ui/pavimento_form.h"
 
+#include <QFile>
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QActionGroup>
@@ -46,7 +47,7 @@ QString qText(const std::string& text) {
 }
 
 std::filesystem::path pathOf(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 QString point(const PlanPoint& p) {
@@ -771,7 +772,7 @@ bool TPavimentoForm::openFloorFile(const QString& path) {
     }
     if (!sameDesignSettings(floor.settings, settings_) &&
         messages_.confirm(this,
-                          qText(settingsQuestion(floor.settings, localeDecimalSeparator())))) {
+                          qText(settingsQuestion(floor.settings, settings_, localeDecimalSeparator())))) {
         if (adoptSettings)
             adoptSettings(floor.settings);
         else
@@ -810,8 +811,8 @@ bool TPavimentoForm::saveFloorTo(const QString& path) {
     Floor floor = floor_;
     floor.settings = settings_;
     const std::filesystem::path file = pathOf(path);
-    if (const auto error = writeFloorFile(file, floor)) {
-        messages_.error(this, qText(saveFailureMessage(file, *error)));
+    if (const auto error = writeFloorFile(file, floor, WriteTarget::regularFile)) {
+        messages_.error(this, qText(*error));
         return false;
     }
     document_.saved(pathOf(QFileInfo(path).absoluteFilePath()));

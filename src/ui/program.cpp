@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "config/settings_file.h"
@@ -65,8 +66,10 @@ int runProgram(int argc, char* argv[], const std::function<void(LajesApplication
 
     LajesApplication lajesApp(std::make_unique<QtMessageBoxes>(), configFileName);
     lajesApp.start();
-    if (arguments.size() == 2)
-        lajesApp.openFile(arguments.at(1));
+    // The name as the bytes given (Qt has taken its own options out of argv): a name that is
+    // not UTF-8, from an old disk, opens too.
+    if (arguments.size() == 2 && argc == 2)
+        lajesApp.openFile(std::filesystem::path(argv[1]));
     if (started)
         started(lajesApp);
     return QApplication::exec();

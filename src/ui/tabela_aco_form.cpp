@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -210,12 +211,13 @@ void TTabelaAcoForm::SalvarCsvBitBtnClick() {
     const QString file = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(file).absolutePath();
     if (const auto error =
-            writeFile(file.toStdU16String(), scheduleCsv(*schedule_, localeDecimalSeparator()))) {
+            writeFile(QFile::encodeName(file).toStdString(),
+                      scheduleCsv(*schedule_, localeDecimalSeparator()), WriteTarget::regularFile)) {
         messages_.error(this, QString::fromStdString(*error));
         return;
     }
     StatusBar->showMessage(
-        QString::fromStdString(savedFileMessage(std::filesystem::path(file.toStdU16String()))),
+        QString::fromStdString(savedFileMessage(std::filesystem::path(QFile::encodeName(file).toStdString()))),
         savedFileMessageMilliseconds);
 }
 

@@ -112,11 +112,13 @@ std::variant<Nbr6118Parameters, std::string> parametersFromJson(const nlohmann::
                 return "\"nbr6118\": valor desconhecido " + quotedValue(value) +
                        " em \"psi2\" (use 0.3, 0.4 ou 0.6)";
         } else if (key == "loadingAgeMonths") {
-            const bool positive = value.is_number() && std::isfinite(value.get<double>()) &&
-                                  value.get<double>() > 0.0;
-            if (!positive)
+            // The window's box shows two decimals: a smaller age would show "0,00", which
+            // the box itself refuses as soon as it is left.
+            const bool shown = value.is_number() && std::isfinite(value.get<double>()) &&
+                               value.get<double>() >= minLoadingAgeMonths;
+            if (!shown)
                 return "\"nbr6118\": valor inválido " + quotedValue(value) +
-                       " em \"loadingAgeMonths\" (idade em meses, maior que zero)";
+                       " em \"loadingAgeMonths\" (idade em meses, 0.01 ou mais)";
             parameters.loadingAgeMonths = value.get<double>();
         } else {
             return "\"nbr6118\": chave desconhecida \"" + shortQuote(key) + "\"";

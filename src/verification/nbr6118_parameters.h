@@ -22,6 +22,10 @@ enum class SlabUse { cobertura, piso, veiculosLeves, veiculosPesados };
 // Coarse aggregate, for the modulus factor alpha_E of 8.2.8.
 enum class Aggregate { granito, basalto, calcario, arenito };
 
+// The smallest age at loading a slab may hold, months: the least the window's two-decimal box
+// can show.
+inline constexpr double minLoadingAgeMonths = 0.01;
+
 struct Nbr6118Parameters {
     Aggressiveness aggressiveness = Aggressiveness::II;
     SlabUse use = SlabUse::piso;

@@ -164,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                 }
                 return locked / "L1.dxf";
             },
-            {writeFailureMessage("L1.dxf", EACCES)}},
+            // The file itself is writable: the folder is named as the reason.
+            {writeFailureMessage("L1.dxf", "a pasta \"locked\" não aceita arquivos novos")}},
         CreateFailureRow{"WriteProtectedFileInAWritableFolder",
                          [](const fs::path& folder, std::string&) -> std::optional<fs::path> {
                              const fs::path target = folder / "L1.dxf";
@@ -183,7 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
                 }
                 return fs::path("/sys/kernel/L1.dxf");
             },
-            {writeFailureMessage("L1.dxf", EACCES)}}, // EACCES, or EROFS where /sys is read-only
+            // EACCES, or EROFS where /sys is read-only
+            {writeFailureMessage("L1.dxf", "a pasta \"kernel\" não aceita arquivos novos")}},
         CreateFailureRow{"ExistingFileInAFolderThatRefusesNewFiles",
                          [](const fs::path&, std::string& reason) -> std::optional<fs::path> {
                              if (!fs::is_regular_file("/proc/version")) {

@@ -185,6 +185,129 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const fs::path& f) { EXPECT_FALSE(fs::exists(f / "missing")); }}),
     testing_rows::RowName{});
 
+// What the user's own saves meet: only a regular file (or a new name) is written, so that no
+// save waits for the reader of a pipe; a folder that takes no new file is named as the reason.
+struct SaveRow {
+    const char* name;
+    std::function<fs::path(const fs::path& folder)> prepare;
+    WriteTarget accepted;
+    std::optional<std::string> expectedError; // nothing: written
+    bool asOrdinaryUser;                      // root may create files in any folder
+};
+
+void PrintTo(const SaveRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+// The writer's answer, from a process of an ordinary user when `ordinary` and this is root.
+std::optional<std::string> writeAs(bool ordinary, const fs::path& target, WriteTarget accepted) {
+    if (!ordinary || ::geteuid() != 0)
+        return writeFile(target, newBytes, accepted);
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(3);
+        const auto error = writeFile(target, newBytes, accepted);
+        const std::string answer = error ? "E" + *error : "-";
+        [[maybe_unused]] const auto sent = ::write(channel[1], answer.data(), answer.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string answer;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    if (answer == "-")
+        return std::nullopt;
+    return answer.empty() ? "no answer" : answer.substr(1);
+}
+
+class SaveTargetTest : public FileWriterTest, public testing::WithParamInterface<SaveRow> {};
+
+TEST_P(SaveTargetTest, WritesOnlyWhatASaveMayReplace) {
+    const fs::path target = GetParam().prepare(folder_);
+    struct stat before {};
+    ASSERT_EQ(::stat(target.c_str(), &before) == 0 || errno == ENOENT, true);
+    EXPECT_EQ(writeAs(GetParam().asOrdinaryUser, target, GetParam().accepted),
+              GetParam().expectedError);
+    struct stat after {};
+    if (GetParam().expectedError) {
+        // Nothing touched: the same kind of thing, with the same content for a file.
+        ASSERT_EQ(::stat(target.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+        if (S_ISREG(after.st_mode)) {
+            EXPECT_EQ(readAll(target), oldBytes);
+        }
+    } else {
+        EXPECT_EQ(readAll(target), newBytes);
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(folder_))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".lajes-"))
+            << "temporary file left: " << entry.path();
+}
+
+fs::path oldFile(const fs::path& path) {
+    std::ofstream(path, std::ios::binary) << oldBytes;
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SaveTargetTest,
+    testing::Values(
+        SaveRow{"RegularFileIsReplaced", [](const fs::path& f) { return oldFile(f / "a.csv"); },
+                WriteTarget::regularFile, std::nullopt, false},
+        SaveRow{"NewNameIsWritten", [](const fs::path& f) { return f / "novo.laje"; },
+                WriteTarget::regularFile, std::nullopt, false},
+        SaveRow{"NamedPipeIsRefused",
+                [](const fs::path& f) {
+                    ::mkfifo((f / "fila.csv").c_str(), 0600);
+                    return f / "fila.csv";
+                },
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"fila.csv\": não é um arquivo comum.", false},
+        SaveRow{"LinkToANamedPipeIsRefused",
+                [](const fs::path& f) {
+                    ::mkfifo((f / "fila").c_str(), 0600);
+                    fs::create_symlink("fila", f / "L1.dxf");
+                    return f / "L1.dxf";
+                },
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"L1.dxf\": não é um arquivo comum.", false},
+        SaveRow{"DeviceIsRefused", [](const fs::path&) { return fs::path("/dev/null"); },
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"null\": não é um arquivo comum.", false},
+        SaveRow{"SocketIsRefused",
+                [](const fs::path& f) {
+                    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                    sockaddr_un address{};
+                    address.sun_family = AF_UNIX;
+                    const std::string name = (f / "sock.pdf").string();
+                    std::strncpy(address.sun_path, name.c_str(), sizeof address.sun_path - 1);
+                    ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+                    ::close(listener);
+                    return f / "sock.pdf";
+                },
+                WriteTarget::regularFile,
+                "Não foi possível gravar \"sock.pdf\": não é um arquivo comum.", false},
+        SaveRow{"WritableFileInAReadOnlyFolderNamesTheFolder",
+                [](const fs::path& f) {
+                    fs::create_directory(f / "obra");
+                    const fs::path file = oldFile(f / "obra" / "L1.laje");
+                    ::chmod(file.c_str(), 0666);
+                    ::chmod((f / "obra").c_str(), 0555);
+                    return file;
+                },
+                WriteTarget::anything,
+                "Não foi possível gravar \"L1.laje\": a pasta \"obra\" não aceita arquivos novos.",
+                true}),
+    testing_rows::RowName{});
+
 TEST_F(FileWriterTest, NamedPipeIsWrittenInPlaceAndItsReaderGetsTheBytes) {
     const fs::path pipe = folder_ / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);

@@ -2,6 +2,10 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "analysis/calculate.h"
@@ -78,6 +82,72 @@ TEST(ScheduleSheetTest, Case6SlabReadsBackFromItsOnePagePdf) {
     EXPECT_FALSE(fillScheduleSheet(*schedule, slab, "", ',').find("Laje: "));
     EXPECT_TRUE(sheet.find("Laje: L1"));
 }
+
+// The name line of the printed sheet: a long name ends in "…" at the right margin (200 mm);
+// a name that fits is printed whole.
+struct NameRow {
+    const char* name;
+    std::string slabName;
+    bool elided;
+};
+
+void PrintTo(const NameRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ScheduleSheetNameTest : public ::testing::TestWithParam<NameRow> {};
+
+TEST_P(ScheduleSheetNameTest, NameStaysInsideTheMargins) {
+    SlabDesignData slab;
+    slab.SupportCase = 6;
+    SlabResults results;
+    PreDimensioning preDimensioning;
+    const Settings settings;
+    ResultsScreen screen;
+    ASSERT_EQ(calculateSlab({4.0, 5.0, 12.0, 100.0, 300.0}, slab, results, preDimensioning,
+                            settings, [] { return std::optional<double>(4.5); })
+                  .outcome,
+              CalculationOutcome::Ready);
+    ASSERT_FALSE(computeResults(slab, results, settings, screen, ',').closeScreen);
+    const auto schedule = steelSchedule(slab, results, settings);
+    ASSERT_TRUE(schedule);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tabela.pdf"));
+    ASSERT_FALSE(writeScheduleSheetPdf(fillScheduleSheet(*schedule, slab, GetParam().slabName, ','),
+                                       path.toStdString()));
+    if (!testing::pdftotextAvailable())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QString error;
+    const auto words = testing::readPdfWords(path, error);
+    ASSERT_TRUE(words) << error.toStdString();
+    QStringList line;
+    double right = 0.0;
+    for (const testing::PdfWord& word : words->words)
+        if (std::abs(word.yMin - 30.0) < 1.0) {
+            line << word.text;
+            right = std::max(right, word.xMax);
+        }
+    ASSERT_FALSE(line.isEmpty());
+    EXPECT_LE(right, 200.0);
+    EXPECT_EQ(line.last().endsWith(QStringLiteral("…")), GetParam().elided);
+    if (!GetParam().elided) {
+        EXPECT_EQ(line.join(QLatin1Char(' ')).toStdString(), "Laje: " + GetParam().slabName);
+    }
+}
+
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ScheduleSheetNameTest,
+    ::testing::Values(NameRow{"Short", "L1", false},
+                      NameRow{"ThreeHundredCharactersInWords", repeated("Laje ", 60), true},
+                      NameRow{"ThreeHundredCharactersInOneWord", std::string(300, 'L'), true}),
+    [](const ::testing::TestParamInfo<NameRow>& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace lajes::report

@@ -143,6 +143,14 @@ TEST(SlabFileTextTest, EmptyBoxesAndTheNameReadBackAsTheyWere) {
     EXPECT_TRUE(again.nbr6118 == request.nbr6118);
 }
 
+TEST(SlabFileTextTest, NameAsLongAsTheBoxHoldsReadsBackWhole) {
+    SlabRequest request;
+    request.name = std::string(maxSlabNameLength - 1, 'n') + "\u00e9"; // 32,767 characters
+    const auto back = parseSlabRequestText(slabFileText(request), Settings{});
+    ASSERT_TRUE(std::holds_alternative<SlabRequest>(back)) << std::get<std::string>(back);
+    EXPECT_EQ(std::get<SlabRequest>(back).name, request.name);
+}
+
 TEST_F(ScratchFolder, SavingReplacesTheFileAndLeavesNoTemporaryFile) {
     const fs::path path = folder_ / "L7.laje";
     writeBytes(path, "old");
@@ -298,7 +306,23 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const fs::path& folder) {
                         return fileWith(folder, exampleWith("\"q\": 200", "\"q\": -200"));
                     },
-                    "Não foi possível abrir \"L7.laje\":\n\"q\" não pode ser negativo"}),
+                    "Não foi possível abrir \"L7.laje\":\n\"q\" não pode ser negativo"},
+        // One character more than the window's name box holds; characters above U+FFFF
+        // count twice there.
+        BadFileCase{"NameLongerThanTheBoxAllows",
+                    [](const fs::path& folder) {
+                        return fileWith(
+                            folder, exampleWith("\"L1\"", "\"" + std::string(32768, 'n') + "\""));
+                    },
+                    "Não foi possível abrir \"L7.laje\":\n\"name\" tem mais de 32767 caracteres"},
+        BadFileCase{"NameOfCharactersAboveTheBasicPlane",
+                    [](const fs::path& folder) {
+                        std::string name;
+                        for (int i = 0; i < 16384; ++i)
+                            name += "\U0001D400";
+                        return fileWith(folder, exampleWith("\"L1\"", "\"" + name + "\""));
+                    },
+                    "Não foi possível abrir \"L7.laje\":\n\"name\" tem mais de 32767 caracteres"}),
     testing_rows::RowName{});
 
 // Reading grows in proportion to the input: four times the "choices" take about four times

@@ -27,6 +27,7 @@
 #include "ui/laje_nervurada_form.h"
 #include "ui/nome_laje_form.h"
 #include "ui/resultados_form.h"
+#include "ui/slab_file_dialogs.h"
 #include "ui/support_case_picture.h"
 #include "ui_test_support.h"
 
@@ -338,6 +339,19 @@ private slots:
         QTest::newRow("settings the dialog refuses")
             << "L7.laje" << QByteArray(good).replace("\"cover\": 1", "\"cover\": 0")
             << cannot + "\"cover\" deve ser maior que zero";
+        // A value of 400 KB is quoted short: the message box stays a few lines high.
+        QTest::newRow("huge bad value")
+            << "L7.laje"
+            << QByteArray(good).replace("\"loadingAgeMonths\": 1",
+                                        "\"loadingAgeMonths\": \"" + QByteArray(400000, 'a') + '"')
+            << cannot + "\"nbr6118\": valor inválido \"" + QString(38, QLatin1Char('a')) +
+                   "… em \"loadingAgeMonths\" (idade em meses, 0.01 ou mais)";
+        // One character more than the name box holds: refused, never cut.
+        QTest::newRow("name longer than the box")
+            << "L7.laje"
+            << QByteArray(good).replace("\"name\": \"L1\"",
+                                        "\"name\": \"" + QByteArray(32768, 'n') + '"')
+            << cannot + "\"name\" tem mais de 32767 caracteres";
     }
     void badFileGivesItsMessageAndChangesNothing() {
         QFETCH(QString, name);
@@ -370,6 +384,50 @@ private slots:
             QDir(file).removeRecursively();
         else
             QFile::remove(file);
+    }
+
+    // Saving onto what cannot take the file: one Portuguese message naming the file, the
+    // target as it was, and no save waits for the reader of a pipe.
+    void saveErrorNamesTheFileAndLeavesTheTarget_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pipe"); // otherwise a write-protected file
+        QTest::addColumn<QString>("message");
+        QTest::newRow("write-protected file")
+            << "ro.laje" << false << "Não foi possível gravar \"ro.laje\": acesso negado.";
+        QTest::newRow("named pipe") << "fila.laje" << true
+                                    << "Não foi possível gravar \"fila.laje\": não é um arquivo "
+                                       "comum.";
+    }
+    void saveErrorNamesTheFileAndLeavesTheTarget() {
+        QFETCH(QString, name);
+        QFETCH(bool, pipe);
+        QFETCH(QString, message);
+        const QString file = path(name);
+        if (pipe) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else {
+            writeFile(file, "{}");
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        }
+        struct AnsweringDialogs final : SlabFileDialogs {
+            QString answer;
+            std::optional<QString> fileToOpen(QWidget*) override { return std::nullopt; }
+            std::optional<QString> fileToSave(QWidget*, const QString&) override { return answer; }
+        } dialogs;
+        dialogs.answer = file;
+        auto s = programWithTypedSlab();
+        s->app->setFileDialogs(&dialogs);
+        QVERIFY(!s->app->saveSlabAs());
+        s->app->setFileDialogs(nullptr);
+        QCOMPARE(s->messages->texts(), QStringList{message});
+        QVERIFY(!s->app->document().hasFile());
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &info), 0);
+        QCOMPARE(S_ISFIFO(info.st_mode), pipe);
+        if (!pipe)
+            QCOMPARE(contents(file), QByteArray("{}"));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(file);
     }
 
     void fileSettingsAreAskedForOnce_data() {

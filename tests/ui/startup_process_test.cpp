@@ -3,10 +3,64 @@
 // the same start-up that uses the menu once the main window is up); without any graphical
 // display the real program says so in one Portuguese line and ends with 1.
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Runs the start-up probe in `folder` with `argument` given as the bytes it is (QProcess would
+// pass it as UTF-8) and the environment changed by `set` ("NAME=value"; "NAME" alone unsets
+// it). The exit status, or -1 when it had not ended within 30 s (then it is killed).
+int runProbe(const QString& folder, const QByteArray& argument, const QByteArrayList& set) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        for (const QByteArray& entry : set) {
+            const qsizetype equals = entry.indexOf('=');
+            if (equals < 0)
+                ::unsetenv(entry.constData());
+            else
+                ::setenv(entry.left(equals).constData(), entry.mid(equals + 1).constData(), 1);
+        }
+        if (::chdir(QFile::encodeName(folder).constData()) != 0)
+            ::_exit(120);
+        QByteArray probe(LAJES_STARTUP_PROBE);
+        char* arguments[] = {probe.data(),
+                             argument.isEmpty() ? nullptr : const_cast<char*>(argument.constData()),
+                             nullptr};
+        ::execv(probe.constData(), arguments);
+        ::_exit(121);
+    }
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        int status = 0;
+        if (::waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        if (std::chrono::steady_clock::now() > giveUp) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class StartupProcessTest : public QObject {
     Q_OBJECT
@@ -83,6 +137,42 @@ private slots:
         QVERIFY(lajes.waitForFinished(30000));
         QCOMPARE(lajes.exitCode(), 2);
         QVERIFY(lajes.readAllStandardError().endsWith("Uso: lajes [ARQUIVO.laje]\n"));
+    }
+
+    // The recent list where the user cannot mean it to be, and a file name that is not UTF-8:
+    // the program comes up, opens the file and ends; nothing is created where it must not be.
+    void programKeepsItsRecentListWhereItBelongs_data() {
+        QTest::addColumn<QByteArray>("fileName"); // in the test's folder, a copy of L3-caso3
+        QTest::addColumn<bool>("listIsAPipe");
+        QTest::addColumn<bool>("listed"); // the file is in the recent list afterwards
+        QTest::newRow("recent list a named pipe") << QByteArray("L3.laje") << true << false;
+        QTest::newRow("name from an old disk, not UTF-8")
+            << QByteArray("laje\xe7\xe3o.laje") << false << true;
+    }
+    void programKeepsItsRecentListWhereItBelongs() {
+        QFETCH(QByteArray, fileName);
+        QFETCH(bool, listIsAPipe);
+        QFETCH(bool, listed);
+        QTemporaryDir folder;
+        const QByteArray root = QFile::encodeName(folder.path());
+        const QByteArray file = root + '/' + fileName;
+        const QByteArray slab = contents(QStringLiteral(LAJES_EXAMPLES_DIR "/L3-caso3.laje"));
+        FILE* out = std::fopen(file.constData(), "wb");
+        QVERIFY(out);
+        QCOMPARE(std::fwrite(slab.constData(), 1, static_cast<std::size_t>(slab.size()), out),
+                 static_cast<std::size_t>(slab.size()));
+        std::fclose(out);
+        const QByteArray list = root + "/cfg/Lajes/Lajes.conf";
+        if (listIsAPipe) {
+            QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("cfg/Lajes"))));
+            QCOMPARE(::mkfifo(list.constData(), 0600), 0);
+        }
+        QCOMPARE(runProbe(folder.path(), file, {"XDG_CONFIG_HOME=" + root + "/cfg"}), 0);
+        struct stat info {};
+        QCOMPARE(::stat(list.constData(), &info), 0);
+        QCOMPARE(S_ISFIFO(info.st_mode), listIsAPipe);
+        if (!listIsAPipe)
+            QCOMPARE(contents(QFile::decodeName(list)).contains(file), listed);
     }
 
     void noDisplayIsOnePortugueseLineAndExitOne_data() {

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -147,6 +148,30 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(table->StatusBar->currentMessage(), QStringLiteral("Arquivo gravado: tabela.csv"));
         QCOMPARE(file.readAll().toStdString(), coreText(';', "\r\n"));
+
+        // A write-protected file: after the question about replacing it, one Portuguese
+        // message that names the file; the file keeps its content.
+        const QString readOnly = out.filePath(QStringLiteral("ro.csv"));
+        QVERIFY(QFile::copy(csv + QStringLiteral(".csv"), readOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+        script.then([&](QDialog* dialog) {
+            auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(box);
+            QTest::keyClicks(box, readOnly);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        script.then([](QDialog* dialog) {
+            auto* question = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(question);
+            question->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(table->SalvarCsvBitBtn, Qt::LeftButton);
+        QCOMPARE(started->messages->texts(),
+                 QStringList{"Não foi possível gravar \"ro.csv\": acesso negado."});
+        started->messages->shown.clear();
+        QFile kept(readOnly);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll().toStdString(), coreText(';', "\r\n"));
 
         bool previewed = false;
         script.then([&](QDialog* dialog) {

@@ -473,7 +473,12 @@ INSTANTIATE_TEST_SUITE_P(
                           "\"nbr6118\": valor desconhecido 0.5 em \"psi2\" (use 0.3, 0.4 ou 0.6)"},
         ParameterJsonCase{"ZeroAge", R"({"loadingAgeMonths":0})",
                           "\"nbr6118\": valor inválido 0 em \"loadingAgeMonths\" (idade em "
-                          "meses, maior que zero)"},
+                          "meses, 0.01 ou mais)"},
+        // Below what the window's two-decimal box can show.
+        ParameterJsonCase{"AgeBelowTheBoxsDecimals", R"({"loadingAgeMonths":0.001})",
+                          "\"nbr6118\": valor inválido 0.001 em \"loadingAgeMonths\" (idade em "
+                          "meses, 0.01 ou mais)"},
+        ParameterJsonCase{"SmallestAgeTheBoxShows", R"({"loadingAgeMonths":0.01})", nullptr},
         ParameterJsonCase{"AggregateAsNumber", R"({"aggregate":1})",
                           "\"nbr6118\": valor desconhecido 1 em \"aggregate\" (use \"granito\", "
                           "\"basalto\", \"calcario\", \"arenito\")"},
