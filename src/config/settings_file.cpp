@@ -93,8 +93,6 @@ private:
     int tokenLine_ = 0;
 };
 
-}
-
 } // namespace
 
 ScaleChoice scaleFactorFor(std::string_view drawingScale) {
