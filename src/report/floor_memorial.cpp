@@ -556,7 +556,8 @@ createFloorMemorialPreview(const FloorMemorial& memorial, QPrinter& printer, QWi
             paintFloorMemorial(painter, memorial, target);
         },
         [memorial](const std::filesystem::path& target) {
-            return writeFloorMemorialPdf(memorial, target);
+            // The window saves only to an ordinary file.
+            return writePdfBytes(floorMemorialPdf(memorial), target, WriteTarget::regularFile);
         });
     preview->setObjectName(QStringLiteral("MemorialPavimentoPreview"));
     return preview;

@@ -133,6 +133,7 @@ private:
     SlabFileDialogs* fileDialogs_ = nullptr;
     QString dataEntryCaption_;
     QString resultsCaption_;
+    QString lastPdfFolder_;        // where "Salvar PDF…" of the sheet wrote last
     bool markingFromMenu_ = false; // "&Calcular Lajes" marks the inputs without changing them
 
     std::unique_ptr<TConcretoForm> mainWindow_; // parent of every other window

@@ -6,9 +6,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "pdf_reading.h"
@@ -84,6 +86,8 @@ private slots:
         const QString pdf = started->folder.filePath(QStringLiteral("relatorio.pdf"));
         QString previewTitle;
         bool hadSaveAction = false;
+        QString suggested;
+        QString status;
         ModalScript script;
         script.then([&](QDialog* dialog) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog);
@@ -93,6 +97,8 @@ private slots:
             hadSaveAction = save != nullptr;
             if (save)
                 save->trigger();
+            if (auto* bar = preview->findChild<QStatusBar*>(QStringLiteral("StatusBar")))
+                status = bar->currentMessage();
             preview->reject();
         });
         script.then([&](QDialog* dialog) {
@@ -104,6 +110,7 @@ private slots:
                 dialog->reject();
                 QFAIL("the save dialog has no name box");
             }
+            suggested = QFileInfo(files->selectedFiles().value(0)).fileName();
             name->setText(pdf);
             QMetaObject::invokeMethod(files, "accept");
         });
@@ -112,6 +119,9 @@ private slots:
         QCOMPARE(script.unexpected, QStringList());
         QCOMPARE(previewTitle, QStringLiteral("Impressão de Dados"));
         QVERIFY(hadSaveAction);
+        // The slab has no name yet: "Laje.pdf" is suggested; the preview says what it wrote.
+        QCOMPARE(suggested, QStringLiteral("Laje.pdf"));
+        QCOMPARE(status, QStringLiteral("Arquivo gravado: relatorio.pdf"));
         QCOMPARE(started->messages->texts(), QStringList());
 
         // Back on the results screen, nothing recomputed.
