@@ -27,21 +27,20 @@ ScreenMessage noBarFailure() {
 
 // Solid slab: the proposal of one direction. Returns false when its diameter list is empty.
 bool proposeSolidBars(BarDirection direction, const SlabDesignData& slab, SlabResults& results,
-                      const Settings& settings, ResultsScreen& screen, char separator) {
+                      const Settings& settings, BarOffers& offers, char separator) {
     const SteelKind kind = (direction == BarDirection::xp || direction == BarDirection::yp)
                                ? SteelKind::Bottom
                                : SteelKind::Top;
     const double L = distributionLength(slab, direction);
     const double As = requiredAreaOf(results, direction);
-    const SpacingLimits& limits = screen.spacingLimits;
-    ChoiceList& diameters = screen.diameterList(direction);
+    const SpacingLimits& limits = offers.spacingLimits;
+    ChoiceList& diameters = offers.diameterList(direction);
     const BarChoice proposal =
         fillDiameterChoices(diameters, kind, L, As, slab.h, limits, settings.wallWidth, separator);
-    screen.descriptionBox(direction) = proposal.text;
 
     const double diameter = proposal.diameter;
     const BarLayout layout = spacingForDiameter(diameter, L, As, limits, settings.wallWidth);
-    fillSpacingChoices(screen.spacingList(direction), layout.spacing, limits);
+    fillSpacingChoices(offers.spacingList(direction), layout.spacing, limits);
 
     BarChoice& bar = results.bar(direction);
     bar.diameter = diameter;
@@ -54,15 +53,14 @@ bool proposeSolidBars(BarDirection direction, const SlabDesignData& slab, SlabRe
 
 // Ribbed slab: bottom bars per rib of xp or yp. Returns false when the list is empty.
 bool proposeRibBars(BarDirection direction, const SlabDesignData& slab, SlabResults& results,
-                    ResultsScreen& screen) {
+                    BarOffers& offers) {
     const bool x = direction == BarDirection::xp;
     const int ribs = x ? results.ribsX : results.ribsY;
     const double module = slab.a + slab.bw; // cm
     const double AsRib = requiredAreaOf(results, direction) * module / 100.0;
-    ChoiceList& diameters = screen.diameterList(direction);
+    ChoiceList& diameters = offers.diameterList(direction);
     const BarChoice proposal =
         fillRibDiameterChoices(diameters, ribs, AsRib, slab.a, slab.bw, slab.hb);
-    screen.descriptionBox(direction) = proposal.text;
     results.bar(direction) = proposal;
     (x ? results.barsPerRibX : results.barsPerRibY) = proposal.count;
     return !diameters.items.empty();
@@ -70,14 +68,13 @@ bool proposeRibBars(BarDirection direction, const SlabDesignData& slab, SlabResu
 
 // Fixed top steel of a ribbed slab: one 5.0 mm bar per rib at the rib spacing.
 void writeRibTopBars(BarDirection direction, int ribs, const SlabDesignData& slab,
-                     SlabResults& results, ResultsScreen& screen, char separator) {
+                     SlabResults& results, char separator) {
     BarChoice& bar = results.bar(direction);
     bar.diameter = 5.0;
     bar.spacing = slab.a + slab.bw;
     bar.count = ribs + 1;
     bar.effectiveArea = 0.0; // not computed for the fixed top bars
     bar.text = ribTopBarText(ribs, slab.a, slab.bw, separator);
-    screen.descriptionBox(direction) = bar.text;
 }
 
 } // namespace
@@ -100,20 +97,25 @@ double requiredAreaOf(const SlabResults& results, BarDirection direction) {
     return results.Asyn;
 }
 
+ChoiceList& BarOffers::diameterList(BarDirection direction) {
+    return diameters[static_cast<std::size_t>(direction)];
+}
+ChoiceList& BarOffers::spacingList(BarDirection direction) {
+    return spacings[static_cast<std::size_t>(direction)];
+}
+const ChoiceList& BarOffers::diameterList(BarDirection direction) const {
+    return diameters[static_cast<std::size_t>(direction)];
+}
+const ChoiceList& BarOffers::spacingList(BarDirection direction) const {
+    return spacings[static_cast<std::size_t>(direction)];
+}
+
 ComputeOutcome designResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
-                             ResultsScreen& screen, char decimalSeparator) {
+                             char decimalSeparator) {
     const char sep = decimalSeparator;
     ComputeOutcome outcome;
-    screen.closeTimerRunning = false;
-
-    // 1. Lists.
-    for (BarDirection direction : allBarDirections) {
-        screen.diameterList(direction).clear();
-        screen.spacingList(direction).clear();
-        screen.spacingList(direction).enabled = true;
-    }
-    screen.AsxnComboBox.enabled = true;
-    screen.AsynComboBox.enabled = true;
+    // 1. Lists: every one starts empty and enabled.
+    BarOffers& offers = outcome.offers;
 
     // 2. Areas. The whole bar choice is reset, so that no bar of an earlier slab survives in
     // a direction this slab does not use.
@@ -131,34 +133,36 @@ ComputeOutcome designResults(SlabDesignData& slab, SlabResults& results, const S
     // 6. No top steel in a direction: its column is emptied and locked.
     for (BarDirection direction : {BarDirection::xn, BarDirection::yn}) {
         if (requiredAreaOf(results, direction) == 0.0) {
-            screen.descriptionBox(direction).clear();
-            screen.diameterList(direction).clear();
-            screen.diameterList(direction).enabled = false;
-            screen.spacingList(direction).enabled = false;
+            outcome.decidedDirections.push_back(direction);
+            offers.diameterList(direction).clear();
+            offers.diameterList(direction).enabled = false;
+            offers.spacingList(direction).enabled = false;
         }
     }
 
     // 7.
-    screen.spacingLimits = spacingLimitsFor(slab.h);
+    offers.spacingLimits = spacingLimitsFor(slab.h);
 
     // 8. Bars; the first direction without a usable diameter ends the computation.
     const auto fail = [&](BarDirection direction) {
         outcome.directionWithoutBar = direction;
         outcome.messages.push_back(noBarFailure());
         outcome.closeScreen = true;
-        screen.closeTimerRunning = true;
         return outcome;
     };
     if (slab.Ribbed) {
         for (BarDirection direction : allBarDirections)
-            screen.spacingList(direction).enabled = false;
+            offers.spacingList(direction).enabled = false;
         results.ribsX = ribsAcross(slab.Ly, settings.wallWidth, slab.a, slab.bw);
         results.ribsY = ribsAcross(slab.Lx, settings.wallWidth, slab.a, slab.bw);
-        writeRibTopBars(BarDirection::xn, results.ribsX, slab, results, screen, sep);
-        writeRibTopBars(BarDirection::yn, results.ribsY, slab, results, screen, sep);
+        writeRibTopBars(BarDirection::xn, results.ribsX, slab, results, sep);
+        writeRibTopBars(BarDirection::yn, results.ribsY, slab, results, sep);
+        outcome.decidedDirections.push_back(BarDirection::xn);
+        outcome.decidedDirections.push_back(BarDirection::yn);
         for (BarDirection direction : {BarDirection::xp, BarDirection::yp}) {
             outcome.proposedDirections.push_back(direction);
-            if (!proposeRibBars(direction, slab, results, screen))
+            outcome.decidedDirections.push_back(direction);
+            if (!proposeRibBars(direction, slab, results, offers))
                 return fail(direction);
         }
     } else {
@@ -167,7 +171,8 @@ ComputeOutcome designResults(SlabDesignData& slab, SlabResults& results, const S
             if (top && requiredAreaOf(results, direction) == 0.0)
                 continue;
             outcome.proposedDirections.push_back(direction);
-            if (!proposeSolidBars(direction, slab, results, settings, screen, sep))
+            outcome.decidedDirections.push_back(direction);
+            if (!proposeSolidBars(direction, slab, results, settings, offers, sep))
                 return fail(direction);
         }
     }
@@ -185,11 +190,24 @@ ComputeOutcome designResults(SlabDesignData& slab, SlabResults& results, const S
     return outcome;
 }
 
+void showBarChoices(const SlabResults& results, const ComputeOutcome& outcome,
+                    ResultsScreen& screen) {
+    for (BarDirection direction : allBarDirections) {
+        screen.diameterList(direction) = outcome.offers.diameterList(direction);
+        screen.spacingList(direction) = outcome.offers.spacingList(direction);
+    }
+    for (BarDirection direction : outcome.decidedDirections)
+        screen.descriptionBox(direction) = results.bar(direction).text;
+    screen.spacingLimits = outcome.offers.spacingLimits;
+    screen.closeTimerRunning = outcome.closeScreen;
+}
+
 void showResults(const SlabResults& results, const ComputeOutcome& outcome, ResultsScreen& screen,
                  char decimalSeparator) {
     const char sep = decimalSeparator;
     // 1.
     screen.focusedControl = ResultsFocus::AsxpComboBox;
+    showBarChoices(results, outcome, screen);
 
     // 5.
     screen.RxaEdit = shownOrBlank(results.Rxa, sep);
@@ -233,7 +251,7 @@ void showResults(const SlabResults& results, const ComputeOutcome& outcome, Resu
 
 ComputeOutcome computeResults(SlabDesignData& slab, SlabResults& results, const Settings& settings,
                               ResultsScreen& screen, char decimalSeparator) {
-    ComputeOutcome outcome = designResults(slab, results, settings, screen, decimalSeparator);
+    ComputeOutcome outcome = designResults(slab, results, settings, decimalSeparator);
     showResults(results, outcome, screen, decimalSeparator);
     return outcome;
 }

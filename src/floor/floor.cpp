@@ -393,13 +393,15 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
             r.message = std::string(messages::MyAboveMkMax);
             continue;
         }
-        ResultsScreen screen;
         const ComputeOutcome computed =
-            designResults(slab, results, settings, screen, options.decimalSeparator);
+            designResults(slab, results, settings, options.decimalSeparator);
         if (computed.closeScreen) {
             r.outcome = FloorOutcome::NoBar;
             r.message = std::string(noBarMessage);
         } else {
+            // The picks choose from the lists offered, as on the results screen.
+            ResultsScreen screen;
+            showBarChoices(results, computed, screen);
             std::vector<BarPick> picks = slabs[s].choices;
             for (BarPick& pick : picks)
                 pick.direction = analysisDirection(pick.direction, r.rotated);
