@@ -28,6 +28,34 @@ struct InputError {
     throw InputError{message};
 }
 
+// nlohmann's English message ("[json.exception.parse_error.101] parse error at line 1,
+// column 18: syntax error while parsing value - unexpected end of input; ...") as a short
+// Portuguese one: where, and what kind of fault.
+std::string portugueseJsonError(const std::string& what) {
+    std::string where;
+    const std::size_t line = what.find("at line ");
+    const std::size_t column = what.find(", column ");
+    if (line != std::string::npos && column != std::string::npos && column > line) {
+        const std::size_t end = what.find(':', column);
+        where = " na linha " + what.substr(line + 8, column - line - 8) + ", coluna " +
+                what.substr(column + 9, end == std::string::npos ? 0 : end - column - 9);
+    }
+    const std::pair<const char*, const char*> kinds[] = {
+        {"unexpected end of input", "o texto termina antes do fim"},
+        {"number overflow", "número grande demais"},
+        {"invalid number", "número inválido"},
+        {"invalid literal", "valor inválido (use true, false, null, um número, um texto, um "
+                            "objeto ou uma lista)"},
+        {"invalid string", "texto inválido (caractere de controle ou UTF-8 inválido)"},
+        {"type must be", "tipo de valor inesperado"},
+        {"syntax error", "erro de sintaxe"},
+    };
+    for (const auto& [english, portuguese] : kinds)
+        if (what.find(english) != std::string::npos)
+            return std::string(portuguese) + where;
+    return "erro de leitura" + where;
+}
+
 double number(const json& value, const std::string& key) {
     if (!value.is_number())
         fail("\"" + key + "\" deve ser um número");
@@ -298,7 +326,7 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
     } catch (const InputError& error) {
         return error.message;
     } catch (const json::exception& error) {
-        return "entrada inválida: " + validUtf8(error.what(), 400);
+        return "entrada inválida: " + portugueseJsonError(error.what());
     }
 }
 
@@ -337,13 +365,11 @@ namespace {
 // input before the error, made valid UTF-8: the raw bytes it would otherwise copy may be
 // half a character, and a message must go into a JSON string.
 std::string parseErrorText(const json::parse_error& error, std::string_view text) {
-    std::string what = error.what();
-    if (const auto quoted = what.find("; last read: "); quoted != std::string::npos)
-        what.erase(quoted);
+    const std::string what = portugueseJsonError(error.what());
     const std::size_t end = std::min(error.byte, text.size());
     const std::size_t begin = end > 80 ? end - 80 : 0;
     std::string near = validUtf8(text.substr(begin, end - begin), 80);
-    return "JSON inválido: " + validUtf8(what, 400) + "; perto de: \"" + near + "\"";
+    return "JSON inválido: " + what + "; perto de: \"" + near + "\"";
 }
 
 // Where the first object or array of `text` ends (just past its closing bracket), found by
@@ -462,7 +488,7 @@ std::variant<nlohmann::json, std::string> parseJsonObjectText(std::string_view t
         // Malformed text, or a number too large for a double.
         return parseErrorText(error, object);
     } catch (const json::exception& error) {
-        return "JSON inválido: " + validUtf8(error.what(), 400);
+        return "JSON inválido: " + portugueseJsonError(error.what());
     }
     if (const auto extra = text.find_first_not_of(" \t\r\n", end); extra != std::string_view::npos)
         return "JSON inválido: conteúdo após o objeto JSON, na posição " +

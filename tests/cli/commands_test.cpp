@@ -229,6 +229,14 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, BadInputTest,
     testing::Values(
         BadInputCase{"MalformedJson", {"design"}, R"({"SupportCase":1,)", "JSON inválido"},
+        BadInputCase{"MalformedJsonSaysWhereInPortuguese",
+                     {"design"},
+                     R"({"SupportCase":1,)",
+                     "JSON inválido: o texto termina antes do fim na linha 1, coluna 18"},
+        BadInputCase{"NumberOverflowInPortuguese",
+                     {"design"},
+                     R"({"SupportCase":1e999})",
+                     "JSON inválido: número grande demais"},
         BadInputCase{"UnknownKey", {"design"}, R"({"SupportCase":1,"Lz":4})", "\"Lz\""},
         BadInputCase{"NegativeSpan", {"design"}, R"({"SupportCase":1,"Lx":-4})", "\"Lx\""},
         BadInputCase{

@@ -327,7 +327,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Reading grows in proportion to the input: four times the "choices" take about four times
 // as long, well below the sixteen times of a quadratic reading (400,000 took 28 s). The best
-// of three runs of each size, and the margin, keep a busy machine from deciding.
+// of three runs of each size, and the margin up to ten times, keep a busy machine from
+// deciding.
 TEST(LongChoicesTest, ReadInLinearTime) {
     const auto slabWith = [](std::size_t count) {
         std::string text = R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"choices":[)";
@@ -347,10 +348,10 @@ TEST(LongChoicesTest, ReadInLinearTime) {
         }
         return best;
     };
-    constexpr std::size_t count = 20000;
+    constexpr std::size_t count = 30000;
     const double single = secondsToRead(slabWith(count), count);
     const double fourfold = secondsToRead(slabWith(4 * count), 4 * count);
-    EXPECT_LT(fourfold, 8.0 * single)
+    EXPECT_LT(fourfold, 10.0 * single)
         << count << " choices: " << single << " s; four times as many: " << fourfold << " s";
 }
 
