@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "config/settings_file.h"
 
@@ -9,13 +10,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const lajes::SettingsLoad load =
         lajes::settingsFromText(std::string(reinterpret_cast<const char*>(data), size));
     const lajes::Settings& s = load.settings;
-    // The factor always belongs to the scale, and no colour is empty or holds a non-digit.
+    // The factor always belongs to the scale, every colour is one of 1 to 255, and every number
+    // is in its range.
     if (lajes::scaleFactorFor(s.drawingScale).factor != s.scaleFactor ||
         lajes::scaleFactorFor(s.drawingScale).scale != s.drawingScale)
         std::abort();
     for (const std::string* colour :
          {&s.textLayerColour, &s.slabLayerColour, &s.posBarLayerColour, &s.negBarLayerColour})
-        if (colour->empty() || colour->find_first_not_of("0123456789") != std::string::npos)
+        if (!lajes::isAcceptedColour(*colour))
+            std::abort();
+    for (const auto& [which, value] : {std::pair{lajes::SettingNumber::wallWidth, s.wallWidth},
+                                       std::pair{lajes::SettingNumber::cover, s.cover},
+                                       std::pair{lajes::SettingNumber::phiInfinity, s.phiInfinity}})
+        if (!lajes::isAcceptedSettingNumber(which, value))
             std::abort();
     return 0;
 }

@@ -1,13 +1,18 @@
 #include "analysis/calculate.h"
 
 #include <cmath>
+#include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
+#include "analysis/data_entry.h"
 #include "analysis/loads.h"
 #include "analysis/messages.h"
 #include "analysis/moments.h"
 #include "analysis/steel_grades.h"
 #include "analysis/support_case.h"
+#include "design/bars.h"
 
 namespace lajes {
 
@@ -24,15 +29,16 @@ bool positive(const std::optional<double>& entry) {
 } // namespace
 
 // The checks run in this order and the first failure ends the run:
-//   1. Lx present and > 0                      focus Lx
-//   2. Ly present and > 0                      focus Ly
-//   3. h present and > 0                       focus h
+//   1. Lx present, > 0 and in its range       focus Lx
+//   2. Ly present, > 0 and in its range       focus Ly
+//   3. h present, > 0 and in its range        focus h
 //   4. d = h - cover - 0.5; then d > 0         focus h
 //   4a. ribbed: hb not above h                 focus h
-//   5. some load above zero                    focus g
+//   5. some load above zero; g, q, fck in range focus g (fck: none)
 //   6. g = typed g + self-weight
 //   7. cases 1, 3, 6: Lx <= Ly                 focus Lx
 //   7a. Lx, then Ly, longer than the wall      focus Lx / Ly
+//   7b. ribbed: a rib across Lx, then Ly       focus Lx / Ly
 //   8. fyk, pre-dimensioning, p, moments, Mk máx, Mr, ρmin, As min
 //   9. Mx, My, |Xx|, |Xy| not above Mk máx     no focus
 //  10. every case but 1: the adjacent span, or Cancelled
@@ -48,13 +54,22 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
     if (!positive(entries.Lx)) {
         return rejected(messages::LxNotPositive, FocusTarget::Lx);
     }
+    if (!inRange(SlabInput::Lx, *entries.Lx)) {
+        return rejected(outOfRangeMessage(SlabInput::Lx), FocusTarget::Lx);
+    }
     slab.Lx = *entries.Lx;
     if (!positive(entries.Ly)) {
         return rejected(messages::LyNotPositive, FocusTarget::Ly);
     }
+    if (!inRange(SlabInput::Ly, *entries.Ly)) {
+        return rejected(outOfRangeMessage(SlabInput::Ly), FocusTarget::Ly);
+    }
     slab.Ly = *entries.Ly;
     if (!positive(entries.h)) {
         return rejected("Valor da Espessura da Laje\ndeve ser maior que zero!", FocusTarget::h);
+    }
+    if (!inRange(SlabInput::h, *entries.h)) {
+        return rejected(outOfRangeMessage(SlabInput::h), FocusTarget::h);
     }
     slab.h = *entries.h;
 
@@ -72,6 +87,13 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
         return rejected("Valor da Carga Permanente\nou Acidental deve ser maior que zero!",
                         FocusTarget::g);
     }
+    for (const auto& [input, entry] :
+         {std::pair{SlabInput::g, entries.g}, {SlabInput::q, entries.q}})
+        if (entry && !inRange(input, *entry))
+            return rejected(outOfRangeMessage(input), FocusTarget::g);
+    if (!inRange(SlabInput::fck, slab.fck)) {
+        return rejected(outOfRangeMessage(SlabInput::fck), FocusTarget::None);
+    }
     // The typed value, never slab.g, so that a second run does not add the self-weight again.
     slab.g = entries.g.value_or(0.0) + selfWeight(slab);
     slab.q = entries.q.value_or(0.0);
@@ -85,6 +107,18 @@ CalculationResult calculateSlab(const SlabEntries& entries, SlabDesignData& slab
     }
     if (slab.Ly <= settings.wallWidth) {
         return rejected("Valor do Ly\ndeve ser maior que a largura da parede!", FocusTarget::Ly);
+    }
+    // A ribbed slab has at least one rib across each clear span: the span holds a block a
+    // besides one module a + bw. Without one there is nothing to reinforce, and a module
+    // far wider than the slab puts millions of bars into a rib.
+    if (slab.Ribbed) {
+        for (const auto& [span, name, focus] :
+             {std::tuple{slab.Lx, "Lx", FocusTarget::Lx}, {slab.Ly, "Ly", FocusTarget::Ly}})
+            if (ribsAcross(span, settings.wallWidth, slab.a, slab.bw) < 1)
+                return rejected(std::string("Nenhuma nervura cabe no vão: 2 × a + bw da Laje "
+                                            "Nervurada\nexcede o vão livre de ") +
+                                    name + "!",
+                                focus);
     }
 
     if (const std::optional<double> fyk = fykFor(slab.SteelGrade)) {

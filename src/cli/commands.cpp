@@ -14,6 +14,7 @@
 #include <iostream>
 #include <iterator>
 #include <poll.h>
+#include <regex>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
@@ -450,6 +451,46 @@ int report(const Options& options, std::istream& in, std::ostream& out, std::ost
 }
 #endif
 
+// CLI11's usage errors in Portuguese. CLI11 builds its messages in English from a few fixed
+// patterns; each is matched whole and rewritten, and what the user typed is quoted short.
+std::string portugueseUsageError(const std::string& message) {
+    struct Pattern {
+        const char* english;
+        const char* portuguese; // $1, $2... are the groups of `english`
+    };
+    static const std::array<Pattern, 13> patterns{{
+        {"The following arguments? (?:was|were) not expected: (.*)", "argumento inesperado: $1"},
+        {"A subcommand is required", "falta o comando (design, batch, dxf ou report)"},
+        {"Requires at least [0-9]+ subcommands", "falta o comando (design, batch, dxf ou report)"},
+        {"(\\S+) is required", "falta a opção $1"},
+        {"(\\S+): [0-9]+ required (\\S+) missing", "falta o valor de $1 ($2)"},
+        {"(\\S+): (.*) not in \\{(.*)\\}", "$1: \"$2\" não é um de {$3}"},
+        {"(\\S+): At Most ([0-9]+) required but received ([0-9]+)",
+         "$1: no máximo $2 valor(es), foram dados $3"},
+        {"(\\S+): At least ([0-9]+) required but received ([0-9]+)",
+         "$1: pelo menos $2 valor(es), foram dados $3"},
+        {"Expected (?:exactly|at least) ([0-9]+) arguments to (\\S+), got ([0-9]+)",
+         "$2 espera $1 valor(es), foram dados $3"},
+        {"(\\S+): too many inputs for a flag", "$1 não leva valor"},
+        {"(\\S+): Should be true/false or a number", "$1 deve ser true/false ou um número"},
+        {"(\\S+) requires (\\S+)", "$1 exige $2"},
+        {"(\\S+) excludes (\\S+)", "$1 não pode vir com $2"},
+    }};
+    for (const Pattern& pattern : patterns) {
+        std::smatch match;
+        if (std::regex_match(message, match, std::regex(pattern.english))) {
+            std::string text = pattern.portuguese;
+            for (std::size_t group = match.size() - 1; group >= 1; --group) {
+                const std::string marker = "$" + std::to_string(group);
+                for (std::size_t at; (at = text.find(marker)) != std::string::npos;)
+                    text.replace(at, marker.size(), shortQuote(match[group].str()));
+            }
+            return text;
+        }
+    }
+    return "erro nos argumentos: " + shortQuote(message, 200);
+}
+
 } // namespace
 
 int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -545,7 +586,7 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         app.exit(version, out, err);
         return exitReady;
     } catch (const CLI::ParseError& error) {
-        err << "lajes-cli: " << error.what() << "\n"
+        err << "lajes-cli: " << portugueseUsageError(error.what()) << "\n"
             << "Use lajes-cli --help para ver as opções.\n";
         return exitUsage;
     }

@@ -7,6 +7,7 @@
 #include "analysis/data_entry.h"
 #include "design/bar_picks.h"
 #include "design/results_driver.h"
+#include "io/file_messages.h"
 #include "verification/nbr6118_2014.h"
 
 namespace lajes::cli {
@@ -161,11 +162,11 @@ DesignRun runDesign(const SlabRequest& request, char decimalSeparator) {
                                                     request.settings, run.screen, decimalSeparator);
         if (!picks.skipped.empty()) {
             const BarPick& pick = picks.skipped.front();
-            run.invalidChoice = std::string("\"choices\": a lista ") +
-                                (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
-                                directionKey(pick.direction) + "\" não oferece \"" +
-                                (pick.diameter ? *pick.diameter : std::to_string(*pick.spacing)) +
-                                "\"";
+            run.invalidChoice =
+                std::string("\"choices\": a lista ") +
+                (pick.diameter ? "de bitolas" : "de espaçamentos") + " de \"" +
+                directionKey(pick.direction) + "\" não oferece \"" +
+                (pick.diameter ? shortQuote(*pick.diameter) : std::to_string(*pick.spacing)) + "\"";
             return run;
         }
         for (const ScreenMessage& message : picks.messages)

@@ -93,10 +93,6 @@ private:
     int tokenLine_ = 0;
 };
 
-bool isColourNumber(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
 } // namespace
 
 ScaleChoice scaleFactorFor(std::string_view drawingScale) {
@@ -132,7 +128,7 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     for (std::string* colour :
          {&s.textLayerColour, &s.slabLayerColour, &s.posBarLayerColour, &s.negBarLayerColour}) {
         const auto text = reader.line();
-        if (text && isColourNumber(*text))
+        if (text && isAcceptedColour(*text))
             *colour = *text;
     }
     if (const auto scale = reader.line())
@@ -147,7 +143,9 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
     // A missing number keeps its default (a cover silently read as 0 would change every
     // design); a token that is not a number stops the reading there; a number the settings
     // rule refuses keeps its default and the reading goes on.
-    for (double* number : {&s.wallWidth, &s.cover, &s.phiInfinity}) {
+    for (const auto& [which, number] : {std::pair{SettingNumber::wallWidth, &s.wallWidth},
+                                        std::pair{SettingNumber::cover, &s.cover},
+                                        std::pair{SettingNumber::phiInfinity, &s.phiInfinity}}) {
         const auto text = reader.token();
         if (!text)
             break;
@@ -156,7 +154,7 @@ SettingsLoad settingsFromText(std::string bytes, std::string_view fileName) {
             refuse(*text);
             break;
         }
-        if (isAcceptedSettingNumber(*value))
+        if (isAcceptedSettingNumber(which, *value))
             *number = *value;
         else
             refuse(*text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "design/bar_changes.h"
+#include "io/file_messages.h"
 
 namespace lajes {
 
@@ -57,7 +58,7 @@ std::string skippedPicksMessage(const std::vector<BarPick>& skipped) {
         if (!text.empty())
             text += "\n";
         if (pick.diameter)
-            text += "A bitola " + *pick.diameter + " de " + columnName(pick.direction) +
+            text += "A bitola " + shortQuote(*pick.diameter) + " de " + columnName(pick.direction) +
                     " gravada no arquivo não está na lista e não foi aplicada.";
         else
             text += "O espaçamento " + std::to_string(pick.spacing.value_or(0)) + " de " +

@@ -1,5 +1,6 @@
 #include "dxf/slab_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -47,8 +48,16 @@ Geometry geometryOf(const SlabDesignData& slab, const SlabResults& results,
     g.k = Lx < Ly ? Lx / 6 : Ly / 6;
     g.t = g.k * 0.25 * 0.5;
     g.lengths = barLengths(slab, settings);
-    g.nX = slab.Ribbed ? results.barsPerRibX : 1;
-    g.nY = slab.Ribbed ? results.barsPerRibY : 1;
+    // The bars of a rib are drawn t apart from k inwards; never more than the span holds,
+    // so that no count makes a drawing larger than a bound proportional to the slab.
+    const auto drawable = [&g](int count, double span) {
+        const double fit = std::floor((span - g.k) / g.t);
+        if (!(fit >= 1.0))
+            return std::min(count, 1);
+        return fit < count ? static_cast<int>(fit) : count;
+    };
+    g.nX = slab.Ribbed ? drawable(results.barsPerRibX, Ly) : 1;
+    g.nY = slab.Ribbed ? drawable(results.barsPerRibY, Lx) : 1;
     g.y1 = Ly - g.k - g.t;
     g.y2 = Ly - g.k * 3 * 0.5;
     g.x1 = Lx - g.k - g.t;

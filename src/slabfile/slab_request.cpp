@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "analysis/data_entry.h"
@@ -25,6 +26,34 @@ struct InputError {
 
 [[noreturn]] void fail(const std::string& message) {
     throw InputError{message};
+}
+
+// nlohmann's English message ("[json.exception.parse_error.101] parse error at line 1,
+// column 18: syntax error while parsing value - unexpected end of input; ...") as a short
+// Portuguese one: where, and what kind of fault.
+std::string portugueseJsonError(const std::string& what) {
+    std::string where;
+    const std::size_t line = what.find("at line ");
+    const std::size_t column = what.find(", column ");
+    if (line != std::string::npos && column != std::string::npos && column > line) {
+        const std::size_t end = what.find(':', column);
+        where = " na linha " + what.substr(line + 8, column - line - 8) + ", coluna " +
+                what.substr(column + 9, end == std::string::npos ? 0 : end - column - 9);
+    }
+    const std::pair<const char*, const char*> kinds[] = {
+        {"unexpected end of input", "o texto termina antes do fim"},
+        {"number overflow", "número grande demais"},
+        {"invalid number", "número inválido"},
+        {"invalid literal", "valor inválido (use true, false, null, um número, um texto, um "
+                            "objeto ou uma lista)"},
+        {"invalid string", "texto inválido (caractere de controle ou UTF-8 inválido)"},
+        {"type must be", "tipo de valor inesperado"},
+        {"syntax error", "erro de sintaxe"},
+    };
+    for (const auto& [english, portuguese] : kinds)
+        if (what.find(english) != std::string::npos)
+            return std::string(portuguese) + where;
+    return "erro de leitura" + where;
 }
 
 double number(const json& value, const std::string& key) {
@@ -93,14 +122,14 @@ double optionalNumber(const json& object, const char* key, double fallback) {
 }
 
 std::string colour(const json& value, const std::string& key) {
+    std::string text;
     if (value.is_number_unsigned())
-        return std::to_string(value.get<std::uint64_t>());
-    if (value.is_string()) {
-        const auto text = value.get<std::string>();
-        if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos)
-            return text;
-    }
-    fail("\"" + key + "\" deve ser um número de cor (somente dígitos)");
+        text = std::to_string(value.get<std::uint64_t>());
+    else if (value.is_string())
+        text = value.get<std::string>();
+    if (!isAcceptedColour(text))
+        fail("\"" + key + "\" deve ser um número de cor de 1 a 255 (somente dígitos)");
+    return text;
 }
 
 void checkKeys(const json& object, const std::set<std::string>& known, const std::string& where) {
@@ -116,12 +145,14 @@ Settings readSettings(const json& object, Settings settings) {
               {"wallWidth", "cover", "phiInfinity", "drawingScale", "textLayerColour",
                "slabLayerColour", "posBarLayerColour", "negBarLayerColour"},
               " em \"settings\"");
-    for (const auto& [key, field] :
-         {std::pair{"wallWidth", &settings.wallWidth}, std::pair{"cover", &settings.cover},
-          std::pair{"phiInfinity", &settings.phiInfinity}}) {
+    for (const auto& [key, which, field] :
+         {std::tuple{"wallWidth", SettingNumber::wallWidth, &settings.wallWidth},
+          std::tuple{"cover", SettingNumber::cover, &settings.cover},
+          std::tuple{"phiInfinity", SettingNumber::phiInfinity, &settings.phiInfinity}}) {
         *field = optionalNumber(object, key, *field);
-        if (!isAcceptedSettingNumber(*field))
-            fail(std::string("\"") + key + "\" deve ser maior que zero");
+        if (!isAcceptedSettingNumber(which, *field))
+            fail(std::string("\"") + key + "\" deve ser maior que zero e no máximo " +
+                 formatShortest(largestSetting(which), ','));
     }
     if (const auto it = object.find("drawingScale"); it != object.end()) {
         if (!it->is_string())
@@ -255,6 +286,12 @@ SlabRequest read(const json& input, const Settings& base) {
     slab.bf = optionalNumber(input, "bf", 0.0);
     slab.BlockDensity = optionalNumber(input, "BlockDensity", 0.0);
     if (slab.Ribbed) {
+        for (const auto& [field, value] :
+             {std::pair{SlabInput::a, slab.a}, std::pair{SlabInput::bw, slab.bw},
+              std::pair{SlabInput::hb, slab.hb}, std::pair{SlabInput::bf, slab.bf},
+              std::pair{SlabInput::BlockDensity, slab.BlockDensity}})
+            if (!inRange(field, value))
+                fail(outOfRangeMessage(field));
         // The ribbed-slab dialog cannot be left with OK until all four are non-zero; an
         // absent key is a box left at 0.
         const RibbedGeometryEntries geometry{slab.a, slab.bw, slab.hb, slab.bf, slab.BlockDensity};
@@ -263,6 +300,8 @@ SlabRequest read(const json& input, const Settings& base) {
                  "\" deve ser maior que zero numa laje nervurada");
     }
     slab.AdjacentSpan = optionalNumber(input, "AdjacentSpan", 0.0);
+    if (!inRange(SlabInput::AdjacentSpan, slab.AdjacentSpan))
+        fail(outOfRangeMessage(SlabInput::AdjacentSpan));
 
     request.settings = base;
     if (const auto it = input.find("settings"); it != input.end())
@@ -287,7 +326,7 @@ std::variant<SlabRequest, std::string> parseSlabRequest(const nlohmann::json& in
     } catch (const InputError& error) {
         return error.message;
     } catch (const json::exception& error) {
-        return "entrada inválida: " + validUtf8(error.what(), 400);
+        return "entrada inválida: " + portugueseJsonError(error.what());
     }
 }
 
@@ -297,13 +336,11 @@ namespace {
 // input before the error, made valid UTF-8: the raw bytes it would otherwise copy may be
 // half a character, and a message must go into a JSON string.
 std::string parseErrorText(const json::parse_error& error, std::string_view text) {
-    std::string what = error.what();
-    if (const auto quoted = what.find("; last read: "); quoted != std::string::npos)
-        what.erase(quoted);
+    const std::string what = portugueseJsonError(error.what());
     const std::size_t end = std::min(error.byte, text.size());
     const std::size_t begin = end > 80 ? end - 80 : 0;
     std::string near = validUtf8(text.substr(begin, end - begin), 80);
-    return "JSON inválido: " + validUtf8(what, 400) + "; perto de: \"" + near + "\"";
+    return "JSON inválido: " + what + "; perto de: \"" + near + "\"";
 }
 
 // Where the first object or array of `text` ends (just past its closing bracket), found by
@@ -423,7 +460,7 @@ std::variant<SlabRequest, std::string> parseSlabRequestText(std::string_view tex
         // Malformed text, or a number too large for a double.
         return parseErrorText(error, object);
     } catch (const json::exception& error) {
-        return "JSON inválido: " + validUtf8(error.what(), 400);
+        return "JSON inválido: " + portugueseJsonError(error.what());
     }
     if (const auto extra = text.find_first_not_of(" \t\r\n", end); extra != std::string_view::npos)
         return "JSON inválido: conteúdo após o objeto JSON, na posição " +

@@ -309,15 +309,18 @@ void TConfigForm::ConfiguraeseDesenho1Click() {
         // Every condition is tested, so the colour numbers are taken even when a number
         // keeps the dialog open.
         bool accepted = true;
-        if (ParedeEdit->text().isEmpty() || !isAcceptedSettingNumber(settings_.wallWidth))
+        if (ParedeEdit->text().isEmpty() ||
+            !isAcceptedSettingNumber(SettingNumber::wallWidth, settings_.wallWidth))
             accepted = false;
-        if (CobEdit->text().isEmpty() || !isAcceptedSettingNumber(settings_.cover))
+        if (CobEdit->text().isEmpty() ||
+            !isAcceptedSettingNumber(SettingNumber::cover, settings_.cover))
             accepted = false;
-        if (FiInfinitoEdit->text().isEmpty() || !isAcceptedSettingNumber(settings_.phiInfinity))
+        if (FiInfinitoEdit->text().isEmpty() ||
+            !isAcceptedSettingNumber(SettingNumber::phiInfinity, settings_.phiInfinity))
             accepted = false;
         bool coloursGiven = true;
         for (QLineEdit* box : colourBoxes)
-            coloursGiven = coloursGiven && !box->text().isEmpty();
+            coloursGiven = coloursGiven && isAcceptedColour(box->text().toStdString());
         if (coloursGiven) {
             for (int row = 0; row < 4; ++row)
                 *colourOfRow(row) =

@@ -116,6 +116,26 @@ INSTANTIATE_TEST_SUITE_P(
         RejectionRow{"Case2LyAsWideAsWall",
                      +[](Screen& s) { s.slab.SupportCase = 2, s.entries.Ly = 0.15; }, lyWall,
                      FocusTarget::Ly},
+        // Each number in its physical range; an infinite span or load never reaches a result.
+        RejectionRow{"LxAbove100m", +[](Screen& s) { s.entries.Lx = 100.01, s.entries.Ly = 120.0; },
+                     "Valor de Lx deve estar entre 0 e 100 m!", FocusTarget::Lx},
+        RejectionRow{"LyOf1e308", +[](Screen& s) { s.entries.Ly = 1e308; },
+                     "Valor de Ly deve estar entre 0 e 100 m!", FocusTarget::Ly},
+        RejectionRow{"ThicknessAbove200cm", +[](Screen& s) { s.entries.h = 250.0; },
+                     "Valor de h deve estar entre 0 e 200 cm!", FocusTarget::h},
+        RejectionRow{"LiveLoadAbove100000", +[](Screen& s) { s.entries.q = 1e9; },
+                     "Valor de q deve estar entre 0 e 100 000 kg/m²!", FocusTarget::g},
+        RejectionRow{"FckAbove150MPa", +[](Screen& s) { s.slab.fck = 1e308; },
+                     "Valor de fck deve estar entre 0 e 150 MPa!", FocusTarget::None},
+        // bw = 600 cm on a 5 m slab: 2a + bw = 680 cm against 385 cm of clear Lx.
+        RejectionRow{"NoRibAcrossLx",
+                     +[](Screen& s) {
+                         ribbed(s, 25, 20);
+                         s.slab.bw = 600;
+                     },
+                     "Nenhuma nervura cabe no vão: 2 × a + bw da Laje Nervurada\nexcede o vão "
+                     "livre de Lx!",
+                     FocusTarget::Lx},
         RejectionRow{"EmptiedConcreteBox", +[](Screen& s) { s.slab.fck = 0.0; },
                      "Momento Mx é maior que Mkmáx !", FocusTarget::None},
         // Mk máx = 2354.32 at d = 8.5 cm; p = 100 + 250 + q.

@@ -3,6 +3,11 @@
 #include "../row_name.h"
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
+#include "config/settings.h"
+
 namespace lajes {
 namespace {
 
@@ -31,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
         RibbedRow{"FlangeLeftEmpty", {40.0, 10.0, 20.0, {}, 450.0}, RibbedField::bf, 450.0},
         RibbedRow{"AllGivenBlockDensityEmpty", {40.0, 10.0, 20.0, 5.0, {}}, {}, 0.0},
         RibbedRow{"ZeroRibWidthBeforeEmptyFlange", {40.0, 0.0, 20.0, {}, {}}, RibbedField::bw, 0.0},
-        RibbedRow{"NothingTyped", {}, RibbedField::a, 0.0}),
+        RibbedRow{"NothingTyped", {}, RibbedField::a, 0.0},
+        RibbedRow{"RibWidthAbove100cm", {40.0, 600.0, 20.0, 5.0, {}}, RibbedField::bw, 0.0},
+        RibbedRow{
+            "BlockDensityAbove5000", {40.0, 10.0, 20.0, 5.0, 1e9}, RibbedField::BlockDensity, 1e9}),
     testing_rows::RowName{});
 
 TEST(DataEntry, AdjacentSpanRibbedCaseAndStartValues) {
@@ -65,6 +73,56 @@ TEST(DataEntry, AdjacentSpanRibbedCaseAndStartValues) {
     applyStartValues(slab);
     EXPECT_EQ(slab.fyk, 50.0);
 }
+
+// The one range rule of every number a user gives, and of the settings: the largest value
+// is taken, anything above it, negative or not finite is refused.
+struct RangeRow {
+    const char* name;
+    std::function<bool()> accepted;
+    bool expected;
+};
+
+void PrintTo(const RangeRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class RangeTest : public testing::TestWithParam<RangeRow> {};
+
+TEST_P(RangeTest, TakesThePhysicalRangeOnly) {
+    EXPECT_EQ(GetParam().accepted(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RangeTest,
+    testing::Values(
+        RangeRow{"SpanOf100m", [] { return inRange(SlabInput::Lx, 100.0); }, true},
+        RangeRow{"SpanAbove100m", [] { return inRange(SlabInput::Ly, 100.01); }, false},
+        RangeRow{"NegativeLoad", [] { return inRange(SlabInput::g, -1.0); }, false},
+        RangeRow{"NotANumber", [] { return inRange(SlabInput::h, std::nan("")); }, false},
+        RangeRow{"Fck150", [] { return inRange(SlabInput::fck, 150.0); }, true},
+        RangeRow{"AdjacentSpan1e308", [] { return adjacentSpanAccepted(1e308); }, false},
+        RangeRow{"AdjacentSpanOf4m", [] { return adjacentSpanAccepted(4.0); }, true},
+        RangeRow{"PhiInfinity10",
+                 [] { return isAcceptedSettingNumber(SettingNumber::phiInfinity, 10.0); }, true},
+        RangeRow{"PhiInfinity1e308",
+                 [] { return isAcceptedSettingNumber(SettingNumber::phiInfinity, 1e308); }, false},
+        RangeRow{"CoverAbove20cm",
+                 [] { return isAcceptedSettingNumber(SettingNumber::cover, 20.5); }, false},
+        RangeRow{"WallOf2m", [] { return isAcceptedSettingNumber(SettingNumber::wallWidth, 2.0); },
+                 true},
+        RangeRow{"Colour255", [] { return isAcceptedColour("255"); }, true},
+        RangeRow{"Colour256", [] { return isAcceptedColour("256"); }, false},
+        RangeRow{"Colour0", [] { return isAcceptedColour("0"); }, false},
+        RangeRow{"ColourOf20Digits", [] { return isAcceptedColour("00000000000000000001"); }, true},
+        RangeRow{"ColourOf20DigitsAbove255",
+                 [] { return isAcceptedColour("12345678901234567890"); }, false},
+        RangeRow{"MessageNamesTheBoxAndTheBound",
+                 [] {
+                     return outOfRangeMessage(SlabInput::BlockDensity) ==
+                            "Valor de BlockDensity deve estar entre 0 e 5 000 kgf/m³!";
+                 },
+                 true}),
+    testing_rows::RowName{});
 
 } // namespace
 } // namespace lajes

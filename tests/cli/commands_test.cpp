@@ -229,6 +229,14 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, BadInputTest,
     testing::Values(
         BadInputCase{"MalformedJson", {"design"}, R"({"SupportCase":1,)", "JSON inválido"},
+        BadInputCase{"MalformedJsonSaysWhereInPortuguese",
+                     {"design"},
+                     R"({"SupportCase":1,)",
+                     "JSON inválido: o texto termina antes do fim na linha 1, coluna 18"},
+        BadInputCase{"NumberOverflowInPortuguese",
+                     {"design"},
+                     R"({"SupportCase":1e999})",
+                     "JSON inválido: número grande demais"},
         BadInputCase{"UnknownKey", {"design"}, R"({"SupportCase":1,"Lz":4})", "\"Lz\""},
         BadInputCase{"NegativeSpan", {"design"}, R"({"SupportCase":1,"Lx":-4})", "\"Lx\""},
         BadInputCase{
@@ -543,12 +551,12 @@ TEST_F(CommandLineTest, NumberTooLargeForADoubleIsAnInputError) {
     EXPECT_NE(r.err.find("JSON inválido"), std::string::npos) << r.err;
 }
 
-// Found by fuzzing: absurd widths must give a design, not an overflow.
-TEST_F(CommandLineTest, AbsurdRibWidthStillGivesAnAnswer) {
+// Found by fuzzing: an absurd width is refused by its range, never an overflow.
+TEST_F(CommandLineTest, AbsurdRibWidthIsRefusedByItsRange) {
     const CliRun r = run({"design"}, R"({"SupportCase":1,"Ribbed":true,"Lx":6,"Ly":6,"h":50,
         "g":100,"q":300,"a":40,"bw":15555555555555555550,"hb":20,"bf":5})");
-    EXPECT_TRUE(r.status == 0 || r.status == 1) << r.err;
-    EXPECT_TRUE(json::accept(r.out)) << r.out;
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Valor de bw deve estar entre 0 e 100 cm!"), std::string::npos) << r.err;
 }
 
 } // namespace

@@ -316,6 +316,19 @@ std::vector<FailureRow> failureRows() {
                    "lajes-cli: não foi possível ler \"d\": É um diretório"},
         FailureRow{"DirectoryAsBatchStandardInput", "\"$CLI\" batch < d", "", 2,
                    "lajes-cli: não foi possível ler a entrada padrão: É um diretório"},
+        // Usage errors in Portuguese.
+        FailureRow{"UnexpectedArgument", "\"$CLI\" design foo", "", 2,
+                   "lajes-cli: argumento inesperado: foo\n"},
+        FailureRow{"NoCommand", "\"$CLI\"", "", 2,
+                   "lajes-cli: falta o comando (design, batch, dxf ou report)\n"},
+        FailureRow{"MissingOutput", "\"$CLI\" dxf --input good.json", "", 2,
+                   "lajes-cli: falta a opção --output\n"},
+        FailureRow{"MissingValue", "\"$CLI\" design --input", "", 2,
+                   "lajes-cli: falta o valor de --input (ARQUIVO)\n"},
+        FailureRow{"DecimalNotOffered", "\"$CLI\" design --decimal ';'", "", 2,
+                   "lajes-cli: --decimal: \";\" não é um de {.,,}\n"},
+        FailureRow{"NameTwice", "\"$CLI\" dxf --input good.json --output a.dxf --name a --name b",
+                   "", 2, "lajes-cli: --name: no máximo 1 valor(es), foram dados 2\n"},
         FailureRow{"ContentAfterANulByte", "\"$CLI\" design",
                    goodSlab + std::string(1, '\0') + "junk", 2, "conteúdo após o objeto JSON"},
         FailureRow{"RepeatedKey", "\"$CLI\" design",
@@ -332,6 +345,37 @@ std::vector<FailureRow> failureRows() {
         FailureRow{"ControlCharactersOfAKeyReplaced", "\"$CLI\" design",
                    "{\"SupportCase\":1,\"a\\u001b[2Jb\\u0007\":1}", 2,
                    "chave desconhecida \"a\uFFFD[2Jb\uFFFD\""},
+        // Every number in its physical range, so that no result is infinite.
+        FailureRow{"AdjacentSpanOf1e308", "\"$CLI\" design",
+                   R"({"SupportCase":2,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"AdjacentSpan":1e308})",
+                   2, "Valor de AdjacentSpan deve estar entre 0 e 100 m!"},
+        FailureRow{"PhiInfinityOf1e308", "\"$CLI\" design",
+                   R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,)"
+                   R"("settings":{"phiInfinity":1e308}})",
+                   2, "\"phiInfinity\" deve ser maior que zero e no máximo 10"},
+        FailureRow{"LayerColour256", "\"$CLI\" design",
+                   R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,)"
+                   R"("settings":{"textLayerColour":256}})",
+                   2, "\"textLayerColour\" deve ser um número de cor de 1 a 255"},
+        FailureRow{"RibWidthOf1e9", "\"$CLI\" dxf --input in.txt --name L1 --output r.dxf",
+                   R"({"SupportCase":1,"Ribbed":true,"Lx":5,"Ly":6,"h":25,"g":100,"q":300,)"
+                   R"("a":40,"bw":1e9,"hb":20,"bf":5})",
+                   2, "Valor de bw deve estar entre 0 e 100 cm!",
+                   [](const fs::path& f) { EXPECT_FALSE(fs::exists(f / "r.dxf")); }},
+        // No rib in a 1.5 m span with a = 40 and bw = 100 cm: refused, no drawing.
+        FailureRow{"NoRibInTheSpan", "\"$CLI\" dxf --input in.txt --name L1 --output r.dxf",
+                   R"({"SupportCase":1,"Ribbed":true,"Lx":1.5,"Ly":2,"h":25,"g":100,"q":300,)"
+                   R"("a":40,"bw":100,"hb":20,"bf":5})",
+                   1, "",
+                   [](const fs::path& f) {
+                       EXPECT_NE(readAll(f / "out.txt").find("Nenhuma nervura cabe no vão"),
+                                 std::string::npos);
+                       EXPECT_FALSE(fs::exists(f / "r.dxf"));
+                   }},
+        FailureRow{"ControlCharactersOfAChoiceReplaced", "\"$CLI\" design",
+                   R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,)"
+                   R"("choices":[{"direction":"xp","diameter":"8\u001b]0;x\u0007"}]})",
+                   2, "não oferece \"8\uFFFD]0;x\uFFFD\""},
         FailureRow{
             "ZeroCoverInTheInputSettings", "\"$CLI\" design",
             R"({"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200,"settings":{"cover":0}})", 2,
@@ -425,13 +469,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, FailureTest, testing::ValuesIn(failureRows()),
                          testing_rows::RowName{});
 
 // Infinite values are texts, never null, which a reader could not tell from an absent value.
-TEST_F(ExecutableTest, NonFiniteNumbersAreWrittenAsTexts) {
+// A thickness of 1e300 cm once gave an infinite Mk máx; it is now refused by its range and
+// no number of the answer is infinite.
+TEST_F(ExecutableTest, HugeThicknessIsRefusedWithoutNonFiniteNumbers) {
     EXPECT_EQ(
         shell("\"$CLI\" design", R"({"SupportCase":1,"Lx":4,"Ly":4,"h":1e300,"g":250,"q":200})"),
         1);
-    const json result = json::parse(out());
-    EXPECT_EQ(result["results"]["MkMax"], "Infinity");
-    EXPECT_EQ(out().find("\"MkMax\":null"), std::string::npos);
+    EXPECT_NE(out().find("Valor de h deve estar entre 0 e 200 cm!"), std::string::npos) << out();
+    EXPECT_EQ(out().find("Infinity"), std::string::npos) << out();
+    EXPECT_EQ(out().find("NaN"), std::string::npos) << out();
 }
 
 TEST_F(ExecutableTest, HelpNamesTheExitStatusesAndTheNonFiniteTexts) {

@@ -3,6 +3,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../row_name.h"
 #include "dxf_test_support.h"
 
@@ -440,6 +442,19 @@ TEST(SlabDrawingTest, RibbedSlabWithNoBarsInEitherDirectionStillLabelsBoth) {
     results.barsPerRibX = 0;
     results.barsPerRibY = -1;
     EXPECT_EQ(letters(draw(slab, results)), "TTTTLLLLLLLLTTNTNT");
+}
+
+// A billion bars per rib (bw = 1e9 once made a 28 GB drawing) draw no more bars than the
+// span holds t apart: 52 across the 5 m span and 40 across the 4 m one.
+TEST(SlabDrawingTest, RibbedBarsNeverMoreThanTheSpanHolds) {
+    SlabDesignData slab = workedSlab();
+    slab.Ribbed = true;
+    slab.SupportCase = 1;
+    SlabResults results = workedResults();
+    results.barsPerRibX = 1000000000;
+    results.barsPerRibY = 1000000000;
+    const std::string drawn = letters(draw(slab, results));
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 'P'), 52 + 40);
 }
 
 } // namespace
