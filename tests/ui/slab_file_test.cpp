@@ -338,7 +338,7 @@ private slots:
             << cannot + "\"Ribbed\" deve ser true ou false";
         QTest::newRow("settings the dialog refuses")
             << "L7.laje" << QByteArray(good).replace("\"cover\": 1", "\"cover\": 0")
-            << cannot + "\"cover\" deve ser maior que zero";
+            << cannot + "\"cover\" deve ser maior que zero e no máximo 20";
         // A value of 400 KB is quoted short: the message box stays a few lines high.
         QTest::newRow("huge bad value")
             << "L7.laje"
