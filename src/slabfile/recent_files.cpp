@@ -205,14 +205,20 @@ ConfigHome configHomeOfProcess() {
     return where;
 }
 
+std::optional<std::filesystem::path> homeFolder(const ConfigHome& where) {
+    if (isExistingFolder(where.home))
+        return std::filesystem::path(*where.home);
+    if (isExistingFolder(where.passwordHome))
+        return std::filesystem::path(*where.passwordHome);
+    return std::nullopt;
+}
+
 std::optional<std::filesystem::path> recentFilesFile(const ConfigHome& where) {
     std::filesystem::path configFolder;
     if (where.xdgConfigHome && std::filesystem::path(*where.xdgConfigHome).is_absolute())
         configFolder = *where.xdgConfigHome;
-    else if (isExistingFolder(where.home))
-        configFolder = std::filesystem::path(*where.home) / ".config";
-    else if (isExistingFolder(where.passwordHome))
-        configFolder = std::filesystem::path(*where.passwordHome) / ".config";
+    else if (const auto home = homeFolder(where))
+        configFolder = *home / ".config";
     else
         return std::nullopt;
     return configFolder / "Lajes" / "Lajes.conf";

@@ -30,6 +30,11 @@ struct ConfigHome {
 // The process's own: the environment and getpwuid.
 ConfigHome configHomeOfProcess();
 
+// The user's home: $HOME when that is an existing folder (given as an absolute path), the
+// password database's home when not and that one exists, otherwise nothing. A missing home is
+// never created, neither by this program nor by the toolkit's own settings.
+std::optional<std::filesystem::path> homeFolder(const ConfigHome& where);
+
 // The settings file: $XDG_CONFIG_HOME/Lajes/Lajes.conf when it is absolute, otherwise
 // <home>/.config/Lajes/Lajes.conf, where the home is $HOME when that is an existing folder and
 // the password database's home when not. Nothing (no recent list) when neither is an existing

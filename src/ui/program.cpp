@@ -11,6 +11,7 @@
 
 #include "config/settings_file.h"
 #include "report/qt_portuguese.h"
+#include "slabfile/recent_files.h"
 #include "ui/glyphs.h"
 #include "ui/lajes_application.h"
 #include "ui/message_boxes.h"
@@ -48,6 +49,12 @@ std::unique_ptr<QApplication> openApplication(int& argc, char* argv[]) {
 } // namespace
 
 int runProgram(int argc, char* argv[], const std::function<void(LajesApplication&)>& started) {
+    // The toolkit keeps its own settings (the file dialogs' state) under $HOME and would make a
+    // missing home: the home the recent list uses stands in for a missing or unset one. Set
+    // before the toolkit starts, while this is the only thread.
+    const ConfigHome where = configHomeOfProcess();
+    if (const auto home = homeFolder(where); home && where.home != home->native())
+        ::setenv("HOME", home->c_str(), 1);
     const std::unique_ptr<QApplication> application = openApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lajes"));
     // The program's own settings (recent files): ~/.config/Lajes/Lajes.conf.
