@@ -24,6 +24,8 @@
 #include "cli/slab_result.h"
 #include "config/settings_file.h"
 #include "dxf/dxf_export.h"
+#include "floor/beam_loads_csv.h"
+#include "floor/floor_drawing.h"
 #include "floor/floor_file.h"
 #include "io/file_writer.h"
 #include "slabfile/slab_request.h"
@@ -74,6 +76,9 @@ Pavimento: floor lê um arquivo .pavimento (JSON: "format" "lajes-pavimento", "v
   próprios e corrigidos, armaduras, reações, flecha, cisalhamento), "edges" (cada trecho de
   armadura negativa: X compatibilizado, As, barras) e "beams" (vigas V1, V2... com a carga de
   cada trecho, kg/m). Saída como design: 0 pronto, 1 recusado, 2 erro de entrada.
+  Com o pavimento pronto, --dxf grava o desenho (formas, armadura positiva, armadura negativa e
+  tabela de aço), --report o memorial de cálculo em PDF e --beams as cargas nas vigas em CSV
+  (";" e o separador de --decimal); recusado, nada é gravado.
 
 Exemplo:
   echo '{"SupportCase":1,"Lx":4,"Ly":4,"h":10,"g":250,"q":200}' | lajes-cli design --decimal ,
@@ -86,6 +91,8 @@ struct Options {
     std::string output;
     bool schedule = false; // --schedule: the steel table in the result (and the drawing)
     bool nbr2014 = false;  // add the NBR 6118:2014 verification to each result
+    // floor: the files written besides the result when the floor is Ready.
+    std::optional<std::string> floorDxf, floorReport, floorBeams;
 };
 
 char separatorOf(const Options& options) {
@@ -405,6 +412,32 @@ int dxf(const Options& options, std::istream& in, std::ostream& out, std::ostrea
         true);
 }
 
+// The files of a Ready floor that the options ask for: the drawing, the memorial, the beam
+// loads. The first that cannot be written ends the command as design's file does.
+int writeFloorFiles(const Options& options, const Floor& floor, const FloorResults& results,
+                    std::ostream& err) {
+    const char separator = separatorOf(options);
+    const auto failed = [&err](const std::string& path, const std::string& error) {
+        err << "lajes-cli: não foi possível gravar \"" << validUtf8(path, 200) << "\": " << error
+            << "\n";
+        return exitUsage;
+    };
+    if (options.floorDxf)
+        if (const auto error =
+                exportFloorDrawing(*options.floorDxf, floor, results, floor.settings, separator))
+            return failed(*options.floorDxf, *error);
+#ifdef LAJES_WITH_REPORT
+    if (options.floorReport)
+        if (const auto error = writeFloorMemorialFile(floor, results, floor.settings, separator,
+                                                      options.nbr2014, *options.floorReport))
+            return failed(*options.floorReport, *error);
+#endif
+    if (options.floorBeams)
+        if (const auto error = exportBeamLoads(*options.floorBeams, floor, results, separator))
+            return failed(*options.floorBeams, *error);
+    return exitReady;
+}
+
 // The whole floor of a .pavimento file as one result object. A file that cannot be read or
 // that the rules refuse prints nothing on the standard output.
 int floorRun(const Options& options, std::ostream& out, std::ostream& err) {
@@ -433,7 +466,9 @@ int floorRun(const Options& options, std::ostream& out, std::ostream& err) {
     out << resultText(floorJson(input, results, input.settings, options.nbr2014)) << "\n";
     if (!outputWritten(out, err))
         return exitUsage;
-    return results.outcome == FloorOutcome::Ready ? exitReady : exitRefused;
+    if (results.outcome != FloorOutcome::Ready)
+        return exitRefused;
+    return writeFloorFiles(options, input, results, err);
 }
 
 #ifdef LAJES_WITH_REPORT
@@ -512,6 +547,15 @@ int runCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, s
         ->type_name("ARQUIVO")
         ->required();
     addDecimal(floorCommand);
+    floorCommand->add_option("--dxf", options.floorDxf, "Grava o desenho do pavimento (DXF)")
+        ->type_name("ARQUIVO");
+#ifdef LAJES_WITH_REPORT
+    floorCommand->add_option("--report", options.floorReport, "Grava o memorial de cálculo (PDF)")
+        ->type_name("ARQUIVO");
+#endif
+    floorCommand
+        ->add_option("--beams", options.floorBeams, "Grava as cargas nas vigas (CSV com \";\")")
+        ->type_name("ARQUIVO");
     floorCommand->add_flag("--nbr2014", options.nbr2014,
                            "Acrescenta a verificação segundo a NBR 6118:2014 de cada laje e da "
                            "armadura negativa de cada trecho");

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "report/floor_memorial.h"
 #include "report/qt_portuguese.h"
 #include "report/report_page.h"
 #include "report/report_pdf.h"
@@ -40,6 +41,14 @@ std::optional<std::string> writeReportFile(const DesignRun& run, const Settings&
     const report::ReportPage page =
         report::fillReportPage(run.screen, run.slab, run.results, settings, decimalSeparator);
     return report::writeReportPdf(page, output);
+}
+
+std::optional<std::string> writeFloorMemorialFile(const Floor& floor, const FloorResults& results,
+                                                  const Settings& settings, char decimalSeparator,
+                                                  bool nbr2014, const std::string& output) {
+    const std::unique_ptr<QGuiApplication> application = guiApplication();
+    return report::writeFloorMemorialPdf(
+        report::fillFloorMemorial(floor, results, settings, decimalSeparator, nbr2014), output);
 }
 
 } // namespace lajes::cli

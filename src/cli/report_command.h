@@ -8,6 +8,7 @@
 
 #include "cli/slab_result.h"
 #include "config/settings.h"
+#include "floor/floor.h"
 
 namespace lajes::cli {
 
@@ -17,5 +18,11 @@ namespace lajes::cli {
 // Returns the error text, or nothing when the file was written.
 std::optional<std::string> writeReportFile(const DesignRun& run, const Settings& settings,
                                            char decimalSeparator, const std::string& output);
+
+// Writes the memorial of a designed floor to `output`, atomically; the same Qt start as the
+// report's. Returns the error text, or nothing when the file was written.
+std::optional<std::string> writeFloorMemorialFile(const Floor& floor, const FloorResults& results,
+                                                  const Settings& settings, char decimalSeparator,
+                                                  bool nbr2014, const std::string& output);
 
 } // namespace lajes::cli

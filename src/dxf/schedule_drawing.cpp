@@ -42,6 +42,16 @@ void drawSteelSchedule(DxfEntityWriter& file, const SlabDesignData& slab,
             file.writeText(place.x, place.y + 4, DxfTextHeight::Label, false, position.name);
     }
 
+    // Left, top: beside the outer outline of the walls, level with its top.
+    const double s = settings.scaleFactor;
+    const double outerHalfWall = settings.wallWidth * 0.5;
+    const double left = (slab.Lx + outerHalfWall) * s + 10 + scheduleGap;
+    const double top = (slab.Ly + outerHalfWall) * s + 10;
+    drawScheduleTable(file, left, top, schedule, decimalSeparator);
+}
+
+void drawScheduleTable(DxfEntityWriter& file, double left, double top,
+                       const SteelSchedule& schedule, char decimalSeparator, bool withRates) {
     const ScheduleTexts texts = scheduleTexts(schedule, decimalSeparator);
     std::vector<TableRow> rows;
     TableRow header;
@@ -73,12 +83,17 @@ void drawSteelSchedule(DxfEntityWriter& file, const SlabDesignData& slab,
         row.innerBoundaries = beforeMass;
         rows.push_back(row);
     }
+    if (withRates)
+        for (const auto& [caption, value] :
+             {std::pair<const char*, std::size_t>{"TAXA (kg/m²)", 4},
+              std::pair<const char*, std::size_t>{"TAXA (kg/m³)", 5}}) {
+            TableRow row;
+            row.cells[0] = caption;
+            row.cells[5] = texts.totals[value].value;
+            row.innerBoundaries = beforeMass;
+            rows.push_back(row);
+        }
 
-    // Left, top: beside the outer outline of the walls, level with its top.
-    const double s = settings.scaleFactor;
-    const double outerHalfWall = settings.wallWidth * 0.5;
-    const double left = (slab.Lx + outerHalfWall) * s + 10 + scheduleGap;
-    const double top = (slab.Ly + outerHalfWall) * s + 10;
     std::array<double, 7> columnX{};
     columnX[0] = left;
     for (std::size_t i = 0; i < 6; ++i)

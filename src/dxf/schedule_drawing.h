@@ -27,4 +27,11 @@ void drawSteelSchedule(DxfEntityWriter& file, const SlabDesignData& slab,
                        const SlabResults& results, const Settings& settings,
                        const SteelSchedule& schedule, char decimalSeparator);
 
+// The table alone, its top left corner at (left, top) in drawing units: the title, the header
+// row, a row per position, "RESUMO" with a row per diameter, "TOTAL" and "TOTAL + 10%", and with
+// `withRates` the rates of steel per m² and per m³ ("TAXA (kg/m²)", "TAXA (kg/m³)").
+void drawScheduleTable(DxfEntityWriter& file, double left, double top,
+                       const SteelSchedule& schedule, char decimalSeparator,
+                       bool withRates = false);
+
 } // namespace lajes
