@@ -546,8 +546,10 @@ std::optional<std::string> writeFloorMemorialPdf(const FloorMemorial& memorial,
     return writePdfBytes(floorMemorialPdf(memorial), target);
 }
 
-std::unique_ptr<QPrintPreviewDialog>
-createFloorMemorialPreview(const FloorMemorial& memorial, QPrinter& printer, QWidget* parent) {
+std::unique_ptr<QPrintPreviewDialog> createFloorMemorialPreview(const FloorMemorial& memorial,
+                                                                QPrinter& printer, QWidget* parent,
+                                                                const QString& suggestedFile,
+                                                                MemorialWritten written) {
     auto preview = createSheetPreview(
         printer, parent,
         QString::fromUtf8(floorMemorialTitle.data(),
@@ -555,19 +557,24 @@ createFloorMemorialPreview(const FloorMemorial& memorial, QPrinter& printer, QWi
         [memorial](QPainter& painter, QPrinter& target) {
             paintFloorMemorial(painter, memorial, target);
         },
-        [memorial](const std::filesystem::path& target) {
-            return writeFloorMemorialPdf(memorial, target);
-        });
+        [memorial, written = std::move(written)](const std::filesystem::path& target) {
+            auto error = writeFloorMemorialPdf(memorial, target);
+            if (!error && written)
+                written(target);
+            return error;
+        },
+        suggestedFile);
     preview->setObjectName(QStringLiteral("MemorialPavimentoPreview"));
     return preview;
 }
 
-void showFloorMemorialPreview(const FloorMemorial& memorial, QWidget* parent) {
+void showFloorMemorialPreview(const FloorMemorial& memorial, QWidget* parent,
+                              const QString& suggestedFile, MemorialWritten written) {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     printer->setDocName(QString::fromUtf8(floorMemorialTitle.data(),
                                           static_cast<qsizetype>(floorMemorialTitle.size())));
     const std::unique_ptr<QPrintPreviewDialog> preview =
-        createFloorMemorialPreview(memorial, *printer, parent);
+        createFloorMemorialPreview(memorial, *printer, parent, suggestedFile, std::move(written));
     execPreviewMaximised(*preview);
 }
 

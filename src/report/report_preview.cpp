@@ -35,13 +35,17 @@ std::unique_ptr<QPrinter> reportPrinter() {
     return printer;
 }
 
-bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf) {
+bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf, const QString& suggestedFile) {
     QFileDialog dialog(parent, QStringLiteral("Salvar PDF"));
     dialog.setObjectName(QStringLiteral("SalvarPdfDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (!suggestedFile.isEmpty()) {
+        dialog.setDirectory(QFileInfo(suggestedFile).absolutePath());
+        dialog.selectFile(QFileInfo(suggestedFile).fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString fileName = dialog.selectedFiles().constFirst();
@@ -63,7 +67,8 @@ bool saveReportPdf(const ReportPage& page, QWidget* parent) {
 
 std::unique_ptr<QPrintPreviewDialog> createSheetPreview(QPrinter& printer, QWidget* parent,
                                                         const QString& title, PaintSheet paint,
-                                                        SheetPdfWriter writePdf) {
+                                                        SheetPdfWriter writePdf,
+                                                        const QString& suggestedFile) {
     installReportFont();
     auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     preview->setWindowTitle(title);
@@ -76,7 +81,9 @@ std::unique_ptr<QPrintPreviewDialog> createSheetPreview(QPrinter& printer, QWidg
     save->setObjectName(QStringLiteral("SalvarPdfAction"));
     QPrintPreviewDialog* dialog = preview.get();
     QObject::connect(save, &QAction::triggered, dialog,
-                     [writePdf = std::move(writePdf), dialog] { saveSheetPdf(dialog, writePdf); });
+                     [writePdf = std::move(writePdf), dialog, suggestedFile] {
+                         saveSheetPdf(dialog, writePdf, suggestedFile);
+                     });
     if (auto* toolBar = preview->findChild<QToolBar*>()) {
         toolBar->addSeparator();
         toolBar->addAction(save);

@@ -3,6 +3,8 @@
 // The report on screen: the print preview from which the page goes to a printer through the
 // system's print dialog or, through "Salvar PDF…", to a PDF file.
 
+#include <QString>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -34,13 +36,17 @@ using PaintSheet = std::function<void(QPainter&, QPrinter&)>;
 // A preview of one sheet on `printer` (which must outlive it), with the "Salvar PDF…" action
 // (object name "SalvarPdfAction") in its tool bar writing through `writePdf`. Shown by the
 // caller. Every preview of the program (report, steel table, verification) is made here.
+// `suggestedFile`, when given, is the folder and name the save dialog proposes.
 std::unique_ptr<QPrintPreviewDialog> createSheetPreview(QPrinter& printer, QWidget* parent,
                                                         const QString& title, PaintSheet paint,
-                                                        SheetPdfWriter writePdf);
+                                                        SheetPdfWriter writePdf,
+                                                        const QString& suggestedFile = {});
 
 // "Salvar PDF…": asks for a file name and writes the sheet there; a failure is shown in a
-// warning box over `parent`. Returns whether a file was written.
-bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf);
+// warning box over `parent`. Returns whether a file was written. `suggestedFile`, when given,
+// is the folder and name the dialog proposes.
+bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf,
+                  const QString& suggestedFile = {});
 
 // A preview of `page` on `printer` (which must outlive it), with the "Salvar PDF…" action
 // (object name "SalvarPdfAction") in its tool bar. Shown by the caller.

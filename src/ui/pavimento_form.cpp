@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -28,7 +29,10 @@
 
 #include "analysis/steel_grades.h"
 #include "design/bar_picks.h"
+#include "floor/beam_loads_csv.h"
+#include "floor/floor_drawing.h"
 #include "floor/floor_file.h"
+#include "report/floor_memorial.h"
 #include "ui/floor_editing.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
@@ -165,9 +169,34 @@ std::optional<QString> QtFloorFileDialogs::fileToSave(QWidget* parent, const QSt
     return runDialog(dialog, lastFolder_);
 }
 
+std::optional<QString> QtFloorOutputDialogs::outputFile(QWidget* parent, const QString& title,
+                                                        const QString& filter,
+                                                        const QString& suffix,
+                                                        const QString& suggested) {
+    QFileDialog dialog(parent, title);
+    dialog.setObjectName(QStringLiteral("SalvarSaidaPavimentoDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Salvar em:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome do arquivo:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Salvar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 TPavimentoForm::TPavimentoForm(Settings& settings, MessageBoxes& messages, QWidget* parent)
     : QMainWindow(parent), settings_(settings), messages_(messages),
-      ownFileDialogs_(std::make_unique<QtFloorFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {
+      ownFileDialogs_(std::make_unique<QtFloorFileDialogs>()), fileDialogs_(ownFileDialogs_.get()),
+      ownOutputDialogs_(std::make_unique<QtFloorOutputDialogs>()),
+      outputDialogs_(ownOutputDialogs_.get()) {
     setObjectName(QStringLiteral("PavimentoForm"));
     setWindowFlag(Qt::Window);
     setWindowIcon(applicationIcon());
@@ -227,6 +256,16 @@ void TPavimentoForm::buildMenus() {
     QAction* salvarComo = file->addAction(QStringLiteral("Salvar Pavimento &Como…"));
     salvarComo->setObjectName(QStringLiteral("SalvarPavimentoComo"));
     connect(salvarComo, &QAction::triggered, this, [this] { saveFloorAs(); });
+    file->addSeparator();
+    GerarDxf = file->addAction(QStringLiteral("Gerar &DXF…"));
+    GerarDxf->setObjectName(QStringLiteral("GerarDxfPavimento"));
+    connect(GerarDxf, &QAction::triggered, this, [this] { exportDrawing(); });
+    ExportarCargas = file->addAction(QStringLiteral("Exportar cargas nas &vigas…"));
+    ExportarCargas->setObjectName(QStringLiteral("ExportarCargasVigas"));
+    connect(ExportarCargas, &QAction::triggered, this, [this] { exportLoads(); });
+    Memorial = file->addAction(QStringLiteral("&Memorial de cálculo…"));
+    Memorial->setObjectName(QStringLiteral("MemorialPavimento"));
+    connect(Memorial, &QAction::triggered, this, [this] { showMemorial(); });
     file->addSeparator();
     QAction* fechar = file->addAction(QStringLiteral("&Fechar"));
     fechar->setObjectName(QStringLiteral("FecharPavimento"));
@@ -819,6 +858,111 @@ bool TPavimentoForm::saveFloorTo(const QString& path) {
     updateTitle();
     if (fileUsed)
         fileUsed(QFileInfo(path).absoluteFilePath(), true);
+    return true;
+}
+
+void TPavimentoForm::setOutputDialogs(FloorOutputDialogs* dialogs) {
+    outputDialogs_ = dialogs ? dialogs : ownOutputDialogs_.get();
+}
+
+std::optional<QString> TPavimentoForm::refusal() const {
+    if (results_.inputError)
+        return qText(*results_.inputError);
+    if (results_.outcome == FloorOutcome::Ready)
+        return std::nullopt;
+    for (const FloorSlabResult& slab : results_.slabs)
+        if (slab.outcome != FloorOutcome::Ready)
+            return QStringLiteral("%1: %2").arg(qText(slab.name), qText(slab.message).simplified());
+    for (const FloorStretch& stretch : results_.edges)
+        if (stretch.outcome != FloorOutcome::Ready)
+            return QStringLiteral("%1: %2").arg(names(floor_, stretch.slabs),
+                                                qText(stretch.message).simplified());
+    return QStringLiteral("O pavimento não atende.");
+}
+
+std::optional<QString> TPavimentoForm::askOutput(const QString& title, const QString& filter,
+                                                 const QString& suffix) {
+    if (const auto reason = refusal()) {
+        messages_.error(this, QStringLiteral("O pavimento não foi calculado; nenhum arquivo foi "
+                                             "gravado.\n%1")
+                                  .arg(*reason));
+        return std::nullopt;
+    }
+    const auto file =
+        outputDialogs_->outputFile(this, title, filter, suffix, suggestedOutput(suffix));
+    if (!file)
+        return std::nullopt;
+    const QFileInfo chosen(*file);
+    lastOutputFolder_ = chosen.absolutePath();
+    // Outputs go to ordinary files only: a device, a pipe or a folder is refused here.
+    if (chosen.exists() && !chosen.isFile()) {
+        messages_.error(this, QStringLiteral("%1\nNão é um arquivo comum; nada foi gravado.")
+                                  .arg(QDir::toNativeSeparators(chosen.absoluteFilePath())));
+        return std::nullopt;
+    }
+    return chosen.absoluteFilePath();
+}
+
+QString TPavimentoForm::suggestedOutput(const QString& suffix) const {
+    QString folder = lastOutputFolder_;
+    if (folder.isEmpty() && document_.hasFile())
+        folder = QFileInfo(QString::fromStdU16String(document_.path().u16string())).absolutePath();
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    // A name is one path component: a slash would name another folder.
+    QString name = qText(floor_.name).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (name.isEmpty())
+        name = QStringLiteral("Pavimento");
+    return QDir(folder).filePath(name + QLatin1Char('.') + suffix);
+}
+
+void TPavimentoForm::outputWritten(const QString& path) {
+    lastOutputFolder_ = QFileInfo(path).absolutePath();
+    statusBar()->showMessage(QStringLiteral("Arquivo gravado: %1").arg(QFileInfo(path).fileName()),
+                             5000);
+}
+
+bool TPavimentoForm::exportDrawing() {
+    const auto file = askOutput(QStringLiteral("Gerar DXF"),
+                                QStringLiteral("AutoCAD (DXF) (*.dxf)"), QStringLiteral("dxf"));
+    if (!file)
+        return false;
+    if (const auto error = exportFloorDrawing(pathOf(*file), floor_, results_, settings_,
+                                              localeDecimalSeparator())) {
+        messages_.error(this, qText(saveFailureMessage(pathOf(*file), *error)));
+        return false;
+    }
+    outputWritten(*file);
+    return true;
+}
+
+bool TPavimentoForm::exportLoads() {
+    const auto file = askOutput(QStringLiteral("Exportar cargas nas vigas"),
+                                QStringLiteral("Planilhas CSV (*.csv)"), QStringLiteral("csv"));
+    if (!file)
+        return false;
+    if (const auto error =
+            exportBeamLoads(pathOf(*file), floor_, results_, localeDecimalSeparator())) {
+        messages_.error(this, qText(saveFailureMessage(pathOf(*file), *error)));
+        return false;
+    }
+    outputWritten(*file);
+    return true;
+}
+
+bool TPavimentoForm::showMemorial() {
+    if (const auto reason = refusal()) {
+        messages_.error(
+            this,
+            QStringLiteral("O pavimento não foi calculado; não há memorial.\n%1").arg(*reason));
+        return false;
+    }
+    report::showFloorMemorialPreview(
+        report::fillFloorMemorial(floor_, results_, settings_, localeDecimalSeparator(), false),
+        this, suggestedOutput(QStringLiteral("pdf")), [this](const std::filesystem::path& file) {
+            outputWritten(QString::fromStdU16String(file.u16string()));
+        });
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGraphicsView>
 #include <QJsonArray>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -70,6 +72,21 @@ QString two(double value) {
     return twoDecimals(value);
 }
 #endif
+
+// Answers the output dialogs with a file in `folder`, named as proposed; records the proposals.
+class AnsweringOutputDialogs final : public FloorOutputDialogs {
+public:
+    explicit AnsweringOutputDialogs(QString folder) : folder_(std::move(folder)) {}
+    std::optional<QString> outputFile(QWidget*, const QString&, const QString&, const QString&,
+                                      const QString& suggested) override {
+        proposed << suggested;
+        return QDir(folder_).filePath(QFileInfo(suggested).fileName());
+    }
+    QStringList proposed;
+
+private:
+    QString folder_;
+};
 
 } // namespace
 
@@ -347,6 +364,74 @@ private slots:
         QCOMPARE(window.undoStack().count(), 1);
         QCOMPARE(window.statusBar()->currentMessage(),
                  QStringLiteral("Laje não criada: o retângulo sobrepõe a laje L1."));
+    }
+
+    // The worked floor's drawing and beam loads through the window's menu: the file proposed
+    // is named after the floor, in the floor file's folder and then in the last one used; the
+    // CSV holds V2's two pieces. A refused floor writes nothing and says why.
+    void floorOutputsThroughTheMenu_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("DXF") << "GerarDxfPavimento"
+                             << "dxf" << false;
+        QTest::newRow("CSV") << "ExportarCargasVigas"
+                             << "csv" << false;
+        QTest::newRow("CSV, refused floor") << "ExportarCargasVigas"
+                                            << "csv" << true;
+    }
+    void floorOutputsThroughTheMenu() {
+        QFETCH(QString, action);
+        QFETCH(QString, suffix);
+        QFETCH(bool, refused);
+        QTemporaryDir folder;
+        RecordingMessageBoxes messages;
+        Settings settings;
+        TPavimentoForm window(settings, messages);
+        AnsweringOutputDialogs dialogs(folder.path());
+        window.setOutputDialogs(&dialogs);
+        const QString examples = QStringLiteral(LAJES_EXAMPLES_DIR);
+        QVERIFY(window.openFloorFile(examples + QStringLiteral("/pavimento-tipo.pavimento")));
+        if (refused) {
+            Floor heavy = window.floor();
+            heavy.slabs[1].q = 50000.0; // kg/m²: L2 cannot be designed at h = 10 cm
+            window.edit(FloorEditKind::ChangeSlab, QStringLiteral("q de L2"), heavy);
+            QVERIFY(window.results().outcome != FloorOutcome::Ready);
+        }
+        messages.shown.clear();
+        QAction* command = window.findChild<QAction*>(action);
+        QVERIFY(command);
+        const QString name = QStringLiteral("Pavimento tipo.") + suffix;
+        const QString written = QDir(folder.path()).filePath(name);
+        command->trigger();
+        if (refused) {
+            QVERIFY(dialogs.proposed.isEmpty());
+            QVERIFY(!QFileInfo::exists(written));
+            QCOMPARE(messages.shown.size(), std::size_t{1});
+            QVERIFY(messages.texts().first().contains(QStringLiteral("L2: ")));
+            return;
+        }
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(dialogs.proposed, QStringList({QDir(examples).filePath(name)}));
+        QVERIFY(QFileInfo(written).size() > 0);
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Arquivo gravado: ") + name);
+        command->trigger(); // the second time, in the folder just used
+        QCOMPARE(dialogs.proposed.last(), written);
+
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString content = QString::fromUtf8(file.readAll());
+        if (suffix == QStringLiteral("dxf")) {
+            QVERIFY(content.contains(QStringLiteral("ARMADURA NEGATIVA")));
+            return;
+        }
+        // Worked floor: V2 at y = 4 m carries 2140,10 kg/m from L1 and L3, 2317,62 from L2 and L3.
+        QStringList v2;
+        for (const QString& line : content.split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("\"V2\"")) || line.startsWith(QStringLiteral("V2;")))
+                v2 << line.section(QLatin1Char(';'), 1, 4).remove(QLatin1Char('"'));
+        QCOMPARE(v2, QStringList({QStringLiteral("0,00;4,00;L1, L3;2140,10"),
+                                  QStringLiteral("4,00;9,00;L2, L3;2317,62")}));
     }
 
     // A file that cannot be read: its message, and the floor and the title as they were.
