@@ -20,6 +20,7 @@
 #include "design/steel_schedule.h"
 #include "floor/beam_loads_csv.h"
 #include "floor/floor_schedule.h"
+#include "floor/floor_verification.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
 #include "report/report_pdf.h"
@@ -404,6 +405,27 @@ void addVerification(MemorialBuilder& b, const Floor& floor, const FloorResults&
             verifyNbr6118(r.slab, r.results, settings, Nbr6118Parameters{});
         b.room(bodyLine + 3 * rowHeight);
         b.line("Laje " + floor.slabs[i].name + ": " + verificationSummary(verification), true);
+        std::vector<std::vector<std::string>> rows;
+        for (const VerificationRow& row : verificationRows(verification, sep))
+            rows.push_back({row.check, row.clause, row.limit, row.obtained,
+                            std::string(row.ok ? meetsText : failsText)});
+        b.table({62, 34, 26, 26, 20}, {"Verificação", "Item", "Limite", "Obtido", "Situação"}, rows,
+                {true, true, false, false, true});
+    }
+    // The top steel of each stretch, checked once over its beam.
+    for (std::size_t e : stretchesInBeamOrder(results)) {
+        const FloorStretch& s = results.edges[e];
+        if (s.outcome != FloorOutcome::Ready)
+            continue;
+        const Nbr6118Verification verification = verifyStretch(results, s, settings);
+        std::string names;
+        for (std::size_t k = 0; k < s.slabs.size(); ++k)
+            names += (k == 0 ? "" : " | ") + floor.slabs[s.slabs[k]].name;
+        const auto beam = beamOfStretch(results, e);
+        b.room(bodyLine + 3 * rowHeight);
+        b.line("Trecho " + names + (beam ? " (" + results.beams[*beam].name + ")" : "") + ": " +
+                   verificationSummary(verification),
+               true);
         std::vector<std::vector<std::string>> rows;
         for (const VerificationRow& row : verificationRows(verification, sep))
             rows.push_back({row.check, row.clause, row.limit, row.obtained,

@@ -37,8 +37,10 @@ std::string saveFailureMessage(const std::filesystem::path& file, const std::str
     return "Não foi possível gravar \"" + file.filename().string() + "\":\n" + error;
 }
 
-std::string settingsQuestion(const Settings& fromFile, char decimalSeparator) {
-    return "Esta laje foi calculada com outras configurações (parede " +
+std::string settingsQuestion(const Settings& fromFile, char decimalSeparator, DocumentKind kind) {
+    return std::string(kind == DocumentKind::Floor ? "Este pavimento foi calculado"
+                                                   : "Esta laje foi calculada") +
+           " com outras configurações (parede " +
            formatFixed(fromFile.wallWidth * 100.0, 2, decimalSeparator) + " cm, cobrimento " +
            formatFixed(fromFile.cover, 2, decimalSeparator) + " cm, φ∞ " +
            formatFixed(fromFile.phiInfinity, 2, decimalSeparator) +

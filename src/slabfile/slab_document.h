@@ -48,9 +48,14 @@ bool sameDesignSettings(const Settings& a, const Settings& b);
 // The message when a file could not be written: the file and the writer's error text.
 std::string saveFailureMessage(const std::filesystem::path& file, const std::string& error);
 
+// What a document holds: one slab (.laje) or a floor (.pavimento).
+enum class DocumentKind { Slab, Floor };
+
 // The question asked once when a file's settings differ from those in force, with the file's
-// values in the two-decimal form of the settings dialog (wall width in cm).
-std::string settingsQuestion(const Settings& fromFile, char decimalSeparator);
+// values in the two-decimal form of the settings dialog (wall width in cm); it names the
+// slab or the floor.
+std::string settingsQuestion(const Settings& fromFile, char decimalSeparator,
+                             DocumentKind kind = DocumentKind::Slab);
 
 // The recent-files list after `path` was opened or saved: newest first, no repeats, at most
 // maxRecentFiles entries.

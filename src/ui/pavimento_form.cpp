@@ -809,8 +809,8 @@ bool TPavimentoForm::openFloorFile(const QString& path) {
         return false;
     }
     if (!sameDesignSettings(floor.settings, settings_) &&
-        messages_.confirm(this,
-                          qText(settingsQuestion(floor.settings, localeDecimalSeparator())))) {
+        messages_.confirm(this, qText(settingsQuestion(floor.settings, localeDecimalSeparator(),
+                                                       DocumentKind::Floor)))) {
         if (adoptSettings)
             adoptSettings(floor.settings);
         else

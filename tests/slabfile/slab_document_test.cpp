@@ -73,9 +73,19 @@ TEST(SlabDocumentQuestionsTest, NameTheFileAndTheFileSettings) {
     fromFile.wallWidth = 0.2;
     fromFile.cover = 2.5;
     fromFile.phiInfinity = 2.0;
-    EXPECT_EQ(settingsQuestion(fromFile, ','),
-              "Esta laje foi calculada com outras configurações (parede 20,00 cm, cobrimento "
-              "2,50 cm, φ∞ 2,00). Usar as configurações do arquivo?");
+    const struct {
+        DocumentKind kind;
+        const char* question;
+    } questions[] = {
+        {DocumentKind::Slab,
+         "Esta laje foi calculada com outras configurações (parede 20,00 cm, cobrimento "
+         "2,50 cm, φ∞ 2,00). Usar as configurações do arquivo?"},
+        {DocumentKind::Floor,
+         "Este pavimento foi calculado com outras configurações (parede 20,00 cm, cobrimento "
+         "2,50 cm, φ∞ 2,00). Usar as configurações do arquivo?"},
+    };
+    for (const auto& row : questions)
+        EXPECT_EQ(settingsQuestion(fromFile, ',', row.kind), row.question);
     EXPECT_FALSE(sameDesignSettings(fromFile, Settings{}));
     fromFile.wallWidth = 0.15;
     fromFile.cover = 1.0;
