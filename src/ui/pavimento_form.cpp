@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -99,6 +100,14 @@ public:
         beginResetModel();
         endResetModel();
     }
+    // The columns whose cells are edited by a list of bar picks.
+    std::function<bool(int column)> editable;
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        if (index.isValid() && editable && editable(index.column()))
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : rows_();
     }
@@ -120,6 +129,52 @@ private:
     std::function<int()> rows_;
     Cell cell_;
 };
+
+// The bar cells of the tables: a list with the diameters ("Ø8.0") and the spacings ("c12")
+// the results screen would offer; choosing one is the window's pick.
+class BarPickDelegate final : public QStyledItemDelegate {
+public:
+    using Entries = std::function<QStringList(int row, int column)>;
+    using Picked = std::function<void(int row, int column, const QString& entry)>;
+    BarPickDelegate(Entries entries, Picked picked, QObject* parent)
+        : QStyledItemDelegate(parent), entries_(std::move(entries)), picked_(std::move(picked)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        auto* box = new QComboBox(parent);
+        box->setObjectName(QStringLiteral("BarrasComboBox"));
+        box->addItems(entries_(index.row(), index.column()));
+        box->setCurrentIndex(-1);
+        auto* self = const_cast<BarPickDelegate*>(this);
+        connect(box, &QComboBox::activated, self, [self, box] {
+            emit self->commitData(box);
+            emit self->closeEditor(box);
+        });
+        return box;
+    }
+    void setEditorData(QWidget*, const QModelIndex&) const override {}
+    void setModelData(QWidget* editor, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        auto* box = static_cast<QComboBox*>(editor);
+        if (box->currentIndex() >= 0)
+            picked_(index.row(), index.column(), box->currentText());
+    }
+
+private:
+    Entries entries_;
+    Picked picked_;
+};
+
+QStringList pickEntries(const ChoiceList& diameters, const ChoiceList& spacings) {
+    QStringList entries;
+    if (diameters.enabled)
+        for (const std::string& item : diameters.items)
+            entries << QStringLiteral("Ø") + qText(item);
+    if (spacings.enabled)
+        for (const std::string& item : spacings.items)
+            entries << QStringLiteral("c") + qText(item);
+    return entries;
+}
 
 void prepareDialog(QFileDialog& dialog, const char* objectName, QFileDialog::AcceptMode mode,
                    const QString& accept) {
@@ -474,6 +529,21 @@ void TPavimentoForm::buildTables() {
         [this] { return designed_ ? static_cast<int>(results_.edges.size()) : 0; },
         [this](int row, int column, int role) { return stretchCell(row, column, role); },
         QStringLiteral("&Bordas"));
+    const auto pickable = [this](QTableView* view, std::function<bool(int)> columns) {
+        auto* model = static_cast<FloorTableModel*>(view->model());
+        model->editable = columns;
+        view->setEditTriggers(QAbstractItemView::DoubleClicked |
+                              QAbstractItemView::SelectedClicked);
+        const bool slabs = view == LajesTable;
+        view->setItemDelegate(new BarPickDelegate(
+            [this, slabs](int row, int column) { return barEntries(slabs, row, column); },
+            [this, slabs](int row, int column, const QString& entry) {
+                pickBar(slabs, row, column, entry);
+            },
+            view));
+    };
+    pickable(LajesTable, [](int column) { return column == 6 || column == 7; });
+    pickable(BordasTable, [](int column) { return column == 5; });
     table(
         VigasTable, "VigasTable",
         {QStringLiteral("Viga"), QStringLiteral("Trecho"), QStringLiteral("Lajes"),
@@ -614,9 +684,89 @@ void TPavimentoForm::apply(const Floor& floor) {
         for (const BarPick& skipped : slab.skippedChoices)
             std::erase(choices, skipped);
     }
+    for (const FloorStretch& stretch : results_.edges) {
+        if (!stretch.pickSkipped)
+            continue;
+        fallen << names(floor_, stretch.slabs) + QStringLiteral(": ") + qText(stretch.bar.text);
+        std::erase_if(floor_.stretchChoices, [&](const StretchPick& pick) {
+            return std::fabs(pick.fromX - stretch.from.x) <= floorTolerance &&
+                   std::fabs(pick.fromY - stretch.from.y) <= floorTolerance &&
+                   std::fabs(pick.toX - stretch.to.x) <= floorTolerance &&
+                   std::fabs(pick.toY - stretch.to.y) <= floorTolerance;
+        });
+    }
     if (!fallen.isEmpty())
         showStatus(QStringLiteral("Vale a barra proposta — ") + fallen.join(QStringLiteral("; ")));
     updateTitle();
+}
+
+QStringList TPavimentoForm::barEntries(bool slabs, int row, int column) const {
+    const auto at = static_cast<std::size_t>(row);
+    if (slabs) {
+        if (at >= results_.slabs.size() || results_.slabs[at].outcome != FloorOutcome::Ready)
+            return {};
+        const FloorSlabResult& r = results_.slabs[at];
+        return column == 6 ? pickEntries(r.diametersX, r.spacingsX)
+                           : pickEntries(r.diametersY, r.spacingsY);
+    }
+    if (at >= results_.edges.size() || results_.edges[at].outcome != FloorOutcome::Ready)
+        return {};
+    return pickEntries(results_.edges[at].diameters, results_.edges[at].spacings);
+}
+
+void TPavimentoForm::pickBar(bool slabs, int row, int column, const QString& entry) {
+    const auto at = static_cast<std::size_t>(row);
+    const bool diameter = entry.startsWith(QStringLiteral("Ø"));
+    const std::string value = entry.mid(1).toStdString();
+    Floor after = floor_;
+    QString what;
+    if (slabs) {
+        if (at >= after.slabs.size())
+            return;
+        BarPick pick;
+        pick.direction = column == 6 ? BarDirection::xp : BarDirection::yp;
+        if (diameter)
+            pick.diameter = value;
+        else
+            pick.spacing = std::stoi(value);
+        BarPickLog log;
+        for (const BarPick& earlier : after.slabs[at].choices)
+            log.record(earlier);
+        log.record(pick);
+        after.slabs[at].choices = log.picks();
+        what = QStringLiteral("Barras %1 de %2")
+                   .arg(column == 6 ? QStringLiteral("x") : QStringLiteral("y"),
+                        qText(after.slabs[at].name));
+    } else {
+        if (at >= results_.edges.size())
+            return;
+        const FloorStretch& stretch = results_.edges[at];
+        StretchPick pick;
+        for (std::size_t s : stretch.slabs)
+            pick.slabs.push_back(floor_.slabs[s].name);
+        pick.fromX = stretch.from.x;
+        pick.fromY = stretch.from.y;
+        pick.toX = stretch.to.x;
+        pick.toY = stretch.to.y;
+        auto& picks = after.stretchChoices;
+        const auto same = [&pick](const StretchPick& other) {
+            return other.slabs == pick.slabs && other.fromX == pick.fromX &&
+                   other.fromY == pick.fromY && other.toX == pick.toX && other.toY == pick.toY;
+        };
+        const auto old = std::find_if(picks.begin(), picks.end(), same);
+        // A diameter starts the pick again; a spacing goes with the diameter in use.
+        if (diameter) {
+            pick.diameter = value;
+        } else {
+            if (old != picks.end())
+                pick.diameter = old->diameter;
+            pick.spacing = std::stoi(value);
+        }
+        std::erase_if(picks, same);
+        picks.push_back(pick);
+        what = QStringLiteral("Barras de %1").arg(names(floor_, stretch.slabs));
+    }
+    edit(FloorEditKind::ChangeSlab, what, std::move(after));
 }
 
 void TPavimentoForm::fillTables() {

@@ -160,6 +160,9 @@ private:
     QVariant slabCell(int row, int column, int role) const;
     QVariant stretchCell(int row, int column, int role) const;
     QVariant beamCell(int row, int column, int role) const;
+    // The bar cells' lists and the pick made in one (LajesTable when `slabs`, else BordasTable).
+    QStringList barEntries(bool slabs, int row, int column) const;
+    void pickBar(bool slabs, int row, int column, const QString& entry);
     void slabBoxLeft(QLineEdit* box, double FloorSlab::*field, const QString& key);
     void floorMaterialChanged();
     void updateTitle();

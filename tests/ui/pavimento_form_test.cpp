@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsView>
@@ -432,6 +433,58 @@ private slots:
                 v2 << line.section(QLatin1Char(';'), 1, 4).remove(QLatin1Char('"'));
         QCOMPARE(v2, QStringList({QStringLiteral("0,00;4,00;L1, L3;2140,10"),
                                   QStringLiteral("4,00;9,00;L2, L3;2317,62")}));
+    }
+
+    // A pick through the bar cell's list: over V5 (L1 | L2) Ø8.0 takes s = 18 cm in place of the
+    // proposed Ø6.3 c11; L2's y bars take Ø8.0. Each pick is one edit that undo takes back.
+    void barPickedInTheListChangesTheRow_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("stretch") << "BordasTable"
+                                 << "L1 | L2" << 5 << "Ø6.3c11"
+                                 << "Ø8.0c18";
+        QTest::newRow("slab y") << "LajesTable"
+                                << "L2" << 7 << "Ø5.0"
+                                << "Ø8.0";
+    }
+    void barPickedInTheListChangesTheRow() {
+        QFETCH(QString, table);
+        QFETCH(QString, row);
+        QFETCH(int, column);
+        QFETCH(QString, proposed);
+        QFETCH(QString, picked);
+        RecordingMessageBoxes messages;
+        Settings settings;
+        TPavimentoForm window(settings, messages);
+        QVERIFY(window.openFloorFile(QStringLiteral(LAJES_EXAMPLES_DIR) +
+                                     QStringLiteral("/pavimento-tipo.pavimento")));
+        QVERIFY(activate(&window));
+        QTableView* view = window.findChild<QTableView*>(table);
+        QVERIFY(view);
+        window.Tabs->setCurrentWidget(view);
+        const int at = rowOf(view, table == QStringLiteral("LajesTable") ? 0 : 1, row);
+        QVERIFY(at >= 0);
+        const QString before = text(view, at, column);
+        QVERIFY2(before.contains(proposed), qPrintable(before));
+        view->edit(view->model()->index(at, column));
+        auto* box = view->findChild<QComboBox*>(QStringLiteral("BarrasComboBox"));
+        QVERIFY(box);
+        const QString entry =
+            picked.left(picked.indexOf(QLatin1Char('c')) < 0 ? picked.size()
+                                                             : picked.indexOf(QLatin1Char('c')));
+        const int item = box->findText(entry);
+        QVERIFY2(item >= 0, qPrintable(entry));
+        box->setCurrentIndex(item);
+        emit box->activated(item);
+        QCoreApplication::processEvents();
+        const int again = rowOf(view, table == QStringLiteral("LajesTable") ? 0 : 1, row);
+        QVERIFY2(text(view, again, column).contains(picked), qPrintable(text(view, again, column)));
+        QCOMPARE(window.undoStack().count(), 1);
+        window.undoStack().undo();
+        QCOMPARE(text(view, again, column), before);
     }
 
     // A file that cannot be read: its message, and the floor and the title as they were.
