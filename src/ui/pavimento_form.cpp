@@ -144,6 +144,8 @@ public:
         auto* box = new QComboBox(parent);
         box->setObjectName(QStringLiteral("BarrasComboBox"));
         box->addItems(entries_(index.row(), index.column()));
+        // Nothing chosen yet: the bars in use stay in sight until an entry is picked.
+        box->setPlaceholderText(index.data().toString());
         box->setCurrentIndex(-1);
         auto* self = const_cast<BarPickDelegate*>(this);
         connect(box, &QComboBox::activated, self, [self, box] {
