@@ -1,5 +1,6 @@
 #include "cli/floor_json.h"
 
+#include "floor/floor_verification.h"
 #include "verification/nbr6118_2014.h"
 
 namespace lajes::cli {
@@ -97,23 +98,13 @@ ordered_json slabJson(const FloorSlabResult& r, const Settings& settings, bool n
     return slab;
 }
 
-// The checks of a stretch's top steel: the verification of a section of the stretch's d and
-// h carrying only those bars, as the x top steel.
+// The checks of a stretch's top steel, as the core verifies them.
 ordered_json stretchChecks(const FloorResults& results, const FloorStretch& stretch,
                            const Settings& settings) {
-    SlabDesignData section = results.slabs[stretch.slabs.front()].slab;
-    section.h = stretch.h;
-    section.d = stretch.d;
-    SlabResults steel = results.slabs[stretch.slabs.front()].results;
-    steel.Xx = stretch.Xc;
-    steel.Asxn = stretch.As;
-    steel.bar(BarDirection::xn) = stretch.bar;
-    const nlohmann::json all =
-        verificationJson(verifyNbr6118(section, steel, settings, Nbr6118Parameters{}));
+    const nlohmann::json all = verificationJson(verifyStretch(results, stretch, settings));
     ordered_json checks = ordered_json::array();
     for (const auto& check : all.value("checks", nlohmann::json::array()))
-        if (check.value("id", std::string()).ends_with(".xn"))
-            checks.push_back(ordered_json::parse(check.dump()));
+        checks.push_back(ordered_json::parse(check.dump()));
     return checks;
 }
 

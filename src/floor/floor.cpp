@@ -172,6 +172,58 @@ struct SlabWork {
     double MkMax = 0.0;
 };
 
+// The floor's pick for `stretch`: the one naming the same slabs and the same ends.
+const StretchPick* pickOf(const Floor& floor, const FloorStretch& stretch) {
+    const auto near = [](double a, double b) { return std::fabs(a - b) <= floorTolerance; };
+    for (const StretchPick& pick : floor.stretchChoices) {
+        if (pick.slabs.size() != stretch.slabs.size())
+            continue;
+        bool same = near(pick.fromX, stretch.from.x) && near(pick.fromY, stretch.from.y) &&
+                    near(pick.toX, stretch.to.x) && near(pick.toY, stretch.to.y);
+        for (std::size_t k = 0; same && k < pick.slabs.size(); ++k)
+            same = pick.slabs[k] == floor.slabs[stretch.slabs[k]].name;
+        if (same)
+            return &pick;
+    }
+    return nullptr;
+}
+
+// The pick's diameter, then its spacing, through the rules of the results screen's top steel
+// (the spacing list refilled for the diameter). False when a list does not offer the pick:
+// the proposal is kept whole.
+bool applyStretchPick(const StretchPick& pick, FloorStretch& stretch, double length,
+                      const SpacingLimits& limits, double wallWidth, char separator) {
+    BarChoice bar = stretch.bar;
+    ChoiceList diameters = stretch.diameters, spacings = stretch.spacings;
+    if (pick.diameter) {
+        if (!diameters.offers(*pick.diameter))
+            return false;
+        diameters.currentText = *pick.diameter;
+        const double diameter = diameterOfText(*pick.diameter);
+        const BarLayout layout =
+            spacingForDiameter(diameter, length, stretch.As, limits, wallWidth);
+        fillSpacingChoices(spacings, layout.spacing, limits);
+        bar = {diameter, layout.spacing, layout.count, layout.effectiveArea,
+               solidBarText(layout.count, *pick.diameter, layout.spacing, separator)};
+    }
+    if (pick.spacing) {
+        const std::string text = std::to_string(*pick.spacing);
+        if (!spacings.offers(text))
+            return false;
+        spacings.currentText = text;
+        const BarLayout layout =
+            areaForSpacing(bar.diameter, length, *pick.spacing, limits, wallWidth);
+        bar.spacing = *pick.spacing;
+        bar.count = layout.count;
+        bar.effectiveArea = layout.effectiveArea;
+        bar.text = solidBarText(layout.count, diameters.currentText, *pick.spacing, separator);
+    }
+    stretch.bar = bar;
+    stretch.diameters = std::move(diameters);
+    stretch.spacings = std::move(spacings);
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> checkFloor(const Floor& floor) {
@@ -410,6 +462,12 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
             r.skippedChoices = applied.skipped;
             for (BarPick& pick : r.skippedChoices)
                 pick.direction = analysisDirection(pick.direction, r.rotated);
+            const BarDirection x = analysisDirection(BarDirection::xp, r.rotated);
+            const BarDirection y = analysisDirection(BarDirection::yp, r.rotated);
+            r.diametersX = screen.diameterList(x);
+            r.spacingsX = screen.spacingList(x);
+            r.diametersY = screen.diameterList(y);
+            r.spacingsY = screen.spacingList(y);
             r.outcome = FloorOutcome::Ready;
         }
         r.AsxP = r.rotated ? results.Asyp : results.Asxp;
@@ -462,6 +520,12 @@ FloorResults designFloor(const Floor& floor, const Settings& settings,
             stretch.message = std::string(noBarMessage);
         } else {
             stretch.outcome = FloorOutcome::Ready;
+            const SpacingLimits limits = spacingLimitsFor(stretch.h);
+            fillSpacingChoices(stretch.spacings, stretch.bar.spacing, limits);
+            stretch.diameters = std::move(diameters);
+            if (const StretchPick* pick = pickOf(floor, stretch))
+                stretch.pickSkipped = !applyStretchPick(
+                    *pick, stretch, length, limits, settings.wallWidth, options.decimalSeparator);
         }
     }
     // The adjacent span a slab's drawing needs: the larger over its stretches.

@@ -68,6 +68,16 @@ struct FloorSlab {
     EdgeMode edge(Side side) const { return edges[static_cast<std::size_t>(side)]; }
 };
 
+// A bar pick on a stretch's top steel, found again by the stretch's slabs and ends.
+struct StretchPick {
+    std::vector<std::string> slabs; // names, in the stretch's order (by name)
+    double fromX = 0.0, fromY = 0.0, toX = 0.0, toY = 0.0; // m
+    std::optional<std::string> diameter;                   // a diameter list text, "8.0"
+    std::optional<int> spacing;                            // cm, a spacing list entry
+
+    friend bool operator==(const StretchPick&, const StretchPick&) = default;
+};
+
 struct Floor {
     std::string name;
     double fck = 25.0; // one concrete and one steel for the whole floor
@@ -75,6 +85,8 @@ struct Floor {
     Compatibility compatibility = Compatibility::Media;
     Settings settings; // as the file holds them
     std::vector<FloorSlab> slabs;
+    // Picks of the stretches' top bars: a diameter, then a spacing (in that order when both).
+    std::vector<StretchPick> stretchChoices;
 };
 
 // Rules 1 and 3: two coordinates closer than this are the same line (m).
@@ -104,7 +116,10 @@ struct FloorSlabResult {
     double AsxP = 0.0, AsyP = 0.0;       // plan's frame
     BarChoice barX, barY;                // bars along the plan's x and y
     std::vector<BarPick> skippedChoices; // picks (plan's frame) that the lists did not offer
-    std::array<double, 4> reactions{};   // per Side, kg/m
+    // The diameter and spacing lists along the plan's x and y, as the results screen offers
+    // them for the bars in use.
+    ChoiceList diametersX, spacingsX, diametersY, spacingsY;
+    std::array<double, 4> reactions{}; // per Side, kg/m
     double immediateDeflection = 0.0, finalDeflection = 0.0, admissibleDeflection = 0.0;
     double tauD = 0.0, tauU = 0.0;
     // The single slab's records in the analysis frame as the design left them (the drawing,
@@ -128,6 +143,8 @@ struct FloorStretch {
     std::string message;
     double As = 0.0;
     BarChoice bar;
+    ChoiceList diameters, spacings; // offered for the bars in use
+    bool pickSkipped = false;       // the floor's pick for it is not offered: the proposal stands
 };
 
 struct BeamSegment {

@@ -85,6 +85,48 @@ EdgeMode edgeMode(const json& value, const std::string& key, const std::string& 
     fail(where + "\"" + key + "\" deve ser \"auto\", \"engastado\" ou \"apoiado\"");
 }
 
+// One pick of "stretchChoices": the stretch's slabs and ends, a diameter and/or a spacing.
+StretchPick readStretchPick(const json& item, std::size_t position) {
+    const std::string where = "\"stretchChoices\" " + std::to_string(position) + ": ";
+    if (!item.is_object())
+        fail(where + "deve ser um objeto");
+    checkKeys(item, {"slabs", "from", "to", "diameter", "spacing"}, where);
+    StretchPick pick;
+    const auto slabs = item.find("slabs");
+    if (slabs == item.end() || !slabs->is_array() || slabs->empty() || slabs->size() > 2)
+        fail(where + "\"slabs\" deve ser uma lista de uma ou duas lajes");
+    for (const json& name : *slabs) {
+        if (!name.is_string())
+            fail(where + "\"slabs\" deve ser uma lista de nomes");
+        pick.slabs.push_back(name.get<std::string>());
+    }
+    for (const char* key : {"from", "to"}) {
+        const auto point = item.find(key);
+        if (point == item.end() || !point->is_array() || point->size() != 2 ||
+            !(*point)[0].is_number() || !(*point)[1].is_number())
+            fail(where + "\"" + key + "\" deve ser [x, y]");
+        const double x = asTyped((*point)[0].get<double>()), y = asTyped((*point)[1].get<double>());
+        if (!std::isfinite(x) || !std::isfinite(y))
+            fail(where + "\"" + key + "\" deve ser [x, y]");
+        (std::string(key) == "from" ? pick.fromX : pick.toX) = x;
+        (std::string(key) == "from" ? pick.fromY : pick.toY) = y;
+    }
+    if (const auto it = item.find("diameter"); it != item.end()) {
+        if (!it->is_string())
+            fail(where + "\"diameter\" deve ser um texto da lista de bitolas");
+        pick.diameter = it->get<std::string>();
+    }
+    if (const auto it = item.find("spacing"); it != item.end()) {
+        if (!it->is_number_integer() || it->get<std::int64_t>() < 1 ||
+            it->get<std::int64_t>() > 100)
+            fail(where + "\"spacing\" deve ser um número inteiro de centímetros");
+        pick.spacing = static_cast<int>(it->get<std::int64_t>());
+    }
+    if (!pick.diameter && !pick.spacing)
+        fail(where + "falta \"diameter\" ou \"spacing\"");
+    return pick;
+}
+
 FloorSlab readSlab(const json& item, std::size_t position) {
     if (!item.is_object())
         fail("cada item de \"slabs\" deve ser um objeto (item " + std::to_string(position) + ")");
@@ -152,10 +194,10 @@ Floor readFloor(const json& input, const Settings& base) {
         if (it->get<std::int64_t>() < 1)
             fail("\"version\" deve ser 1 ou maior");
     }
-    checkKeys(
-        input,
-        {"format", "version", "name", "fck", "SteelGrade", "compatibility", "settings", "slabs"},
-        "");
+    checkKeys(input,
+              {"format", "version", "name", "fck", "SteelGrade", "compatibility", "settings",
+               "slabs", "stretchChoices"},
+              "");
     Floor floor;
     if (const auto it = input.find("name"); it != input.end() && !it->is_null()) {
         if (!it->is_string())
@@ -194,6 +236,13 @@ Floor readFloor(const json& input, const Settings& base) {
         floor.slabs.push_back(readSlab(item, ++position));
     if (const auto error = checkFloor(floor))
         fail(*error);
+    if (const auto it = input.find("stretchChoices"); it != input.end() && !it->is_null()) {
+        if (!it->is_array())
+            fail("\"stretchChoices\" deve ser uma lista");
+        std::size_t pickPosition = 0;
+        for (const json& item : *it)
+            floor.stretchChoices.push_back(readStretchPick(item, ++pickPosition));
+    }
     return floor;
 }
 
@@ -281,8 +330,26 @@ std::string floorFileText(const Floor& floor) {
         }
         out += "]}";
     }
-    out += floor.slabs.empty() ? "]\n" : "\n  ]\n";
-    out += "}\n";
+    out += floor.slabs.empty() ? "]" : "\n  ]";
+    // Written only when there are picks: a floor without them keeps the file it always had.
+    if (!floor.stretchChoices.empty()) {
+        out += ",\n  \"stretchChoices\": [";
+        for (std::size_t c = 0; c < floor.stretchChoices.size(); ++c) {
+            const StretchPick& pick = floor.stretchChoices[c];
+            out += c == 0 ? "\n    {\"slabs\": [" : ",\n    {\"slabs\": [";
+            for (std::size_t k = 0; k < pick.slabs.size(); ++k)
+                out += (k == 0 ? "" : ", ") + quoted(pick.slabs[k]);
+            out += "], \"from\": [" + shortest(pick.fromX) + ", " + shortest(pick.fromY) +
+                   "], \"to\": [" + shortest(pick.toX) + ", " + shortest(pick.toY) + "]";
+            if (pick.diameter)
+                out += ", \"diameter\": " + quoted(*pick.diameter);
+            if (pick.spacing)
+                out += ", \"spacing\": " + std::to_string(*pick.spacing);
+            out += "}";
+        }
+        out += "\n  ]";
+    }
+    out += "\n}\n";
     return out;
 }
 

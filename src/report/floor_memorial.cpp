@@ -1,5 +1,6 @@
 #include "report/floor_memorial.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QLineF>
@@ -20,6 +21,7 @@
 #include "design/steel_schedule.h"
 #include "floor/beam_loads_csv.h"
 #include "floor/floor_schedule.h"
+#include "floor/floor_verification.h"
 #include "report/report_page.h"
 #include "report/report_painter.h"
 #include "report/report_pdf.h"
@@ -411,6 +413,27 @@ void addVerification(MemorialBuilder& b, const Floor& floor, const FloorResults&
         b.table({62, 34, 26, 26, 20}, {"Verificação", "Item", "Limite", "Obtido", "Situação"}, rows,
                 {true, true, false, false, true});
     }
+    // The top steel of each stretch, checked once over its beam.
+    for (std::size_t e : stretchesInBeamOrder(results)) {
+        const FloorStretch& s = results.edges[e];
+        if (s.outcome != FloorOutcome::Ready)
+            continue;
+        const Nbr6118Verification verification = verifyStretch(results, s, settings);
+        std::string names;
+        for (std::size_t k = 0; k < s.slabs.size(); ++k)
+            names += (k == 0 ? "" : " | ") + floor.slabs[s.slabs[k]].name;
+        const auto beam = beamOfStretch(results, e);
+        b.room(bodyLine + 3 * rowHeight);
+        b.line("Trecho " + names + (beam ? " (" + results.beams[*beam].name + ")" : "") + ": " +
+                   verificationSummary(verification),
+               true);
+        std::vector<std::vector<std::string>> rows;
+        for (const VerificationRow& row : verificationRows(verification, sep))
+            rows.push_back({row.check, row.clause, row.limit, row.obtained,
+                            std::string(row.ok ? meetsText : failsText)});
+        b.table({62, 34, 26, 26, 20}, {"Verificação", "Item", "Limite", "Obtido", "Situação"}, rows,
+                {true, true, false, false, true});
+    }
 }
 
 } // namespace
@@ -546,8 +569,25 @@ std::optional<std::string> writeFloorMemorialPdf(const FloorMemorial& memorial,
     return writePdfBytes(floorMemorialPdf(memorial), target);
 }
 
-std::unique_ptr<QPrintPreviewDialog>
-createFloorMemorialPreview(const FloorMemorial& memorial, QPrinter& printer, QWidget* parent) {
+namespace {
+
+// The save dialog's proposal from the floor window's "<pasta>/<nome do pavimento>.pdf".
+PdfSuggestion suggestionFor(const QString& suggestedFile) {
+    PdfSuggestion suggestion;
+    if (!suggestedFile.isEmpty()) {
+        const QFileInfo info(suggestedFile);
+        suggestion.slabName = info.completeBaseName().toStdString();
+        suggestion.folder = info.absolutePath();
+    }
+    return suggestion;
+}
+
+} // namespace
+
+std::unique_ptr<QPrintPreviewDialog> createFloorMemorialPreview(const FloorMemorial& memorial,
+                                                                QPrinter& printer, QWidget* parent,
+                                                                const QString& suggestedFile,
+                                                                MemorialWritten written) {
     auto preview = createSheetPreview(
         printer, parent,
         QString::fromUtf8(floorMemorialTitle.data(),
@@ -555,20 +595,26 @@ createFloorMemorialPreview(const FloorMemorial& memorial, QPrinter& printer, QWi
         [memorial](QPainter& painter, QPrinter& target) {
             paintFloorMemorial(painter, memorial, target);
         },
-        [memorial](const std::filesystem::path& target) {
+        [memorial, written = std::move(written)](const std::filesystem::path& target) {
             // The window saves only to an ordinary file.
-            return writePdfBytes(floorMemorialPdf(memorial), target, WriteTarget::regularFile);
-        });
+            auto error =
+                writePdfBytes(floorMemorialPdf(memorial), target, WriteTarget::regularFile);
+            if (!error && written)
+                written(target);
+            return error;
+        },
+        suggestionFor(suggestedFile));
     preview->setObjectName(QStringLiteral("MemorialPavimentoPreview"));
     return preview;
 }
 
-void showFloorMemorialPreview(const FloorMemorial& memorial, QWidget* parent) {
+void showFloorMemorialPreview(const FloorMemorial& memorial, QWidget* parent,
+                              const QString& suggestedFile, MemorialWritten written) {
     const std::unique_ptr<QPrinter> printer = reportPrinter();
     printer->setDocName(QString::fromUtf8(floorMemorialTitle.data(),
                                           static_cast<qsizetype>(floorMemorialTitle.size())));
     const std::unique_ptr<QPrintPreviewDialog> preview =
-        createFloorMemorialPreview(memorial, *printer, parent);
+        createFloorMemorialPreview(memorial, *printer, parent, suggestedFile, std::move(written));
     execPreviewMaximised(*preview);
 }
 

@@ -12,8 +12,10 @@
 // corner), filled without a painter; painting only draws them.
 
 #include <QByteArray>
+#include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,12 +57,18 @@ QByteArray floorMemorialPdf(const FloorMemorial& memorial);
 std::optional<std::string> writeFloorMemorialPdf(const FloorMemorial& memorial,
                                                  const std::filesystem::path& target);
 
+// Called with the path of a PDF that "Salvar PDF…" wrote.
+using MemorialWritten = std::function<void(const std::filesystem::path&)>;
+
 // The preview on `printer` (which must outlive it), with "Salvar PDF…" in its tool bar, as
-// the other sheets have.
+// the other sheets have; its dialog proposes `suggestedFile` when one is given.
 std::unique_ptr<QPrintPreviewDialog> createFloorMemorialPreview(const FloorMemorial& memorial,
-                                                                QPrinter& printer, QWidget* parent);
+                                                                QPrinter& printer, QWidget* parent,
+                                                                const QString& suggestedFile = {},
+                                                                MemorialWritten written = {});
 
 // Opens the preview maximised and modal over `parent`; returns when it closes.
-void showFloorMemorialPreview(const FloorMemorial& memorial, QWidget* parent);
+void showFloorMemorialPreview(const FloorMemorial& memorial, QWidget* parent,
+                              const QString& suggestedFile = {}, MemorialWritten written = {});
 
 } // namespace lajes::report

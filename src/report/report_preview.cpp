@@ -48,6 +48,8 @@ bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf,
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (suggestion.lastFolder && !suggestion.lastFolder->isEmpty())
         dialog.setDirectory(*suggestion.lastFolder);
+    else if (!suggestion.folder.isEmpty())
+        dialog.setDirectory(suggestion.folder);
     dialog.selectFile(QString::fromStdString(suggestedFileName(suggestion.slabName, "pdf")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -60,8 +62,8 @@ bool saveSheetPdf(QWidget* parent, const SheetPdfWriter& writePdf,
         return false;
     }
     if (auto* status = parent ? parent->findChild<QStatusBar*>() : nullptr)
-        status->showMessage(QString::fromStdString(
-                                savedFileMessage(std::filesystem::path(QFile::encodeName(fileName).toStdString()))),
+        status->showMessage(QString::fromStdString(savedFileMessage(
+                                std::filesystem::path(QFile::encodeName(fileName).toStdString()))),
                             savedFileMessageMilliseconds);
     return true;
 }

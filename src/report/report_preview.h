@@ -3,6 +3,8 @@
 // The report on screen: the print preview from which the page goes to a printer through the
 // system's print dialog or, through "Salvar PDF…", to a PDF file.
 
+#include <QString>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -32,6 +34,7 @@ std::unique_ptr<QPrinter> reportPrinter();
 struct PdfSuggestion {
     std::string slabName;
     QString* lastFolder = nullptr;
+    QString folder; // the folder proposed when there is no last folder
 };
 
 // Writes a one-page sheet as a PDF at the path: the error text, or nothing.

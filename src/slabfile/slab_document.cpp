@@ -47,8 +47,10 @@ std::string designSettingsText(const Settings& settings, char separator) {
 } // namespace
 
 std::string settingsQuestion(const Settings& fromFile, const Settings& inForce,
-                             char decimalSeparator) {
-    return "Esta laje foi calculada com outras configurações.\n\nNo arquivo: " +
+                             char decimalSeparator, DocumentKind kind) {
+    return std::string(kind == DocumentKind::Floor ? "Este pavimento foi calculado"
+                                                   : "Esta laje foi calculada") +
+           " com outras configurações.\n\nNo arquivo: " +
            designSettingsText(fromFile, decimalSeparator) +
            ".\nNo programa: " + designSettingsText(inForce, decimalSeparator) +
            ".\n\nUsar as configurações do arquivo? Com \"Sim\", as configurações do programa "

@@ -46,11 +46,14 @@ private:
 // The three settings that enter the design: wall width, cover and φ∞.
 bool sameDesignSettings(const Settings& a, const Settings& b);
 
+// What a document holds: one slab (.laje) or a floor (.pavimento).
+enum class DocumentKind { Slab, Floor };
+
 // The question asked once when a file's settings differ from those in force: both sets in the
 // two-decimal form of the settings dialog (wall width in cm), and that "Sim" changes the
 // program's own settings, which are written at exit.
 std::string settingsQuestion(const Settings& fromFile, const Settings& inForce,
-                             char decimalSeparator);
+                             char decimalSeparator, DocumentKind kind = DocumentKind::Slab);
 
 // The file name a save dialog suggests for a drawing, a sheet or a table: the slab's name
 // with `extension` ("dxf", "pdf", "csv"); characters that file systems refuse become "_", and

@@ -1,12 +1,13 @@
 #include "ui/pavimento_form.h"
 
-#include <QFile>
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -18,6 +19,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -29,7 +31,10 @@
 
 #include "analysis/steel_grades.h"
 #include "design/bar_picks.h"
+#include "floor/beam_loads_csv.h"
+#include "floor/floor_drawing.h"
 #include "floor/floor_file.h"
+#include "report/floor_memorial.h"
 #include "ui/floor_editing.h"
 #include "ui/glyphs.h"
 #include "ui/message_boxes.h"
@@ -96,6 +101,14 @@ public:
         beginResetModel();
         endResetModel();
     }
+    // The columns whose cells are edited by a list of bar picks.
+    std::function<bool(int column)> editable;
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        if (index.isValid() && editable && editable(index.column()))
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : rows_();
     }
@@ -117,6 +130,54 @@ private:
     std::function<int()> rows_;
     Cell cell_;
 };
+
+// The bar cells of the tables: a list with the diameters ("Ø8.0") and the spacings ("c12")
+// the results screen would offer; choosing one is the window's pick.
+class BarPickDelegate final : public QStyledItemDelegate {
+public:
+    using Entries = std::function<QStringList(int row, int column)>;
+    using Picked = std::function<void(int row, int column, const QString& entry)>;
+    BarPickDelegate(Entries entries, Picked picked, QObject* parent)
+        : QStyledItemDelegate(parent), entries_(std::move(entries)), picked_(std::move(picked)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        auto* box = new QComboBox(parent);
+        box->setObjectName(QStringLiteral("BarrasComboBox"));
+        box->addItems(entries_(index.row(), index.column()));
+        // Nothing chosen yet: the bars in use stay in sight until an entry is picked.
+        box->setPlaceholderText(index.data().toString());
+        box->setCurrentIndex(-1);
+        auto* self = const_cast<BarPickDelegate*>(this);
+        connect(box, &QComboBox::activated, self, [self, box] {
+            emit self->commitData(box);
+            emit self->closeEditor(box);
+        });
+        return box;
+    }
+    void setEditorData(QWidget*, const QModelIndex&) const override {}
+    void setModelData(QWidget* editor, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        auto* box = static_cast<QComboBox*>(editor);
+        if (box->currentIndex() >= 0)
+            picked_(index.row(), index.column(), box->currentText());
+    }
+
+private:
+    Entries entries_;
+    Picked picked_;
+};
+
+QStringList pickEntries(const ChoiceList& diameters, const ChoiceList& spacings) {
+    QStringList entries;
+    if (diameters.enabled)
+        for (const std::string& item : diameters.items)
+            entries << QStringLiteral("Ø") + qText(item);
+    if (spacings.enabled)
+        for (const std::string& item : spacings.items)
+            entries << QStringLiteral("c") + qText(item);
+    return entries;
+}
 
 void prepareDialog(QFileDialog& dialog, const char* objectName, QFileDialog::AcceptMode mode,
                    const QString& accept) {
@@ -166,9 +227,34 @@ std::optional<QString> QtFloorFileDialogs::fileToSave(QWidget* parent, const QSt
     return runDialog(dialog, lastFolder_);
 }
 
+std::optional<QString> QtFloorOutputDialogs::outputFile(QWidget* parent, const QString& title,
+                                                        const QString& filter,
+                                                        const QString& suffix,
+                                                        const QString& suggested) {
+    QFileDialog dialog(parent, title);
+    dialog.setObjectName(QStringLiteral("SalvarSaidaPavimentoDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Salvar em:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome do arquivo:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Salvar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 TPavimentoForm::TPavimentoForm(Settings& settings, MessageBoxes& messages, QWidget* parent)
     : QMainWindow(parent), settings_(settings), messages_(messages),
-      ownFileDialogs_(std::make_unique<QtFloorFileDialogs>()), fileDialogs_(ownFileDialogs_.get()) {
+      ownFileDialogs_(std::make_unique<QtFloorFileDialogs>()), fileDialogs_(ownFileDialogs_.get()),
+      ownOutputDialogs_(std::make_unique<QtFloorOutputDialogs>()),
+      outputDialogs_(ownOutputDialogs_.get()) {
     setObjectName(QStringLiteral("PavimentoForm"));
     setWindowFlag(Qt::Window);
     setWindowIcon(applicationIcon());
@@ -228,6 +314,16 @@ void TPavimentoForm::buildMenus() {
     QAction* salvarComo = file->addAction(QStringLiteral("Salvar Pavimento &Como…"));
     salvarComo->setObjectName(QStringLiteral("SalvarPavimentoComo"));
     connect(salvarComo, &QAction::triggered, this, [this] { saveFloorAs(); });
+    file->addSeparator();
+    GerarDxf = file->addAction(QStringLiteral("Gerar &DXF…"));
+    GerarDxf->setObjectName(QStringLiteral("GerarDxfPavimento"));
+    connect(GerarDxf, &QAction::triggered, this, [this] { exportDrawing(); });
+    ExportarCargas = file->addAction(QStringLiteral("Exportar cargas nas &vigas…"));
+    ExportarCargas->setObjectName(QStringLiteral("ExportarCargasVigas"));
+    connect(ExportarCargas, &QAction::triggered, this, [this] { exportLoads(); });
+    Memorial = file->addAction(QStringLiteral("&Memorial de cálculo…"));
+    Memorial->setObjectName(QStringLiteral("MemorialPavimento"));
+    connect(Memorial, &QAction::triggered, this, [this] { showMemorial(); });
     file->addSeparator();
     QAction* fechar = file->addAction(QStringLiteral("&Fechar"));
     fechar->setObjectName(QStringLiteral("FecharPavimento"));
@@ -436,6 +532,21 @@ void TPavimentoForm::buildTables() {
         [this] { return designed_ ? static_cast<int>(results_.edges.size()) : 0; },
         [this](int row, int column, int role) { return stretchCell(row, column, role); },
         QStringLiteral("&Bordas"));
+    const auto pickable = [this](QTableView* view, std::function<bool(int)> columns) {
+        auto* model = static_cast<FloorTableModel*>(view->model());
+        model->editable = columns;
+        view->setEditTriggers(QAbstractItemView::DoubleClicked |
+                              QAbstractItemView::SelectedClicked);
+        const bool slabs = view == LajesTable;
+        view->setItemDelegate(new BarPickDelegate(
+            [this, slabs](int row, int column) { return barEntries(slabs, row, column); },
+            [this, slabs](int row, int column, const QString& entry) {
+                pickBar(slabs, row, column, entry);
+            },
+            view));
+    };
+    pickable(LajesTable, [](int column) { return column == 6 || column == 7; });
+    pickable(BordasTable, [](int column) { return column == 5; });
     table(
         VigasTable, "VigasTable",
         {QStringLiteral("Viga"), QStringLiteral("Trecho"), QStringLiteral("Lajes"),
@@ -576,9 +687,89 @@ void TPavimentoForm::apply(const Floor& floor) {
         for (const BarPick& skipped : slab.skippedChoices)
             std::erase(choices, skipped);
     }
+    for (const FloorStretch& stretch : results_.edges) {
+        if (!stretch.pickSkipped)
+            continue;
+        fallen << names(floor_, stretch.slabs) + QStringLiteral(": ") + qText(stretch.bar.text);
+        std::erase_if(floor_.stretchChoices, [&](const StretchPick& pick) {
+            return std::fabs(pick.fromX - stretch.from.x) <= floorTolerance &&
+                   std::fabs(pick.fromY - stretch.from.y) <= floorTolerance &&
+                   std::fabs(pick.toX - stretch.to.x) <= floorTolerance &&
+                   std::fabs(pick.toY - stretch.to.y) <= floorTolerance;
+        });
+    }
     if (!fallen.isEmpty())
         showStatus(QStringLiteral("Vale a barra proposta — ") + fallen.join(QStringLiteral("; ")));
     updateTitle();
+}
+
+QStringList TPavimentoForm::barEntries(bool slabs, int row, int column) const {
+    const auto at = static_cast<std::size_t>(row);
+    if (slabs) {
+        if (at >= results_.slabs.size() || results_.slabs[at].outcome != FloorOutcome::Ready)
+            return {};
+        const FloorSlabResult& r = results_.slabs[at];
+        return column == 6 ? pickEntries(r.diametersX, r.spacingsX)
+                           : pickEntries(r.diametersY, r.spacingsY);
+    }
+    if (at >= results_.edges.size() || results_.edges[at].outcome != FloorOutcome::Ready)
+        return {};
+    return pickEntries(results_.edges[at].diameters, results_.edges[at].spacings);
+}
+
+void TPavimentoForm::pickBar(bool slabs, int row, int column, const QString& entry) {
+    const auto at = static_cast<std::size_t>(row);
+    const bool diameter = entry.startsWith(QStringLiteral("Ø"));
+    const std::string value = entry.mid(1).toStdString();
+    Floor after = floor_;
+    QString what;
+    if (slabs) {
+        if (at >= after.slabs.size())
+            return;
+        BarPick pick;
+        pick.direction = column == 6 ? BarDirection::xp : BarDirection::yp;
+        if (diameter)
+            pick.diameter = value;
+        else
+            pick.spacing = std::stoi(value);
+        BarPickLog log;
+        for (const BarPick& earlier : after.slabs[at].choices)
+            log.record(earlier);
+        log.record(pick);
+        after.slabs[at].choices = log.picks();
+        what = QStringLiteral("Barras %1 de %2")
+                   .arg(column == 6 ? QStringLiteral("x") : QStringLiteral("y"),
+                        qText(after.slabs[at].name));
+    } else {
+        if (at >= results_.edges.size())
+            return;
+        const FloorStretch& stretch = results_.edges[at];
+        StretchPick pick;
+        for (std::size_t s : stretch.slabs)
+            pick.slabs.push_back(floor_.slabs[s].name);
+        pick.fromX = stretch.from.x;
+        pick.fromY = stretch.from.y;
+        pick.toX = stretch.to.x;
+        pick.toY = stretch.to.y;
+        auto& picks = after.stretchChoices;
+        const auto same = [&pick](const StretchPick& other) {
+            return other.slabs == pick.slabs && other.fromX == pick.fromX &&
+                   other.fromY == pick.fromY && other.toX == pick.toX && other.toY == pick.toY;
+        };
+        const auto old = std::find_if(picks.begin(), picks.end(), same);
+        // A diameter starts the pick again; a spacing goes with the diameter in use.
+        if (diameter) {
+            pick.diameter = value;
+        } else {
+            if (old != picks.end())
+                pick.diameter = old->diameter;
+            pick.spacing = std::stoi(value);
+        }
+        std::erase_if(picks, same);
+        picks.push_back(pick);
+        what = QStringLiteral("Barras de %1").arg(names(floor_, stretch.slabs));
+    }
+    edit(FloorEditKind::ChangeSlab, what, std::move(after));
 }
 
 void TPavimentoForm::fillTables() {
@@ -772,7 +963,8 @@ bool TPavimentoForm::openFloorFile(const QString& path) {
     }
     if (!sameDesignSettings(floor.settings, settings_) &&
         messages_.confirm(this,
-                          qText(settingsQuestion(floor.settings, settings_, localeDecimalSeparator())))) {
+                          qText(settingsQuestion(floor.settings, settings_,
+                                                 localeDecimalSeparator(), DocumentKind::Floor)))) {
         if (adoptSettings)
             adoptSettings(floor.settings);
         else
@@ -820,6 +1012,111 @@ bool TPavimentoForm::saveFloorTo(const QString& path) {
     updateTitle();
     if (fileUsed)
         fileUsed(QFileInfo(path).absoluteFilePath(), true);
+    return true;
+}
+
+void TPavimentoForm::setOutputDialogs(FloorOutputDialogs* dialogs) {
+    outputDialogs_ = dialogs ? dialogs : ownOutputDialogs_.get();
+}
+
+std::optional<QString> TPavimentoForm::refusal() const {
+    if (results_.inputError)
+        return qText(*results_.inputError);
+    if (results_.outcome == FloorOutcome::Ready)
+        return std::nullopt;
+    for (const FloorSlabResult& slab : results_.slabs)
+        if (slab.outcome != FloorOutcome::Ready)
+            return QStringLiteral("%1: %2").arg(qText(slab.name), qText(slab.message).simplified());
+    for (const FloorStretch& stretch : results_.edges)
+        if (stretch.outcome != FloorOutcome::Ready)
+            return QStringLiteral("%1: %2").arg(names(floor_, stretch.slabs),
+                                                qText(stretch.message).simplified());
+    return QStringLiteral("O pavimento não atende.");
+}
+
+std::optional<QString> TPavimentoForm::askOutput(const QString& title, const QString& filter,
+                                                 const QString& suffix) {
+    if (const auto reason = refusal()) {
+        messages_.error(this, QStringLiteral("O pavimento não foi calculado; nenhum arquivo foi "
+                                             "gravado.\n%1")
+                                  .arg(*reason));
+        return std::nullopt;
+    }
+    const auto file =
+        outputDialogs_->outputFile(this, title, filter, suffix, suggestedOutput(suffix));
+    if (!file)
+        return std::nullopt;
+    const QFileInfo chosen(*file);
+    lastOutputFolder_ = chosen.absolutePath();
+    // Outputs go to ordinary files only: a device, a pipe or a folder is refused here.
+    if (chosen.exists() && !chosen.isFile()) {
+        messages_.error(this, QStringLiteral("%1\nNão é um arquivo comum; nada foi gravado.")
+                                  .arg(QDir::toNativeSeparators(chosen.absoluteFilePath())));
+        return std::nullopt;
+    }
+    return chosen.absoluteFilePath();
+}
+
+QString TPavimentoForm::suggestedOutput(const QString& suffix) const {
+    QString folder = lastOutputFolder_;
+    if (folder.isEmpty() && document_.hasFile())
+        folder = QFileInfo(QString::fromStdU16String(document_.path().u16string())).absolutePath();
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    // A name is one path component: a slash would name another folder.
+    QString name = qText(floor_.name).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (name.isEmpty())
+        name = QStringLiteral("Pavimento");
+    return QDir(folder).filePath(name + QLatin1Char('.') + suffix);
+}
+
+void TPavimentoForm::outputWritten(const QString& path) {
+    lastOutputFolder_ = QFileInfo(path).absolutePath();
+    statusBar()->showMessage(QStringLiteral("Arquivo gravado: %1").arg(QFileInfo(path).fileName()),
+                             5000);
+}
+
+bool TPavimentoForm::exportDrawing() {
+    const auto file = askOutput(QStringLiteral("Gerar DXF"),
+                                QStringLiteral("AutoCAD (DXF) (*.dxf)"), QStringLiteral("dxf"));
+    if (!file)
+        return false;
+    if (const auto error = exportFloorDrawing(pathOf(*file), floor_, results_, settings_,
+                                              localeDecimalSeparator())) {
+        messages_.error(this, qText(saveFailureMessage(pathOf(*file), *error)));
+        return false;
+    }
+    outputWritten(*file);
+    return true;
+}
+
+bool TPavimentoForm::exportLoads() {
+    const auto file = askOutput(QStringLiteral("Exportar cargas nas vigas"),
+                                QStringLiteral("Planilhas CSV (*.csv)"), QStringLiteral("csv"));
+    if (!file)
+        return false;
+    if (const auto error =
+            exportBeamLoads(pathOf(*file), floor_, results_, localeDecimalSeparator())) {
+        messages_.error(this, qText(saveFailureMessage(pathOf(*file), *error)));
+        return false;
+    }
+    outputWritten(*file);
+    return true;
+}
+
+bool TPavimentoForm::showMemorial() {
+    if (const auto reason = refusal()) {
+        messages_.error(
+            this,
+            QStringLiteral("O pavimento não foi calculado; não há memorial.\n%1").arg(*reason));
+        return false;
+    }
+    report::showFloorMemorialPreview(
+        report::fillFloorMemorial(floor_, results_, settings_, localeDecimalSeparator(), false),
+        this, suggestedOutput(QStringLiteral("pdf")), [this](const std::filesystem::path& file) {
+            outputWritten(QString::fromStdU16String(file.u16string()));
+        });
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,25 @@ private:
     QString lastFolder_;
 };
 
+// The save dialogs of the floor's drawing, beam loads and memorial, behind one interface so that
+// a test can answer them.
+class FloorOutputDialogs {
+public:
+    virtual ~FloorOutputDialogs() = default;
+    // The file to write, or nothing when cancelled. `suggested` is the proposed file (folder and
+    // name), `filter` the dialog's name filter and `suffix` the extension added when none is typed.
+    virtual std::optional<QString> outputFile(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& suffix,
+                                              const QString& suggested) = 0;
+};
+
+// The toolkit's own save dialog, asking before replacing a file.
+class QtFloorOutputDialogs final : public FloorOutputDialogs {
+public:
+    std::optional<QString> outputFile(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& suffix, const QString& suggested) override;
+};
+
 class TPavimentoForm final : public QMainWindow {
     Q_OBJECT
 public:
@@ -68,6 +88,14 @@ public:
     bool confirmDiscard();
     // Replaces the file dialogs (nullptr: the real ones).
     void setFileDialogs(SlabFileDialogs* dialogs);
+    // Replaces the dialogs of the outputs (nullptr: the real ones).
+    void setOutputDialogs(FloorOutputDialogs* dialogs);
+    // "Gerar DXF…", "Exportar cargas nas vigas…" and "Memorial de cálculo…": each writes
+    // nothing and says why when the floor is refused. Return whether a file was written (the
+    // memorial: whether the preview was shown).
+    bool exportDrawing();
+    bool exportLoads();
+    bool showMemorial();
     // Called with the absolute path of a file opened or saved (true) or found missing (false).
     std::function<void(const QString&, bool)> fileUsed;
     // Called when a file's settings are taken in place of the program's.
@@ -113,6 +141,9 @@ public:
     QAction* Duplicar;
     QAction* Desenhar;
     QAction* Selecionar;
+    QAction* GerarDxf;
+    QAction* ExportarCargas;
+    QAction* Memorial;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,10 +160,23 @@ private:
     QVariant slabCell(int row, int column, int role) const;
     QVariant stretchCell(int row, int column, int role) const;
     QVariant beamCell(int row, int column, int role) const;
+    // The bar cells' lists and the pick made in one (LajesTable when `slabs`, else BordasTable).
+    QStringList barEntries(bool slabs, int row, int column) const;
+    void pickBar(bool slabs, int row, int column, const QString& entry);
     void slabBoxLeft(QLineEdit* box, double FloorSlab::*field, const QString& key);
     void floorMaterialChanged();
     void updateTitle();
     void showStatus(const QString& text);
+    // The reason the floor's outputs are refused, or nothing when it is designed.
+    std::optional<QString> refusal() const;
+    // The output file asked for, "<nome do pavimento>.<suffix>" proposed in the last folder
+    // used; nothing when cancelled or when it names something other than an ordinary file
+    // (said in a box).
+    std::optional<QString> askOutput(const QString& title, const QString& filter,
+                                     const QString& suffix);
+    // "<nome do pavimento>.<suffix>" in the last folder used (else the floor file's).
+    QString suggestedOutput(const QString& suffix) const;
+    void outputWritten(const QString& path);
 
     Settings& settings_;
     MessageBoxes& messages_;
@@ -144,6 +188,9 @@ private:
     PavimentoView* view_;
     std::unique_ptr<SlabFileDialogs> ownFileDialogs_;
     SlabFileDialogs* fileDialogs_;
+    std::unique_ptr<FloorOutputDialogs> ownOutputDialogs_;
+    FloorOutputDialogs* outputDialogs_;
+    QString lastOutputFolder_;
     std::vector<QLineEdit*> ribbedBoxes_;
     std::vector<std::pair<std::size_t, std::size_t>> beamRows_; // (beam, piece) of each row
     bool designed_ = false;

@@ -210,15 +210,15 @@ void TTabelaAcoForm::SalvarCsvBitBtnClick() {
         return;
     const QString file = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(file).absolutePath();
-    if (const auto error =
-            writeFile(QFile::encodeName(file).toStdString(),
-                      scheduleCsv(*schedule_, localeDecimalSeparator()), WriteTarget::regularFile)) {
+    if (const auto error = writeFile(QFile::encodeName(file).toStdString(),
+                                     scheduleCsv(*schedule_, localeDecimalSeparator()),
+                                     WriteTarget::regularFile)) {
         messages_.error(this, QString::fromStdString(*error));
         return;
     }
-    StatusBar->showMessage(
-        QString::fromStdString(savedFileMessage(std::filesystem::path(QFile::encodeName(file).toStdString()))),
-        savedFileMessageMilliseconds);
+    StatusBar->showMessage(QString::fromStdString(savedFileMessage(
+                               std::filesystem::path(QFile::encodeName(file).toStdString()))),
+                           savedFileMessageMilliseconds);
 }
 
 void TTabelaAcoForm::ImprimirBitBtnClick() {

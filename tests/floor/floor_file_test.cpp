@@ -92,6 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
                                       "\"engastado\"}")}),
                     {"\"L2\"", "\"top\"", "nervurada"}},
         BadInputRow{"NoSlabs", floorText({}), {"\"slabs\""}},
+        BadInputRow{"StretchPickWithoutBar",
+                    floorText({L1, L2()}, "\"stretchChoices\": [{\"slabs\": [\"L1\", \"L2\"], "
+                                          "\"from\": [4, 0], \"to\": [4, 4]}], "),
+                    {"\"stretchChoices\" 1", "\"diameter\""}},
         BadInputRow{"MoreThan2000Slabs", manySlabs(2001), {"2000", "\"slabs\""}},
         BadInputRow{"WrongType",
                     floorText({L1, L2(", \"q\": \"200\"")}),
@@ -109,7 +113,9 @@ TEST(FloorFile, WrittenTextReadsBackToTheSameFloor) {
     const auto read = parseFloorText(
         floorText({L1, L2(", \"edges\": {\"left\": \"apoiado\"}, \"choices\": [{\"direction\": "
                           "\"xp\", \"diameter\": \"8.0\"}]")},
-                  "\"name\": \"Tipo\", \"compatibility\": \"maior\", \"fck\": 30, "),
+                  "\"name\": \"Tipo\", \"compatibility\": \"maior\", \"fck\": 30, "
+                  "\"stretchChoices\": [{\"slabs\": [\"L1\", \"L2\"], \"from\": [4, 0], \"to\": "
+                  "[4, 4], \"diameter\": \"8.0\", \"spacing\": 12}], "),
         Settings{});
     ASSERT_TRUE(std::holds_alternative<Floor>(read)) << std::get<std::string>(read);
     const Floor& floor = std::get<Floor>(read);
@@ -119,6 +125,8 @@ TEST(FloorFile, WrittenTextReadsBackToTheSameFloor) {
     EXPECT_EQ(floor.compatibility, Compatibility::Maior);
     EXPECT_EQ(floor.slabs[1].edge(Side::left), EdgeMode::Simple);
     ASSERT_EQ(floor.slabs[1].choices.size(), 1u);
+    EXPECT_EQ(floor.stretchChoices,
+              (std::vector<StretchPick>{{{"L1", "L2"}, 4, 0, 4, 4, "8.0", 12}}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../row_name.h"
+#include "text/number_text.h"
 
 namespace lajes {
 namespace {
@@ -105,19 +106,70 @@ TEST(WorkedFloor, TheLargerMomentLeavesL1SpanMomentAsItWas) {
     EXPECT_NEAR(r.slabs[0].Mx, 301.50, cents);
 }
 
-// L2 is analysed rotated: a pick of the plan's yp is the analysis's xp, and an unoffered one
-// is handed back in the plan's frame.
-TEST(WorkedFloor, PicksOfARotatedSlabAreThoseOfThePlan) {
+// Picks per slab direction and per stretch. L2 is analysed rotated: a pick of the plan's yp is
+// the analysis's xp, and an unoffered one is handed back in the plan's frame. Over V5 (L1|L2,
+// 4 m) As = 2,67 cm²/m takes Ø6.3 c11 as proposed; Ø8.0 gives s = 100·0,503/2,67 = 18,8 → 18
+// cm; at h = 10 cm no bar above 10 mm is offered, and no spacing above the one in use.
+struct PickRow {
+    const char* name;
+    enum Target { SlabX, SlabY, Stretch } target;
+    std::optional<std::string> diameter;
+    std::optional<int> spacing;
+    double expectedDiameter, expectedSpacing; // 0: not checked
+    bool skipped;
+};
+
+class FloorPicks : public testing::TestWithParam<PickRow> {};
+
+TEST_P(FloorPicks, ArePlayedOrFallBackToTheProposal) {
+    const PickRow& row = GetParam();
     Floor floor = workedFloor();
-    floor.slabs[1].choices = {{BarDirection::yp, "8.0", std::nullopt},
-                              {BarDirection::xp, "40.0", std::nullopt}};
+    const std::vector<std::size_t> V5{0, 1};
+    if (row.target == PickRow::Stretch)
+        floor.stretchChoices = {{{"L1", "L2"}, 4, 0, 4, 4, row.diameter, row.spacing}};
+    else
+        floor.slabs[1].choices = {
+            {row.target == PickRow::SlabX ? BarDirection::xp : BarDirection::yp, row.diameter,
+             row.spacing}};
     const FloorResults r = designFloor(floor, Settings{});
     ASSERT_TRUE(r.slabs[1].rotated);
-    EXPECT_EQ(r.slabs[1].barY.diameter, 8.0);
-    EXPECT_EQ(r.slabs[1].barX.diameter, 5.0);
-    ASSERT_EQ(r.slabs[1].skippedChoices.size(), 1u);
-    EXPECT_EQ(r.slabs[1].skippedChoices[0].direction, BarDirection::xp);
+    ASSERT_EQ(r.outcome, FloorOutcome::Ready);
+    const FloorSlabResult& L2 = r.slabs[1];
+    const FloorStretch& stretch = stretchOf(r, V5);
+    const BarChoice& bar = row.target == PickRow::SlabX   ? L2.barX
+                           : row.target == PickRow::SlabY ? L2.barY
+                                                          : stretch.bar;
+    const ChoiceList& diameters = row.target == PickRow::SlabX   ? L2.diametersX
+                                  : row.target == PickRow::SlabY ? L2.diametersY
+                                                                 : stretch.diameters;
+    EXPECT_EQ(bar.diameter, row.expectedDiameter);
+    if (row.expectedSpacing > 0) {
+        EXPECT_EQ(bar.spacing, row.expectedSpacing);
+    }
+    EXPECT_EQ(diameters.currentText, formatFixed(row.expectedDiameter, 1, '.'));
+    EXPECT_FALSE(diameters.items.empty());
+    const bool skipped =
+        row.target == PickRow::Stretch ? stretch.pickSkipped : !L2.skippedChoices.empty();
+    EXPECT_EQ(skipped, row.skipped);
+    if (row.target != PickRow::Stretch && row.skipped) {
+        EXPECT_EQ(L2.skippedChoices[0].direction,
+                  row.target == PickRow::SlabX ? BarDirection::xp : BarDirection::yp);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedFloor, FloorPicks,
+    testing::Values(
+        PickRow{"SlabYDiameter", PickRow::SlabY, "8.0", std::nullopt, 8.0, 0, false},
+        PickRow{"SlabXUnoffered", PickRow::SlabX, "40.0", std::nullopt, 5.0, 0, true},
+        PickRow{"StretchProposal", PickRow::Stretch, std::nullopt, std::nullopt, 6.3, 11, false},
+        PickRow{"StretchDiameter", PickRow::Stretch, "8.0", std::nullopt, 8.0, 18, false},
+        PickRow{"StretchSpacing", PickRow::Stretch, std::nullopt, 9, 6.3, 9, false},
+        PickRow{"StretchDiameterAndSpacing", PickRow::Stretch, "8.0", 12, 8.0, 12, false},
+        PickRow{"StretchDiameterNoLongerFits", PickRow::Stretch, "12.5", std::nullopt, 6.3, 11,
+                true},
+        PickRow{"StretchSpacingNoLongerFits", PickRow::Stretch, std::nullopt, 15, 6.3, 11, true}),
+    testing_rows::RowName{});
 
 // Rule 8: two 7 cm slabs under 800 kg/m²: each span moment stays below Mk máx (about 1232 at
 // d = 5.5 cm) while the moment over the shared beam, about 1393, does not.

@@ -1,6 +1,6 @@
 // The floor's memorial made by lajes-cli floor --report, read back with pdftotext and checked
 // against the JSON that the same command prints: the worked floor with its NBR 6118:2014
-// checks takes three pages.
+// checks, the slabs' and the stretches', takes four pages.
 #include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -34,7 +34,7 @@ TEST(FloorMemorialTest, PreviewShowsEveryPageWithSalvarPdf) {
     const Floor& floor = std::get<Floor>(read);
     const FloorMemorial memorial = fillFloorMemorial(
         floor, designFloor(floor, floor.settings, {','}), floor.settings, ',', true);
-    ASSERT_EQ(memorial.pages.size(), 3u);
+    ASSERT_EQ(memorial.pages.size(), 4u);
     const auto printer = reportPrinter();
     const auto preview = createFloorMemorialPreview(memorial, *printer, nullptr);
     EXPECT_NE(preview->findChild<QAction*>(QStringLiteral("SalvarPdfAction")), nullptr);
@@ -45,7 +45,7 @@ TEST(FloorMemorialTest, PreviewShowsEveryPageWithSalvarPdf) {
         preview->reject();
     });
     execPreviewMaximised(*preview);
-    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(pages, 4);
 }
 
 using nlohmann::json;
@@ -83,7 +83,7 @@ bool hasLineEndingWith(const std::vector<std::string>& lines, const std::string&
     });
 }
 
-TEST(FloorMemorialTest, ThreePagesAgreeWithTheFloorResult) {
+TEST(FloorMemorialTest, FourPagesAgreeWithTheFloorResult) {
     if (!testing::pdftotextAvailable())
         GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir folder;
@@ -106,9 +106,9 @@ TEST(FloorMemorialTest, ThreePagesAgreeWithTheFloorResult) {
     const auto words =
         testing::readPdfWords(folder.filePath(QStringLiteral("memorial.pdf")), error);
     ASSERT_TRUE(words) << error.toStdString();
-    EXPECT_EQ(words->pages, 3);
+    EXPECT_EQ(words->pages, 4);
     const std::vector<std::string> lines = pdfLines(*words);
-    for (const char* footer : {"Página 1 de 3", "Página 2 de 3", "Página 3 de 3"})
+    for (const char* footer : {"Página 1 de 4", "Página 2 de 4", "Página 3 de 4", "Página 4 de 4"})
         EXPECT_TRUE(hasLine(lines, footer)) << footer;
     EXPECT_TRUE(hasLine(lines, "Pavimento: Pavimento tipo"));
 
@@ -145,6 +145,27 @@ TEST(FloorMemorialTest, ThreePagesAgreeWithTheFloorResult) {
         const std::string end = own + " " + two(edge["Xc"]) + " " + two(edge["d"]) + " " +
                                 two(edge["As"]) + " " + edge["bars"].get<std::string>();
         EXPECT_TRUE(hasLineEndingWith(lines, names + " V", end)) << names << " ... " << end;
+
+        // The top steel's checks, as the command prints them for the stretch.
+        int failures = 0;
+        for (const json& check : edge["nbr6118_2014"]) {
+            const std::string unit = check["unit"];
+            const auto value = [&](const json& number) {
+                return formatFixed(number.get<double>(), unit.empty() ? 3 : 2, ',') +
+                       (unit.empty() ? "" : " " + unit);
+            };
+            const std::string row = (check["limit"] == "min" ? "≥ " : "≤ ") +
+                                    value(check["required"]) + " " + value(check["provided"]) +
+                                    (check["ok"].get<bool>() ? " Atende" : " Não atende");
+            EXPECT_TRUE(hasLineEndingWith(lines, "", row)) << names << ": " << row;
+            failures += check["ok"].get<bool>() ? 0 : 1;
+        }
+        ASSERT_FALSE(edge["nbr6118_2014"].empty()) << names;
+        const std::string summary = failures == 0 ? "Atende a todas as verificações"
+                                    : failures == 1
+                                        ? "1 verificação não atendida"
+                                        : std::to_string(failures) + " verificações não atendidas";
+        EXPECT_TRUE(hasLineEndingWith(lines, "Trecho " + names + " (V", "): " + summary)) << names;
     }
     for (const json& beam : floor["beams"]) {
         const bool alongX = beam["from"][1] == beam["to"][1];

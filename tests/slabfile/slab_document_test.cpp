@@ -78,11 +78,19 @@ TEST(SlabDocumentQuestionsTest, NameTheFileAndTheFileSettings) {
     fromFile.cover = 2.5;
     fromFile.phiInfinity = 2.0;
     // The program's own settings: wall 15 cm, cover 1 cm, φ∞ 2.
-    EXPECT_EQ(settingsQuestion(fromFile, Settings{}, ','),
-              "Esta laje foi calculada com outras configurações.\n\nNo arquivo: parede 20,00 cm, "
-              "cobrimento 2,50 cm, φ∞ 2,00.\nNo programa: parede 15,00 cm, cobrimento 1,00 cm, "
-              "φ∞ 2,00.\n\nUsar as configurações do arquivo? Com \"Sim\", as configurações "
-              "do programa passam a ser as do arquivo e ficam gravadas em Quenvor.cfg na saída.");
+    const struct {
+        DocumentKind kind;
+        const char* opening;
+    } questions[] = {{DocumentKind::Slab, "Esta laje foi calculada"},
+                     {DocumentKind::Floor, "Este pavimento foi calculado"}};
+    for (const auto& row : questions)
+        EXPECT_EQ(settingsQuestion(fromFile, Settings{}, ',', row.kind),
+                  std::string(row.opening) +
+                      " com outras configurações.\n\nNo arquivo: parede 20,00 cm, "
+                      "cobrimento 2,50 cm, φ∞ 2,00.\nNo programa: parede 15,00 cm, cobrimento "
+                      "1,00 cm, φ∞ 2,00.\n\nUsar as configurações do arquivo? Com \"Sim\", as "
+                      "configurações do programa passam a ser as do arquivo e ficam gravadas em "
+                      "Quenvor.cfg na saída.");
     EXPECT_FALSE(sameDesignSettings(fromFile, Settings{}));
     fromFile.wallWidth = 0.15;
     fromFile.cover = 1.0;

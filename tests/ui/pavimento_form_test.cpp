@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGraphicsView>
 #include <QJsonArray>
@@ -12,6 +14,7 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -70,6 +73,21 @@ QString two(double value) {
     return twoDecimals(value);
 }
 #endif
+
+// Answers the output dialogs with a file in `folder`, named as proposed; records the proposals.
+class AnsweringOutputDialogs final : public FloorOutputDialogs {
+public:
+    explicit AnsweringOutputDialogs(QString folder) : folder_(std::move(folder)) {}
+    std::optional<QString> outputFile(QWidget*, const QString&, const QString&, const QString&,
+                                      const QString& suggested) override {
+        proposed << suggested;
+        return QDir(folder_).filePath(QFileInfo(suggested).fileName());
+    }
+    QStringList proposed;
+
+private:
+    QString folder_;
+};
 
 } // namespace
 
@@ -347,6 +365,126 @@ private slots:
         QCOMPARE(window.undoStack().count(), 1);
         QCOMPARE(window.statusBar()->currentMessage(),
                  QStringLiteral("Laje não criada: o retângulo sobrepõe a laje L1."));
+    }
+
+    // The worked floor's drawing and beam loads through the window's menu: the file proposed
+    // is named after the floor, in the floor file's folder and then in the last one used; the
+    // CSV holds V2's two pieces. A refused floor writes nothing and says why.
+    void floorOutputsThroughTheMenu_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("DXF") << "GerarDxfPavimento"
+                             << "dxf" << false;
+        QTest::newRow("CSV") << "ExportarCargasVigas"
+                             << "csv" << false;
+        QTest::newRow("CSV, refused floor") << "ExportarCargasVigas"
+                                            << "csv" << true;
+    }
+    void floorOutputsThroughTheMenu() {
+        QFETCH(QString, action);
+        QFETCH(QString, suffix);
+        QFETCH(bool, refused);
+        QTemporaryDir folder;
+        RecordingMessageBoxes messages;
+        Settings settings;
+        TPavimentoForm window(settings, messages);
+        AnsweringOutputDialogs dialogs(folder.path());
+        window.setOutputDialogs(&dialogs);
+        const QString examples = QStringLiteral(LAJES_EXAMPLES_DIR);
+        QVERIFY(window.openFloorFile(examples + QStringLiteral("/pavimento-tipo.pavimento")));
+        if (refused) {
+            Floor heavy = window.floor();
+            heavy.slabs[1].q = 50000.0; // kg/m²: L2 cannot be designed at h = 10 cm
+            window.edit(FloorEditKind::ChangeSlab, QStringLiteral("q de L2"), heavy);
+            QVERIFY(window.results().outcome != FloorOutcome::Ready);
+        }
+        messages.shown.clear();
+        QAction* command = window.findChild<QAction*>(action);
+        QVERIFY(command);
+        const QString name = QStringLiteral("Pavimento tipo.") + suffix;
+        const QString written = QDir(folder.path()).filePath(name);
+        command->trigger();
+        if (refused) {
+            QVERIFY(dialogs.proposed.isEmpty());
+            QVERIFY(!QFileInfo::exists(written));
+            QCOMPARE(messages.shown.size(), std::size_t{1});
+            QVERIFY(messages.texts().first().contains(QStringLiteral("L2: ")));
+            return;
+        }
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(dialogs.proposed, QStringList({QDir(examples).filePath(name)}));
+        QVERIFY(QFileInfo(written).size() > 0);
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Arquivo gravado: ") + name);
+        command->trigger(); // the second time, in the folder just used
+        QCOMPARE(dialogs.proposed.last(), written);
+
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString content = QString::fromUtf8(file.readAll());
+        if (suffix == QStringLiteral("dxf")) {
+            QVERIFY(content.contains(QStringLiteral("ARMADURA NEGATIVA")));
+            return;
+        }
+        // Worked floor: V2 at y = 4 m carries 2140,10 kg/m from L1 and L3, 2317,62 from L2 and L3.
+        QStringList v2;
+        for (const QString& line : content.split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("\"V2\"")) || line.startsWith(QStringLiteral("V2;")))
+                v2 << line.section(QLatin1Char(';'), 1, 4).remove(QLatin1Char('"'));
+        QCOMPARE(v2, QStringList({QStringLiteral("0,00;4,00;L1, L3;2140,10"),
+                                  QStringLiteral("4,00;9,00;L2, L3;2317,62")}));
+    }
+
+    // A pick through the bar cell's list: over V5 (L1 | L2) Ø8.0 takes s = 18 cm in place of the
+    // proposed Ø6.3 c11; L2's y bars take Ø8.0. Each pick is one edit that undo takes back.
+    void barPickedInTheListChangesTheRow_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("stretch") << "BordasTable"
+                                 << "L1 | L2" << 5 << "Ø6.3c11"
+                                 << "Ø8.0c18";
+        QTest::newRow("slab y") << "LajesTable"
+                                << "L2" << 7 << "Ø5.0"
+                                << "Ø8.0";
+    }
+    void barPickedInTheListChangesTheRow() {
+        QFETCH(QString, table);
+        QFETCH(QString, row);
+        QFETCH(int, column);
+        QFETCH(QString, proposed);
+        QFETCH(QString, picked);
+        RecordingMessageBoxes messages;
+        Settings settings;
+        TPavimentoForm window(settings, messages);
+        QVERIFY(window.openFloorFile(QStringLiteral(LAJES_EXAMPLES_DIR) +
+                                     QStringLiteral("/pavimento-tipo.pavimento")));
+        QVERIFY(activate(&window));
+        QTableView* view = window.findChild<QTableView*>(table);
+        QVERIFY(view);
+        window.Tabs->setCurrentWidget(view);
+        const int at = rowOf(view, table == QStringLiteral("LajesTable") ? 0 : 1, row);
+        QVERIFY(at >= 0);
+        const QString before = text(view, at, column);
+        QVERIFY2(before.contains(proposed), qPrintable(before));
+        view->edit(view->model()->index(at, column));
+        auto* box = view->findChild<QComboBox*>(QStringLiteral("BarrasComboBox"));
+        QVERIFY(box);
+        const QString entry =
+            picked.left(picked.indexOf(QLatin1Char('c')) < 0 ? picked.size()
+                                                             : picked.indexOf(QLatin1Char('c')));
+        const int item = box->findText(entry);
+        QVERIFY2(item >= 0, qPrintable(entry));
+        box->setCurrentIndex(item);
+        emit box->activated(item);
+        QCoreApplication::processEvents();
+        const int again = rowOf(view, table == QStringLiteral("LajesTable") ? 0 : 1, row);
+        QVERIFY2(text(view, again, column).contains(picked), qPrintable(text(view, again, column)));
+        QCOMPARE(window.undoStack().count(), 1);
+        window.undoStack().undo();
+        QCOMPARE(text(view, again, column), before);
     }
 
     // A file that cannot be read: its message, and the floor and the title as they were.
