@@ -35,7 +35,7 @@ bool positive(const std::optional<double>& entry) {
 //   4. d = h - cover - 0.5; then d > 0         focus h
 //   4a. ribbed: hb not above h                 focus h
 //   5. some load above zero; g, q, fck in range focus g (fck: none)
-//   6. g = typed g + self-weight
+//   6. g as typed, the self-weight apart
 //   7. cases 1, 3, 6: Lx <= Ly                 focus Lx
 //   7a. Lx, then Ly, longer than the wall      focus Lx / Ly
 //   7b. ribbed: a rib across Lx, then Ly       focus Lx / Ly
@@ -92,8 +92,8 @@ std::optional<CalculationResult> checkSlabInputs(const SlabEntries& entries, Sla
     if (!inRange(SlabInput::fck, slab.fck)) {
         return rejected(outOfRangeMessage(SlabInput::fck), FocusTarget::None);
     }
-    // The typed value, never slab.g, so that a second run does not add the self-weight again.
-    slab.g = entries.g.value_or(0.0) + selfWeight(slab);
+    slab.g = entries.g.value_or(0.0);
+    slab.ownWeight = selfWeight(slab);
     slab.q = entries.q.value_or(0.0);
 
     if (shorterSpanMustBeLx(slab.SupportCase) && slab.Ly < slab.Lx) {
@@ -126,7 +126,7 @@ double analyseSlab(SlabDesignData& slab, SlabResults& results, PreDimensioning& 
         slab.fyk = *fyk;
     }
     preDimensioning = preDimension(slab);
-    slab.p = slab.g + slab.q;
+    slab.p = permanentLoad(slab) + slab.q;
     analyseMoments(slab, results);
     return computeSectionLimits(slab, slab.d, results);
 }

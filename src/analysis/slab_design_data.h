@@ -17,7 +17,7 @@ struct SlabDesignData {
     double Lx = 0.0;
     double Ly = 0.0;
     double h = 0.0;
-    double g = 0.0; // typed permanent load between calculations; + self-weight during one
+    double g = 0.0; // kg/m², permanent load as typed, without the self-weight
     double q = 0.0;
     // Ribbed slab geometry, cm, and the blocks' unit weight in kgf/m³.
     double a = 0.0;  // clear spacing between ribs = block width
@@ -32,7 +32,14 @@ struct SlabDesignData {
     double d = 0.0;           // useful height, cm
     double Lambda = 0.0;      // Ly / Lx (below 1 is possible in cases 2, 4, 5)
     double SmallerSpan = 0.0; // m
-    double p = 0.0;           // total load g + q, kg/m²
+    double ownWeight = 0.0;   // kg/m², self-weight of the concrete (and blocks)
+    double p = 0.0;           // total load g + own weight + q, kg/m²
 };
+
+// The permanent load that the analysis and the design use: typed g plus the self-weight,
+// kg/m².
+inline double permanentLoad(const SlabDesignData& slab) {
+    return slab.g + slab.ownWeight;
+}
 
 } // namespace lajes

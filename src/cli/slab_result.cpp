@@ -56,7 +56,7 @@ json screenJson(const ResultsScreen& s) {
 }
 
 json slabJson(const SlabDesignData& slab, const PreDimensioning& pre) {
-    return {{"fyk", slab.fyk},    {"d", slab.d},           {"g", slab.g},
+    return {{"fyk", slab.fyk},    {"d", slab.d},           {"g", permanentLoad(slab)},
             {"p", slab.p},        {"Lambda", slab.Lambda}, {"SmallerSpan", slab.SmallerSpan},
             {"hREBA", pre.hREBA}, {"dNBR", pre.dNBR}};
 }

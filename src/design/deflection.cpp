@@ -53,7 +53,7 @@ DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, doubl
     const double mu = y ? results.muY : results.muX;
     const double M = y ? results.My : results.Mx;
 
-    const double quasiPermanentLoad = slab.g + quasiPermanentShare * slab.q; // kg/m²
+    const double quasiPermanentLoad = permanentLoad(slab) + quasiPermanentShare * slab.q; // kg/m²
     // Both span moments are expressed with Lx² by the analysis.
     details.Ms = mu * quasiPermanentLoad * slab.Lx * slab.Lx;
     results.admissibleDeflection = L * 100.0 * 0.0033333333333333335;
@@ -64,7 +64,7 @@ DeflectionDetails computeDeflections(const SlabDesignData& slab, double d, doubl
     details.sigmaS = immediate.sigmaS;
     details.kappaI = immediate.kappa;
 
-    details.EcInf = details.Ec / (1.0 + phiInfinity * slab.g / quasiPermanentLoad);
+    details.EcInf = details.Ec / (1.0 + phiInfinity * permanentLoad(slab) / quasiPermanentLoad);
     const CrackedSection longTerm = crackedSection(details.EcInf, As, d, details.Ms, results.Mr);
     details.kInf = longTerm.k;
     details.sigmaCInf = longTerm.sigmaC;

@@ -255,7 +255,7 @@ ReportPage fillReportPage(const ResultsScreen& screen, const SlabDesignData& sla
     setLine(page, "Ly", "Ly = ", fixed(slab.Ly), "m");
     setLine(page, "Espessura", "Espessura da Laje = ",
             thicknessText.empty() ? fixed(slab.h) : std::string(thicknessText), "cm");
-    setLine(page, "CargaPerm", "Carga Permanente = ", fixed(slab.g), "kg/m²");
+    setLine(page, "CargaPerm", "Carga Permanente = ", fixed(permanentLoad(slab)), "kg/m²");
     setLine(page, "CargaAcid", "Carga Acidental = ", fixed(slab.q), "kg/m²");
     setLine(page, "Phi", "φ∞ = ", fixed(settings.phiInfinity), {});
     setLine(page, "Parede", "Parede = ", fixed(settings.wallWidth * 100.0), "cm");

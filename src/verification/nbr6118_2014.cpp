@@ -153,7 +153,7 @@ void addDeflectionCheck(const SlabDesignData& slab, const SlabResults& results,
     const double fck = slab.fck;
     const double h = slab.h;
     const double d = slab.d;
-    const double pqp = slab.g + parameters.psi2 * slab.q; // kg/m², g with the self-weight
+    const double pqp = permanentLoad(slab) + parameters.psi2 * slab.q; // kg/m²
     const double mu = alongX ? results.muX : results.muY;
     const double Ma = mu * pqp * slab.Lx * slab.Lx; // kg.m/m = kN.cm/m
 
@@ -347,8 +347,9 @@ std::vector<std::string> slabIdentityLines(const SlabDesignData& slab, const Set
     if (slab.Ribbed)
         lines.push_back("a = " + n(slab.a) + " cm    bw = " + n(slab.bw) +
                         " cm    hb = " + n(slab.hb) + " cm    bf = " + n(slab.bf) + " cm");
-    lines.push_back("fck = " + n(slab.fck) + " MPa    aço " + slab.SteelGrade + "    g = " +
-                    n(slab.g) + " kg/m² (com o peso próprio)    q = " + n(slab.q) + " kg/m²");
+    lines.push_back("fck = " + n(slab.fck) + " MPa    aço " + slab.SteelGrade +
+                    "    g = " + n(permanentLoad(slab)) +
+                    " kg/m² (com o peso próprio)    q = " + n(slab.q) + " kg/m²");
     return lines;
 }
 

@@ -379,7 +379,7 @@ private slots:
         QCOMPARE(results.count(), 1);
         QCOMPARE(edit("CargaPermEdit")->text(), QString());
         // g is the self-weight alone: 0.10 m x 2500 kg/m³.
-        QCOMPARE(started->app->slab().g, 250.0);
+        QCOMPARE(permanentLoad(started->app->slab()), 250.0);
         // The analysis ran, so the suggestions of a 4 x 4 slab are shown.
         QCOMPARE(edit("LajeNBREdit")->text(), QStringLiteral("10,67"));
         QCOMPARE(edit("LajeREBAEdit")->text(), QStringLiteral("11,67"));
