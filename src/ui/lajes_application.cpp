@@ -171,7 +171,7 @@ void LajesApplication::createRemainingWindows() {
     resultsScreen_->printRequested = [this] {
         report::printReport(resultsScreen_->shown(), slab_, results_, settings_,
                             localeDecimalSeparator(), resultsScreen_, {},
-                            {namePrompt_->NomeLajeEdit->text().toStdString(), &lastPdfFolder_});
+                            {namePrompt_->NomeLajeEdit->text().toStdString(), &lastPdfFolder_, {}});
     };
     ribbedDialog_ = new TLajeNervuradaForm(slab_, *messages_, dataEntry_, dataEntry_);
     aboutBox_ = new THelpSobreForm(main);

@@ -1084,7 +1084,7 @@ bool TPavimentoForm::exportDrawing() {
         return false;
     if (const auto error = exportFloorDrawing(pathOf(*file), floor_, results_, settings_,
                                               localeDecimalSeparator())) {
-        messages_.error(this, qText(saveFailureMessage(pathOf(*file), *error)));
+        messages_.error(this, qText(*error));
         return false;
     }
     outputWritten(*file);
@@ -1098,7 +1098,7 @@ bool TPavimentoForm::exportLoads() {
         return false;
     if (const auto error =
             exportBeamLoads(pathOf(*file), floor_, results_, localeDecimalSeparator())) {
-        messages_.error(this, qText(saveFailureMessage(pathOf(*file), *error)));
+        messages_.error(this, qText(*error));
         return false;
     }
     outputWritten(*file);
