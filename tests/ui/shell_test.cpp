@@ -23,6 +23,7 @@
 #include "ui/concreto_form.h"
 #include "ui/config_form.h"
 #include "ui/dados_add_form.h"
+#include "ui/decimal_box.h"
 #include "ui/help_sobre_form.h"
 #include "ui/inserir_dados_form.h"
 #include "ui/laje_nervurada_form.h"
@@ -174,7 +175,8 @@ private slots:
         QTest::keyClick(lx, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(),
                  entry->findChild<QLineEdit*>(QStringLiteral("LyEdit")));
-        QCOMPARE(lx->text(), QStringLiteral("4.00"));
+        QCOMPARE(lx->text(), QStringLiteral("4") + QChar::fromLatin1(localeDecimalSeparator()) +
+                                 QStringLiteral("00"));
         QCOMPARE(started.app->slab().Lx, 4.0);
         auto* sair = entry->findChild<QPushButton*>(QStringLiteral("SairBitBtn"));
         sair->setFocus(Qt::OtherFocusReason);
