@@ -297,6 +297,11 @@ TPavimentoForm::~TPavimentoForm() {
     // The commands and the scene refer to this window; they go before it.
     undo_.clear();
     scene_->disconnect(this);
+    // The tables read this window's results: hidden and gone while those still exist, not from
+    // QWidget's destructor after them.
+    hide();
+    delete Tabs;
+    Tabs = nullptr;
 }
 
 void TPavimentoForm::buildMenus() {
