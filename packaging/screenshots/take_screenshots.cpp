@@ -192,7 +192,16 @@ int main(int argc, char* argv[]) {
     results->DXFBitBtn->click();
     settle();
 
+    // The slab was never saved: "Descartar" in the question before it is discarded.
+    whenDialogShows([](QDialog* question) {
+        for (QAbstractButton* button : question->findChildren<QAbstractButton*>())
+            if (button->text().remove(QLatin1Char('&')) == QStringLiteral("Descartar")) {
+                button->click();
+                return;
+            }
+    });
     results->SairBitBtn->click();
+    settle();
 
     // The worked floor (L1, L2 and L3) in the floor window.
     if (lajesApp.openFloorFile(QStringLiteral(LAJES_EXAMPLES_DIR "/pavimento-tipo.pavimento"))) {
