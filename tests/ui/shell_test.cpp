@@ -112,6 +112,7 @@ private slots:
         app.resultsScreen()->tabelaAcoForm();
         app.resultsScreen()->verificationRequested();
         app.mainWindow()->Contedo1->trigger();
+        app.floorWindow(); // built when first asked for
         int walked = 0;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (qobject_cast<QMenu*>(window))
